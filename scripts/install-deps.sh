@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs the Debian packages that ferricalc needs to build, test and run,
+# when any of them is missing. Uses apt-get as root, or through sudo.
+set -eu
+
+packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
+fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *"install ok installed"*) ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing Debian packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    run=""
+elif command -v sudo >/dev/null 2>&1; then
+    run="sudo"
+else
+    echo "error: these packages are missing and I can neither run apt-get as root nor use sudo:" >&2
+    echo "   $missing" >&2
+    echo "Install them as root with: apt-get install --no-install-recommends$missing" >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+# A fresh machine may have no package lists yet; refresh them only when the install cannot find a package.
+# shellcheck disable=SC2086
+if ! $run apt-get install -y -q --no-install-recommends $missing; then
+    $run apt-get update -q
+    $run apt-get install -y -q --no-install-recommends $missing
+fi
