@@ -1,0 +1,55 @@
+#pragma once
+// One press of Calculate, from the fields' texts to the five displayed results.
+//
+// How a keystroke becomes a displayed number:
+//   field texts → parseNumber (in the core's conversion order; the first text
+//   that does not convert ends it) → the core's geometry (C1, C2, or how far it
+//   got) → formatNumber for C1 and C2 → C1r and C2r read back from those texts
+//   → Le = C1r²/C2r, Ae = C1r/C2r, Ve = C1r³/C2r² → formatNumber for each.
+// The labels are written in the order C1, C2, Le, Ae, Ve; a failure stops the
+// writing, and what was written before it stays. The window and the command
+// line both run this function, so they show the same digits.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calc/number_text.hpp"
+#include "cores/descriptor.hpp"
+
+namespace ferricalc {
+
+struct CalculationFailure {
+    enum class Stage {
+        None,
+        Conversion,  // a field's text is not a number
+        Geometry,    // the core's formulas met a bad operation
+        Derivation,  // Le, Ae or Ve from the displayed C1 and C2
+    };
+    Stage stage = Stage::None;
+    int field = -1;  // index into the descriptor's fields, for Conversion
+    ArithmeticError error = ArithmeticError::None;
+};
+
+struct Calculation {
+    std::array<ResultText, QuantityCount> texts;
+    std::array<double, QuantityCount> values{};  // what each written text reads back as
+    int written = 0;  // texts[0, written) were written, in the order C1, C2, Le, Ae, Ve
+    CoreConstants constants;  // the unrounded C1 and C2 as far as the geometry got
+    CalculationFailure failure;
+
+    bool succeeded() const { return failure.stage == CalculationFailure::Stage::None; }
+};
+
+// `fieldTexts` holds one text per descriptor field, in the descriptor's order.
+Calculation calculate(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                      std::string_view decimalSeparator);
+
+enum class Language { Chinese, English };
+
+// What went wrong, for the user: the field that is not a number, or the kind of
+// arithmetic failure. Empty when the calculation succeeded.
+std::string failureMessage(const CoreDescriptor& core, const CalculationFailure& failure, Language language);
+
+}  // namespace ferricalc

@@ -1,0 +1,253 @@
+#include "calc/number_text.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace ferricalc {
+
+namespace {
+
+// One character of a field's text, read as the ASCII character it stands for.
+struct Symbol {
+    char ascii;       // 0 when the character means nothing in a number
+    std::size_t size; // bytes it takes in the UTF-8 text
+};
+
+// Full-width forms typed by a Chinese input method, by their UTF-8 bytes.
+struct WideForm {
+    std::string_view utf8;
+    char ascii;
+};
+
+constexpr WideForm kWideForms[] = {
+    {"\u3000", ' '}, {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\u2212", '-'}, {"\uFF0E", '.'},
+    {"\u3002", '.'}, {"\uFF0C", ','}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
+};
+
+Symbol readSymbol(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text.front());
+    if (lead < 0x80)
+        return {static_cast<char>(lead), 1};
+    // Full-width digits U+FF10 to U+FF19 are EF BC 90 to EF BC 99.
+    if (text.size() >= 3 && lead == 0xEF && static_cast<unsigned char>(text[1]) == 0xBC) {
+        const auto last = static_cast<unsigned char>(text[2]);
+        if (last >= 0x90 && last <= 0x99)
+            return {static_cast<char>('0' + (last - 0x90)), 3};
+    }
+    for (const WideForm& form : kWideForms)
+        if (text.starts_with(form.utf8))
+            return {form.ascii, form.utf8.size()};
+    return {0, 1};
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text rewritten as plain ASCII for std::from_chars, with the facts needed
+// to tell an overflow from an underflow.
+struct PlainNumber {
+    std::string ascii;
+    bool negative = false;
+    bool anyNonZeroDigit = false;
+    long long magnitude = 0;  // decimal exponent of the leading non-zero digit, roughly
+};
+
+std::optional<PlainNumber> normalise(std::string_view text, std::string_view separator)
+{
+    enum class State { Lead, Sign, Integer, Point, Fraction, ExponentMark, ExponentSign, Exponent, Trail };
+    State state = State::Lead;
+    PlainNumber number;
+    long long integerDigits = 0;      // significant integer digits
+    long long leadingFractionZeros = 0;
+    bool fractionNonZeroSeen = false;
+    long long exponent = 0;
+    bool exponentNegative = false;
+    bool hasMantissaDigit = false;
+
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::string_view rest = text.substr(pos);
+        bool decimalMark = false;
+        char c = 0;
+        if (!separator.empty() && rest.starts_with(separator)) {
+            decimalMark = true;
+            pos += separator.size();
+        } else {
+            const Symbol symbol = readSymbol(rest);
+            pos += symbol.size;
+            c = symbol.ascii;
+            decimalMark = separator.size() == 1 && c == separator.front();
+        }
+
+        if (decimalMark) {
+            if (state != State::Lead && state != State::Sign && state != State::Integer)
+                return std::nullopt;
+            if (state != State::Integer)
+                number.ascii += '0';  // ".5" is read as "0.5"
+            state = State::Point;
+            number.ascii += '.';
+        } else if (isBlank(c)) {
+            if (state == State::Lead || state == State::Trail)
+                continue;
+            if (state == State::Integer || state == State::Fraction || state == State::Exponent
+                || (state == State::Point && hasMantissaDigit))
+                state = State::Trail;
+            else
+                return std::nullopt;
+        } else if (c == '+' || c == '-') {
+            if (state == State::Lead) {
+                state = State::Sign;
+                number.negative = c == '-';
+                if (number.negative)
+                    number.ascii += '-';
+            } else if (state == State::ExponentMark) {
+                state = State::ExponentSign;
+                exponentNegative = c == '-';
+                if (exponentNegative)
+                    number.ascii += '-';
+            } else {
+                return std::nullopt;
+            }
+        } else if (c == 'e' || c == 'E') {
+            if (!hasMantissaDigit
+                || (state != State::Integer && state != State::Point && state != State::Fraction))
+                return std::nullopt;
+            state = State::ExponentMark;
+            number.ascii += 'e';
+        } else if (isDigit(c)) {
+            switch (state) {
+            case State::Lead:
+            case State::Sign:
+            case State::Integer:
+                state = State::Integer;
+                hasMantissaDigit = true;
+                if (c != '0' || integerDigits > 0)
+                    ++integerDigits;
+                break;
+            case State::Point:
+            case State::Fraction:
+                state = State::Fraction;
+                hasMantissaDigit = true;
+                if (c != '0')
+                    fractionNonZeroSeen = true;
+                else if (!fractionNonZeroSeen)
+                    ++leadingFractionZeros;
+                break;
+            case State::ExponentMark:
+            case State::ExponentSign:
+            case State::Exponent:
+                state = State::Exponent;
+                exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000);
+                break;
+            case State::Trail:
+                return std::nullopt;
+            }
+            if (c != '0' && state != State::Exponent)
+                number.anyNonZeroDigit = true;
+            number.ascii += c;
+        } else {
+            return std::nullopt;
+        }
+    }
+
+    const bool complete = state == State::Integer || state == State::Fraction || state == State::Exponent
+                          || state == State::Trail || (state == State::Point && hasMantissaDigit);
+    if (!complete)
+        return std::nullopt;
+
+    const long long leading = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+    number.magnitude = leading + (exponentNegative ? -exponent : exponent);
+    return number;
+}
+
+// Ten to the power `decimals`, exactly, for the display's few decimals.
+double powerOfTen(int decimals)
+{
+    double scale = 1.0;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10.0;
+    return scale;
+}
+
+// True when `value` lies exactly half-way between two displayable last decimals.
+bool isExactTie(double value, int decimals)
+{
+    const double scale = powerOfTen(decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fma(value, scale, -scaled) != 0.0)
+        return false;  // value·10^d is not a double exactly, so it cannot end in exactly .5
+    return std::fabs(scaled - std::trunc(scaled)) == 0.5;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator)
+{
+    const std::optional<PlainNumber> number = normalise(text, decimalSeparator);
+    if (!number)
+        return std::nullopt;
+
+    std::string_view ascii = number->ascii;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large to hold does not convert.
+        if (!number->anyNonZeroDigit || number->magnitude < 0)
+            return number->negative ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+ResultText formatNumber(double value, const DisplayFormat& format, std::string_view decimalSeparator)
+{
+    ResultText result;
+    char digits[344];
+    if (isExactTie(value, format.decimals))
+        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, format.decimals);
+    std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    if (error != std::errc())
+        text = "0";  // unreachable for finite values: the buffer holds every double
+
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    const bool allZero = text.find_first_not_of("0.") == std::string_view::npos;
+
+    auto append = [&result](std::string_view part) {
+        std::memcpy(result.m_chars.data() + result.m_size, part.data(), part.size());
+        result.m_size = static_cast<std::uint16_t>(result.m_size + part.size());
+    };
+    if (negative && !allZero)
+        append("-");
+    const std::size_t point = text.find('.');
+    std::string_view integerPart = text.substr(0, point);
+    if (!format.integerDigitAlways && integerPart == "0")
+        integerPart = {};
+    append(integerPart);
+    if (point != std::string_view::npos) {
+        append(decimalSeparator);
+        append(text.substr(point + 1));
+    }
+    append(format.suffix);
+    return result;
+}
+
+std::optional<double> readBack(const ResultText& text, const DisplayFormat& format,
+                               std::string_view decimalSeparator)
+{
+    std::string_view number = text.view();
+    if (number.ends_with(format.suffix))
+        number.remove_suffix(format.suffix.size());
+    return parseNumber(number, decimalSeparator);
+}
+
+}  // namespace ferricalc
