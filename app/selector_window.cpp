@@ -1,0 +1,149 @@
+#include "app/selector_window.hpp"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calc/calculator_window.hpp"
+#include "calc/drawing_view.hpp"
+#include "calc/look.hpp"
+
+namespace ferricalc {
+
+namespace {
+
+// Where each option sits, by option index: three rows of four.
+struct GridCell {
+    int left;
+    int top;
+};
+
+constexpr std::array<GridCell, kCoreTypeCount> kOptionCells{{
+    {840, 2040},   // 0 环型
+    {840, 3000},   // 1 UF型
+    {840, 3960},   // 2 UY型
+    {2520, 2040},  // 3 UYF型
+    {4320, 2040},  // 4 EE/EF型
+    {6360, 3960},  // 5 RM型
+    {4320, 3960},  // 6 ETD/EC/EER型
+    {6360, 3000},  // 7 罐型
+    {6360, 2040},  // 8 EP型
+    {2520, 3000},  // 9 UI型
+    {2520, 3960},  // 10 EI型
+    {4320, 3000},  // 11 ED型
+}};
+
+// OK takes the first selected option in this order.
+constexpr std::array<int, kCoreTypeCount> kConfirmOrder{0, 1, 2, 3, 4, 5, 6, 7, 10, 9, 11, 8};
+
+constexpr int kOptionWidth = 1335;
+constexpr int kWideOptionWidth = 1575;  // "ETD/EC/EER型"
+constexpr int kOptionHeight = 375;
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
+
+SelectorWindow::SelectorWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("QYX"));
+    setFixedSize(look::fromTwips(0, 0, 8070, 7035).size());
+    setFont(look::song(10.5));
+
+    auto* background = new DrawingView(QStringLiteral(":/art/selector.svg"), QSize(547, 496), this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(0, 0, 547, 496);
+
+    auto* prompt = new QLabel(QStringLiteral("请选择磁芯类型:"), this);
+    prompt->setObjectName(QStringLiteral("Label2"));
+    prompt->setFont(look::kai(15));
+    look::paintLabel(*prompt, look::kNavy, look::kLightGreen);
+    prompt->setGeometry(look::fromTwips(240, 1320, 2775, 495));
+
+    buildOptions();
+
+    auto* ok = new QPushButton(QStringLiteral("确 定"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(look::fromTwips(1680, 4920, 1575, 615));
+    auto* exitButton = new QPushButton(QStringLiteral("退 出"), this);
+    exitButton->setObjectName(QStringLiteral("Command2"));
+    exitButton->setGeometry(look::fromTwips(5280, 4920, 1575, 615));
+    for (QPushButton* button : {ok, exitButton}) {
+        button->setFont(look::kai(14.25));
+        button->setAutoDefault(false);
+    }
+    connect(ok, &QPushButton::clicked, this, &SelectorWindow::confirm);
+    connect(exitButton, &QPushButton::clicked, this, &SelectorWindow::exit);
+
+    auto* notice = new QLabel(QStringLiteral("ferricalc 开发者 出品  ·  版本 " FERRICALC_VERSION), this);
+    notice->setObjectName(QStringLiteral("Label1"));
+    look::paintLabel(*notice, look::kDarkRed, look::kLightGreen);
+    notice->setGeometry(look::fromTwips(1560, 6120, 8775, 495));
+
+    m_optionButtons.front()->setFocus();
+}
+
+SelectorWindow::~SelectorWindow() { delete m_calculator; }
+
+void SelectorWindow::buildOptions()
+{
+    m_options = new QButtonGroup(this);
+    m_options->setExclusive(true);
+    for (int index = 0; index < kCoreTypeCount; ++index) {
+        auto* option = new QRadioButton(text(coreType(index).optionCaption), this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+        option->setFont(look::song(9));
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::WindowText, look::kNavy);
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::Button, Qt::white);
+        option->setPalette(palette);
+        option->setAutoFillBackground(true);
+        const GridCell cell = kOptionCells[static_cast<std::size_t>(index)];
+        option->setGeometry(look::fromTwips(cell.left, cell.top, index == 6 ? kWideOptionWidth : kOptionWidth,
+                                            kOptionHeight));
+        m_options->addButton(option, index);
+        m_optionButtons[static_cast<std::size_t>(index)] = option;
+    }
+}
+
+void SelectorWindow::confirm()
+{
+    for (const int index : kConfirmOrder) {
+        if (!m_optionButtons[static_cast<std::size_t>(index)]->isChecked())
+            continue;
+        const CoreDescriptor& core = coreType(index);
+        if (!core.available() || m_calculator)
+            return;
+        hide();
+        m_calculator = new CalculatorWindow(core);
+        // Return destroys the calculator window; the selector comes back once it is gone.
+        connect(m_calculator, &QObject::destroyed, this, [this] {
+            if (!m_exiting)
+                show();
+        });
+        m_calculator->show();
+        return;
+    }
+}
+
+void SelectorWindow::exit()
+{
+    m_exiting = true;
+    delete m_calculator;
+    QCoreApplication::quit();
+}
+
+void SelectorWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    exit();
+}
+
+}  // namespace ferricalc

@@ -1,0 +1,204 @@
+#include "calc/calculator_window.hpp"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <algorithm>
+#include <string>
+
+#include "calc/calculation.hpp"
+#include "calc/drawing_view.hpp"
+#include "calc/look.hpp"
+
+namespace ferricalc {
+
+namespace {
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QString numbered(const char* kind, int number) { return QLatin1String(kind) + QString::number(number); }
+
+QLabel* captionLabel(QWidget* parent, int number, const QString& caption, const QRect& geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(numbered("Label", number));
+    label->setFont(look::song(12));
+    look::paintLabel(*label, look::kDarkRed, Qt::white);
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint),
+      m_core(core)
+{
+    setObjectName(text(core.form));
+    setWindowTitle(text(core.caption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(look::fromTwips(0, 0, core.clientWidth, core.clientHeight).size());
+    QPalette background = palette();
+    background.setColor(QPalette::Window,
+                        core.background == Background::White ? QColor(Qt::white) : palette().color(QPalette::Base));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    const DrawingSpec& drawing = core.drawing;
+    auto* picture = new DrawingView(text(drawing.resource), QSize(drawing.pixelWidth, drawing.pixelHeight), this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(look::fromTwips(drawing.box));
+
+    if (core.note.labelNumber != 0) {
+        auto* note = new QLabel(text(core.note.text), this);
+        note->setObjectName(numbered("Label", core.note.labelNumber));
+        note->setFont(look::kai(15));
+        look::paintLabel(*note, palette().color(QPalette::WindowText), Qt::white);
+        note->setGeometry(look::fromTwips(core.note.rect));
+    }
+
+    buildFields();
+    buildResults();
+    buildButtons();
+
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("messageLine"));
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setFont(look::song(10.5));
+    m_message->setGeometry(look::fromTwips(core.messageLine));
+    QPalette warning = m_message->palette();
+    warning.setColor(QPalette::WindowText, look::kDarkRed);
+    m_message->setPalette(warning);
+    m_message->hide();
+
+    m_fields.front()->setFocus();
+}
+
+void CalculatorWindow::buildFields()
+{
+    QWidget* previous = nullptr;
+    for (const FieldSpec& spec : m_core.fields) {
+        captionLabel(this, spec.captionNumber, text(spec.caption),
+                     look::fromTwips(spec.captionLeft, spec.top, kCaptionWidth, kCaptionHeight));
+        auto* field = new QLineEdit(this);
+        field->setObjectName(numbered("Text", spec.textNumber));
+        field->setGeometry(look::fromTwips(spec.fieldLeft, spec.top, spec.fieldWidth, kFieldHeight));
+        field->setTextMargins(0, 0, 0, 0);
+        if (spec.start == StartText::Zero)
+            field->setText(QStringLiteral("0"));
+        field->installEventFilter(this);
+        if (previous)
+            setTabOrder(previous, field);
+        previous = field;
+        m_fields.push_back(field);
+    }
+}
+
+void CalculatorWindow::buildResults()
+{
+    static const std::array<QString, QuantityCount> kCaptions{
+        QStringLiteral(" C1:"), QStringLiteral(" C2:"), QStringLiteral(" Le:"), QStringLiteral(" Ae:"),
+        QStringLiteral(" Ve:")};
+    for (std::size_t i = 0; i < QuantityCount; ++i) {
+        const ResultSpec& spec = m_core.results[i];
+        captionLabel(this, spec.captionNumber, kCaptions[i],
+                     look::fromTwips(spec.captionLeft, spec.top, spec.captionWidth, kResultHeight));
+        auto* value = new QLabel(this);
+        value->setObjectName(numbered("Label", spec.valueNumber));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        look::paintLabel(*value, palette().color(QPalette::Text), palette().color(QPalette::Base));
+        const QRect box = look::fromTwips(spec.valueLeft, spec.top, spec.valueWidth, kResultHeight);
+        value->setGeometry(box);
+        value->setMinimumWidth(box.width());
+        m_values[i] = value;
+    }
+}
+
+void CalculatorWindow::buildButtons()
+{
+    m_calculate = new QPushButton(QStringLiteral("计算"), this);
+    m_calculate->setObjectName(QStringLiteral("Command1"));
+    m_return = new QPushButton(QStringLiteral("返回"), this);
+    m_return->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* button : {m_calculate, m_return}) {
+        button->setFont(look::kai(15.75));
+        button->setAutoDefault(false);
+    }
+    m_calculate->setGeometry(look::fromTwips(m_core.calculateButton));
+    m_return->setGeometry(look::fromTwips(m_core.returnButton));
+    setTabOrder(m_fields.back(), m_calculate);
+    setTabOrder(m_calculate, m_return);
+
+    connect(m_calculate, &QPushButton::clicked, this, &CalculatorWindow::calculate);
+    connect(m_return, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (std::size_t i = 0; i < m_fields.size(); ++i) {
+                if (m_fields[i] == watched) {
+                    moveAlongChain(i);
+                    return true;
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::moveAlongChain(std::size_t field)
+{
+    if (field + 1 == m_fields.size()) {
+        m_calculate->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    QLineEdit* next = m_fields[field + 1];
+    next->setFocus(Qt::TabFocusReason);  // a kept "0" comes selected, ready to be typed over
+    if (m_core.fields[field + 1].start == StartText::Blank)
+        next->clear();
+}
+
+void CalculatorWindow::calculate()
+{
+    m_message->hide();
+    m_message->clear();
+
+    std::vector<std::string> utf8;
+    utf8.reserve(m_fields.size());
+    for (const QLineEdit* field : m_fields)
+        utf8.push_back(field->text().toStdString());
+    std::vector<std::string_view> texts(utf8.begin(), utf8.end());
+    const std::string separator = QLocale().decimalPoint().toStdString();
+
+    const Calculation result = ferricalc::calculate(m_core, texts, separator);
+    for (int i = 0; i < result.written; ++i) {
+        QLabel* value = m_values[static_cast<std::size_t>(i)];
+        value->setText(text(result.texts[static_cast<std::size_t>(i)].view()));
+        // A long result widens its label rather than being cut off.
+        value->resize(std::max(value->minimumWidth(), value->sizeHint().width()), value->height());
+    }
+    if (result.succeeded())
+        return;
+
+    showFailure(text(failureMessage(m_core, result.failure, Language::Chinese)));
+    if (result.failure.stage == CalculationFailure::Stage::Conversion) {
+        QLineEdit* field = m_fields[static_cast<std::size_t>(result.failure.field)];
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+}
+
+void CalculatorWindow::showFailure(const QString& message)
+{
+    m_message->setText(message);
+    m_message->show();
+}
+
+}  // namespace ferricalc

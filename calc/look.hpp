@@ -1,0 +1,35 @@
+#pragma once
+// The look that the program's windows share: the Song and Kai faces with their
+// fallbacks, the house colours, and twips turned into logical pixels.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include "cores/descriptor.hpp"
+
+class QApplication;
+class QLabel;
+class QWidget;
+
+namespace ferricalc::look {
+
+inline const QColor kDarkRed{192, 0, 0};
+inline const QColor kNavy{0, 0, 128};
+inline const QColor kLightGreen{192, 255, 192};
+
+// "宋体" (SimSun), falling back to AR PL UMing where SimSun is not installed.
+QFont song(qreal pointSize);
+// "楷体_GB2312" (KaiTi), falling back to AR PL UKai.
+QFont kai(qreal pointSize);
+
+// The toolkit's default font of a Chinese desktop: Song at 9 pt.
+void applyDefaultFont(QApplication& app);
+
+QRect fromTwips(const TwipRect& rect);
+QRect fromTwips(int left, int top, int width, int height);
+
+// A label drawn in `text` colour on an opaque `background`.
+void paintLabel(QLabel& label, const QColor& text, const QColor& background);
+
+}  // namespace ferricalc::look

@@ -1,0 +1,106 @@
+#include "window_test_support.hpp"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+namespace ferricalc::testing_support {
+
+ModalWatchdog::ModalWatchdog()
+{
+    m_timer.setInterval(20);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            m_sawModal = true;
+            modal->close();
+        }
+    });
+    m_timer.start();
+}
+
+WindowSession::WindowSession() : selector(std::make_unique<SelectorWindow>())
+{
+    selector->show();
+    activate(*selector);
+}
+
+WindowSession::~WindowSession()
+{
+    selector.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+CalculatorWindow* WindowSession::open(int index)
+{
+    option(*selector, index)->setChecked(true);
+    QTest::mouseClick(button(*selector, 1), Qt::LeftButton);
+    CalculatorWindow* window = selector->calculatorWindow();
+    if (window)
+        activate(*window);
+    return window;
+}
+
+bool activate(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QLineEdit* field(QWidget& window, int textNumber)
+{
+    return window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(textNumber));
+}
+
+QLabel* label(QWidget& window, int labelNumber)
+{
+    return window.findChild<QLabel*>(QStringLiteral("Label%1").arg(labelNumber));
+}
+
+QPushButton* button(QWidget& window, int commandNumber)
+{
+    return window.findChild<QPushButton*>(QStringLiteral("Command%1").arg(commandNumber));
+}
+
+QRadioButton* option(SelectorWindow& selector, int index)
+{
+    return selector.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index));
+}
+
+void type(QWidget& window, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(window.windowHandle(), c.toLatin1());
+}
+
+void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::Key key = modifiers.testFlag(Qt::KeypadModifier) ? Qt::Key_Enter : Qt::Key_Return;
+    QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+void fill(CalculatorWindow& window, const QString& letters)
+{
+    for (const QString& pair : letters.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString letter = pair.section(QLatin1Char('='), 0, 0);
+        bool found = false;
+        for (const FieldSpec& spec : window.core().fields) {
+            if (QString::fromUtf8(spec.letter.data(), static_cast<qsizetype>(spec.letter.size())) == letter) {
+                field(window, spec.textNumber)->setText(pair.section(QLatin1Char('='), 1));
+                found = true;
+            }
+        }
+        if (!found)
+            qWarning("no field %s", qPrintable(letter));
+    }
+}
+
+QString results(CalculatorWindow& window)
+{
+    QStringList texts;
+    for (const ResultSpec& spec : window.core().results)
+        texts << label(window, spec.valueNumber)->text();
+    return texts.join(QLatin1Char(' '));
+}
+
+}  // namespace ferricalc::testing_support

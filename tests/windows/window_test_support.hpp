@@ -1,0 +1,70 @@
+#pragma once
+// What the window tests share: a fresh selector per test, a watchdog that fails
+// the test when any modal dialog appears (nothing in this program may block on
+// one), and small helpers that reach the controls by their object names and
+// drive them with real key events through the window system.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/application.hpp"
+#include "app/selector_window.hpp"
+
+namespace ferricalc::testing_support {
+
+class ModalWatchdog : public QObject {
+public:
+    ModalWatchdog();
+    bool sawModal() const { return m_sawModal; }
+
+private:
+    QTimer m_timer;
+    bool m_sawModal = false;
+};
+
+// A shown, active selector and the watchdog; destroyed at the end of each test.
+struct WindowSession {
+    WindowSession();
+    ~WindowSession();
+
+    // Selects the option with `index` and presses OK; returns the calculator window, if one opened.
+    CalculatorWindow* open(int index);
+
+    std::unique_ptr<SelectorWindow> selector;
+    ModalWatchdog watchdog;
+};
+
+// Makes `window` the active window so that key events reach its focus widget.
+bool activate(QWidget& window);
+
+QLineEdit* field(QWidget& window, int textNumber);
+QLabel* label(QWidget& window, int labelNumber);
+QPushButton* button(QWidget& window, int commandNumber);
+QRadioButton* option(SelectorWindow& selector, int index);
+
+// Types the ASCII `text` into the window's focus widget, through the window system.
+void type(QWidget& window, const QString& text);
+void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Fills the fields from "A=10 B=6 h=4" (letters as the core's captions give them).
+void fill(CalculatorWindow& window, const QString& letters);
+
+// The five value labels' texts, space-separated (empty labels included as "").
+QString results(CalculatorWindow& window);
+
+}  // namespace ferricalc::testing_support
+
+// main() for a window test: the program's own application set-up, then the test object.
+#define FERRICALC_WINDOW_TEST_MAIN(TestObject)                 \
+    int main(int argc, char* argv[])                           \
+    {                                                          \
+        QApplication app(argc, argv);                          \
+        ferricalc::configureApplication(app);                  \
+        TestObject test;                                       \
+        return QTest::qExec(&test, argc, argv);                \
+    }
