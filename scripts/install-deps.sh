@@ -4,7 +4,7 @@
 set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
-fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core"
+libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core"
 
 missing=""
 for package in $packages; do

@@ -59,15 +59,7 @@ private slots:
         WindowSession session;
         CalculatorWindow* window = session.open(kRing);
         QVERIFY(window);
-        for (int n = 1; n <= 6; ++n)
-            field(*window, n)->setText(QStringLiteral("7"));
-        field(*window, from)->setFocus();
-        pressEnter(*window);
-        QCOMPARE(QApplication::focusWidget()->objectName(), to);
-        for (int n = 1; n <= 6; ++n) {
-            const bool isNext = QStringLiteral("Text%1").arg(n) == to;
-            QCOMPARE(field(*window, n)->text(), isNext && emptied ? QString() : QStringLiteral("7"));
-        }
+        checkEnterStep(*window, from, to, emptied);
     }
 
     void typingThroughTheChainReachesR3WithItsZero()

@@ -79,6 +79,21 @@ void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 
+void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool emptied)
+{
+    for (const FieldSpec& spec : window.core().fields)
+        field(window, spec.textNumber)->setText(QStringLiteral("7"));
+    field(window, from)->setFocus();
+    pressEnter(window);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    for (const FieldSpec& spec : window.core().fields) {
+        QLineEdit* text = field(window, spec.textNumber);
+        const bool isNext = text->objectName() == to;
+        QCOMPARE(text->text(), isNext && emptied ? QString() : QStringLiteral("7"));
+    }
+}
+
 void fill(CalculatorWindow& window, const QString& letters)
 {
     for (const QString& pair : letters.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

@@ -51,6 +51,11 @@ QRadioButton* option(SelectorWindow& selector, int index);
 void type(QWidget& window, const QString& text);
 void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// One step of the Enter chain: with "7" in every field, Enter in Text<from> must
+// move the focus to the control named `to` and empty it exactly when `emptied`,
+// leaving every other field alone. Fails the running test otherwise.
+void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool emptied);
+
 // Fills the fields from "A=10 B=6 h=4" (letters as the core's captions give them).
 void fill(CalculatorWindow& window, const QString& letters);
 

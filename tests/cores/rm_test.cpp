@@ -1,0 +1,2 @@
+// The rm core's worked examples and failures: filled in with the core itself.
+#include "core_cases.hpp"
