@@ -1,25 +1,74 @@
 #include "cores/uf.hpp"
 
+#include "cores/u_family_segments.hpp"
+
 namespace ferricalc::uf {
 
-// Not built yet: the selector's option does nothing until the geometry,
-// fields and drawing arrive.
+using namespace ufamily;
+
+std::array<PathSegment, 5> path(const Dimensions& d)
+{
+    const auto& [A, B, C, D, E, F, P] = d;
+    const PathSegment upperLimbs{2.0 * E, P * D};
+    const PathSegment backs{2.0 * B, (F - E) * D};
+    const PathSegment lowerLimbs{2.0 * E, C * D};
+    // Each corner joins a limb to the back, whose thickness is F − E.
+    const PathSegment upperCorners{cornerPairLength((P + F) - E), meanSection(upperLimbs, backs)};
+    const PathSegment lowerCorners{cornerPairLength((C + F) - E), meanSection(backs, lowerLimbs)};
+    return {upperLimbs, backs, lowerLimbs, upperCorners, lowerCorners};
+}
+
+CoreConstants constants(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+}
+
+namespace {
+
+constexpr int kLeftCaption = 3960;
+constexpr int kLeftField = 4560;
+constexpr int kRightCaption = 5880;
+constexpr int kRightField = 6480;
+
+constexpr FieldSpec kFields[] = {
+    {1, 1, " A:", "A", "两柱外侧总高", kLeftCaption, kLeftField, 240},
+    {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
+    {3, 3, " C:", "C", "下柱厚度", kLeftCaption, kLeftField, 1440},
+    {4, 8, " D:", "D", "磁芯厚度（深度）", kLeftCaption, kLeftField, 2040},
+    {5, 9, " E:", "E", "柱长（背内侧至端面）", kRightCaption, kRightField, 240},
+    {7, 15, " F:", "F", "总长（背外侧至端面）", kRightCaption, kRightField, 840},
+    {8, 16, " P:", "P", "上柱厚度", kRightCaption, kRightField, 1440},
+};
+
+constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
+
+CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
+
+}  // namespace
+
 constinit const CoreDescriptor descriptor{
     .name = "uf",
     .optionCaption = "UF型",
     .form = "Form3",
     .caption = "UF",
-    .clientWidth = 0,
-    .clientHeight = 0,
+    .clientWidth = 7770,
+    .clientHeight = 7725,
     .background = Background::White,
-    .drawing = {},
-    .fields = {},
-    .conversionOrder = {},
-    .results = {},
+    .drawing = {":/drawings/uf.svg", {0, 0, 3855, 3255}, 257, 217},
+    .fields = kFields,
+    .conversionOrder = kConversionOrder,
+    .results = {{
+        {4, 360, 495, 5, 960, 1095, 4080, kPlain5},
+        {6, 2640, 615, 7, 3480, 1215, 4080, kPlain5},
+        {14, 360, 495, 13, 960, 1095, 4800, kLength5},
+        {12, 2640, 615, 11, 3480, 1215, 4800, kArea5},
+        {18, 5520, 495, 17, 6120, 1095, 4800, kVolume5},
+    }},
     .note = {},
-    .calculateButton = {},
-    .returnButton = {},
-    .messageLine = {},
+    .calculateButton = {1200, 5400, kCalculateWidth, kButtonHeight},
+    .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
+    .messageLine = {360, 6120, 7200, 780},
+    .geometry = fromFields,
 };
 
 }  // namespace ferricalc::uf

@@ -1,25 +1,85 @@
 #include "cores/ui.hpp"
 
+#include "cores/u_family_segments.hpp"
+
 namespace ferricalc::ui {
 
-// Not built yet: the selector's option does nothing until the geometry,
-// fields and drawing arrive.
+using namespace ufamily;
+
+std::array<PathSegment, 8> path(const Dimensions& d)
+{
+    const auto& [A, B, C, D, E, F, G, P] = d;
+    const Real backThickness = F - E;
+
+    const PathSegment upperLimb{E, P * D};
+    const PathSegment back{B, backThickness * D};
+    const PathSegment lowerLimb{E, C * D};
+    const PathSegment bar{B, G * D};
+    // Four corners of their own: the U's two at the back, the two where the
+    // limbs meet the bar.
+    const PathSegment backToUpper{cornerLength(backThickness + P), meanSection(upperLimb, back)};
+    const PathSegment backToLower{cornerLength(backThickness + C), meanSection(back, lowerLimb)};
+    const PathSegment barToUpper{cornerLength(G + P), meanSection(upperLimb, bar)};
+    const PathSegment barToLower{cornerLength(G + C), meanSection(bar, lowerLimb)};
+    return {upperLimb, back, lowerLimb, bar, backToUpper, backToLower, barToUpper, barToLower};
+}
+
+CoreConstants constants(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+}
+
+namespace {
+
+constexpr int kLeftCaption = 4320;
+constexpr int kLeftField = 4800;
+constexpr int kRightCaption = 6000;
+constexpr int kRightField = 6480;
+
+constexpr FieldSpec kFields[] = {
+    {1, 1, " A:", "A", "两柱外侧总高（I 片长度）", kLeftCaption, kLeftField, 360},
+    {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 960},
+    {3, 3, " C:", "C", "下柱厚度", kLeftCaption, kLeftField, 1560},
+    {4, 8, " D:", "D", "磁芯厚度（深度）", kLeftCaption, kLeftField, 2160},
+    {5, 9, " E:", "E", "柱长（背内侧至端面）", kRightCaption, kRightField, 360},
+    {6, 15, " F:", "F", "U 片总长（背外侧至端面）", kRightCaption, kRightField, 960},
+    {7, 16, " G:", "G", "I 片厚度", kRightCaption, kRightField, 1560},
+    {8, 10, " P:", "P", "上柱厚度", kRightCaption, kRightField, 2160},
+};
+
+// G is converted before F.
+constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 6, 5, 7};
+
+CoreConstants fromFields(std::span<const double> v)
+{
+    return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
+}  // namespace
+
 constinit const CoreDescriptor descriptor{
     .name = "ui",
     .optionCaption = "UI型",
     .form = "Form13",
     .caption = "UI",
-    .clientWidth = 0,
-    .clientHeight = 0,
-    .background = Background::White,
-    .drawing = {},
-    .fields = {},
-    .conversionOrder = {},
-    .results = {},
+    .clientWidth = 7620,
+    .clientHeight = 6915,
+    .background = Background::SystemWindow,
+    .drawing = {":/drawings/ui.svg", {120, 120, 4215, 3255}, 281, 217},
+    .fields = kFields,
+    .conversionOrder = kConversionOrder,
+    .results = {{
+        {4, 360, 495, 5, 960, 1095, 3600, kPlain5},
+        {6, 2640, 615, 7, 3480, 1215, 3600, kPlain5},
+        {14, 360, 495, 13, 960, 1095, 4320, kLength5},
+        {12, 2640, 615, 11, 3480, 1215, 4320, kArea5},
+        {18, 5520, 495, 17, 6120, 1095, 4320, kVolume5},
+    }},
     .note = {},
-    .calculateButton = {},
-    .returnButton = {},
-    .messageLine = {},
+    .calculateButton = {1200, 4920, kCalculateWidth, kButtonHeight},
+    .returnButton = {4320, 4920, kReturnWidth, kButtonHeight},
+    .messageLine = {360, 5640, 7020, 780},
+    .geometry = fromFields,
 };
 
 }  // namespace ferricalc::ui

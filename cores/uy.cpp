@@ -1,25 +1,96 @@
 #include "cores/uy.hpp"
 
+#include "cores/u_family_segments.hpp"
+
 namespace ferricalc::uy {
 
-// Not built yet: the selector's option does nothing until the geometry,
-// fields and drawing arrive.
+using namespace ufamily;
+
+namespace {
+
+// A groove of radius r takes a half disc, r·r·π/2, out of its section.
+Real halfDisc(Real r) { return ((r * r) * kPi) / 2.0; }
+
+Real roundLimbSection(Real diameter, Real grooveRadius)
+{
+    return (((diameter / 2.0) * (diameter / 2.0)) * kPi) - halfDisc(grooveRadius);
+}
+
+}  // namespace
+
+std::array<PathSegment, 5> path(const Dimensions& d)
+{
+    const auto& [A, B, C, E, F, r1, r2, r3Entered] = d;
+    // The back's groove radius has always been kept as a single-precision number.
+    const Real r3 = toSingle(r3Entered);
+
+    const PathSegment upperLimbs{2.0 * E, roundLimbSection(C, r1)};
+    const PathSegment backs{2.0 * B, ((F - E) * C) - halfDisc(r3)};
+    const PathSegment lowerLimbs{2.0 * E, roundLimbSection(C, r2)};
+    // Both corners join a limb of diameter C to the back of thickness F − E;
+    // here π/4 is formed before it multiplies the widths.
+    const Real cornerPair = (kPi / 4.0) * (C + (F - E));
+    const PathSegment upperCorners{cornerPair, meanSection(upperLimbs, backs)};
+    const PathSegment lowerCorners{cornerPair, meanSection(backs, lowerLimbs)};
+    return {upperLimbs, backs, lowerLimbs, upperCorners, lowerCorners};
+}
+
+CoreConstants constants(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+}
+
+namespace {
+
+constexpr int kLeftCaption = 3960;
+constexpr int kLeftField = 4560;
+constexpr int kRightCaption = 5760;
+constexpr int kRightField = 6360;
+
+constexpr FieldSpec kFields[] = {
+    {1, 1, " A:", "A", "两柱外侧总高", kLeftCaption, kLeftField, 240},
+    {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
+    {3, 3, " C:", "C", "圆柱直径（亦为背的厚度方向尺寸）", kLeftCaption, kLeftField, 1440},
+    {4, 8, " E:", "E", "柱长（背内侧至端面）", kLeftCaption, kLeftField, 2040},
+    {5, 9, " F:", "F", "总长（背外侧至端面）", kLeftCaption, kLeftField, 2520},
+    {7, 15, "r1:", "r1", "上柱外侧半圆槽半径", kRightCaption, kRightField, 240, StartText::Zero},
+    {8, 16, "r2:", "r2", "下柱外侧半圆槽半径", kRightCaption, kRightField, 840, StartText::Zero},
+    {9, 19, "r3:", "r3", "背部截面半圆槽半径", kRightCaption, kRightField, 1440, StartText::Zero},
+};
+
+// r3 is converted before r1 and r2.
+constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 7, 5, 6};
+
+CoreConstants fromFields(std::span<const double> v)
+{
+    return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
+}  // namespace
+
 constinit const CoreDescriptor descriptor{
     .name = "uy",
     .optionCaption = "UY型",
     .form = "Form4",
     .caption = "UY",
-    .clientWidth = 0,
-    .clientHeight = 0,
+    .clientWidth = 7950,
+    .clientHeight = 7095,
     .background = Background::White,
-    .drawing = {},
-    .fields = {},
-    .conversionOrder = {},
-    .results = {},
-    .note = {},
-    .calculateButton = {},
-    .returnButton = {},
-    .messageLine = {},
+    .drawing = {":/drawings/uy.svg", {0, 0, 3855, 3255}, 257, 217},
+    .fields = kFields,
+    .conversionOrder = kConversionOrder,
+    .results = {{
+        {4, 360, 495, 5, 960, 1095, 4080, kPlain5},
+        {6, 2640, 615, 7, 3480, 1215, 4080, kPlain5},
+        {14, 360, 495, 13, 960, 1095, 4800, kLength5},
+        {12, 2640, 615, 11, 3480, 1215, 4800, kArea5},
+        {18, 5520, 495, 17, 6120, 1095, 4800, kVolume5},
+    }},
+    .note = {10, "    r1,r2,r3 为半径", {0, 3240, 3855, 375}},
+    .calculateButton = {1200, 5400, kCalculateWidth, kButtonHeight},
+    .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
+    .messageLine = {360, 6120, 7320, 780},
+    .geometry = fromFields,
 };
 
 }  // namespace ferricalc::uy
