@@ -1,0 +1,118 @@
+"""The about window's credits: a short letter to the user in Kai, black on white.
+
+The picture is 277 x 381 px, but the about window is only 275 px wide and cuts
+it at its right edge, so every line ends well inside the visible width.
+
+Run with python3 from this folder; it writes credits.svg."""
+
+W, H = 277, 381
+VISIBLE_WIDTH = 275  # the about window's client width
+FACE = "AR PL UKai CN"
+RED = "#c00000"  # the logo's red, as on the selector
+
+BODY_SIZE = 15  # px; Kai draws Chinese one em wide and Latin half an em
+LINE_PITCH = 22
+PARAGRAPH_GAP = 5
+COLUMNS = 15  # ems per line
+LEFT = (VISIBLE_WIDTH - COLUMNS * BODY_SIZE) / 2
+RIGHT = LEFT + COLUMNS * BODY_SIZE
+
+TITLE = "致用户"
+PARAGRAPHS = [
+    "感谢您使用本程序！",
+    "本程序是 ferricalc 开发者为自己的磁芯设计工作而编写的，难免有不足之处，敬请谅解。",
+    "程序中磁芯有效参数的算法，大部分依照 IEC 60205（第二版，2001-04）。",
+    "欢迎有兴趣的同行帮助测试，并提出批评和意见。",
+    "最后，谨向所有给予过帮助的朋友们致以衷心的感谢！",
+]
+SIGNATURE = "ferricalc 开发者"
+
+# Punctuation that may not begin a line, and that may not end one.
+NO_LINE_START = set("，。、；：！？）」』》")
+NO_LINE_END = set("（「『《")
+
+
+def ems(text):
+    """Width of `text` in ems: Latin, digits and blanks are half-width in Kai."""
+    return sum(0.5 if ord(c) < 0x2E80 else 1.0 for c in text)
+
+
+def tokens(text):
+    """Split into units that may not be broken: a Latin word or number stays whole."""
+    out = []
+    for c in text:
+        if out and ord(c) < 0x2E80 and c != " " and out[-1][-1] != " " and ord(out[-1][-1]) < 0x2E80:
+            out[-1] += c
+        else:
+            out.append(c)
+    return out
+
+
+def break_lines(paragraph, first_indent=2.0):
+    lines, line, limit = [], "", COLUMNS - first_indent
+    parts = tokens(paragraph)
+    i = 0
+    while i < len(parts):
+        part = parts[i]
+        if line and ems(line + part) > limit:
+            # Keep a closing mark with the word before it, and an opening mark with the word after it.
+            if part in NO_LINE_START:
+                part, line = line[-1] + part, line[:-1]
+            elif line[-1] in NO_LINE_END:
+                part, line = line[-1] + part, line[:-1]
+            lines.append(line.rstrip())
+            line, limit = "", COLUMNS
+            part = part.lstrip()
+        line += part
+        i += 1
+    lines.append(line)
+    return lines
+
+
+def escape(text):
+    return text.replace("&", "&amp;").replace("<", "&lt;")
+
+
+def fmt(v):
+    return f"{v:.1f}".rstrip("0").rstrip(".")
+
+
+out = [f'<rect width="{W}" height="{H}" fill="#ffffff"/>']
+
+# The heading, centred on the visible part, over a fine rule.
+centre = VISIBLE_WIDTH / 2
+out.append(
+    f'<text x="{fmt(centre)}" y="42" font-family="{FACE}" font-size="22" fill="#000000" '
+    f'text-anchor="middle">{escape(TITLE)}</text>'
+)
+out.append(f'<line x1="{fmt(LEFT)}" y1="56.5" x2="{fmt(RIGHT)}" y2="56.5" stroke="#000000" stroke-width="0.6"/>')
+
+y = 84
+for paragraph in PARAGRAPHS:
+    for n, line in enumerate(break_lines(paragraph)):
+        x = LEFT + (2 * BODY_SIZE if n == 0 else 0)
+        out.append(
+            f'<text x="{fmt(x)}" y="{y}" font-family="{FACE}" font-size="{BODY_SIZE}" '
+            f'fill="#000000" xml:space="preserve">{escape(line)}</text>'
+        )
+        y += LINE_PITCH
+    y += PARAGRAPH_GAP
+
+# The signature, set to the right margin, with the program's ring beside it.
+y += 8
+out.append(
+    f'<text x="{fmt(RIGHT)}" y="{y}" font-family="{FACE}" font-size="{BODY_SIZE}" fill="#000000" '
+    f'text-anchor="end">{escape(SIGNATURE)}</text>'
+)
+ring_x = RIGHT - ems(SIGNATURE) * BODY_SIZE - 14
+out.append(f'<circle cx="{fmt(ring_x)}" cy="{fmt(y - 5)}" r="6" fill="none" stroke="{RED}" stroke-width="3"/>')
+
+if y + 12 > H:
+    raise SystemExit(f"the credits run to {y} px, past the picture's {H} px")
+svg = (
+    '<?xml version="1.0" encoding="UTF-8"?>\n'
+    f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
+    "  <title>ferricalc credits</title>\n  " + "\n  ".join(out) + "\n</svg>\n"
+)
+with open("credits.svg", "w", encoding="utf-8") as f:
+    f.write(svg)
