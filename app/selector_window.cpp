@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "calc/calculator_window.hpp"
 #include "calc/drawing_view.hpp"
@@ -38,6 +40,9 @@ constexpr std::array<GridCell, kCoreTypeCount> kOptionCells{{
 
 // OK takes the first selected option in this order.
 constexpr std::array<int, kCoreTypeCount> kConfirmOrder{0, 1, 2, 3, 4, 5, 6, 7, 10, 9, 11, 8};
+
+// The options under which a double-click on the notice line opens the about window: UYF, UI and EI.
+constexpr std::array<int, 3> kAboutOptions{3, 9, 10};
 
 constexpr int kOptionWidth = 1335;
 constexpr int kWideOptionWidth = 1575;  // "ETD/EC/EER型"
@@ -81,15 +86,20 @@ SelectorWindow::SelectorWindow(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &SelectorWindow::confirm);
     connect(exitButton, &QPushButton::clicked, this, &SelectorWindow::exit);
 
-    auto* notice = new QLabel(QStringLiteral("ferricalc 开发者 出品  ·  版本 " FERRICALC_VERSION), this);
-    notice->setObjectName(QStringLiteral("Label1"));
-    look::paintLabel(*notice, look::kDarkRed, look::kLightGreen);
-    notice->setGeometry(look::fromTwips(1560, 6120, 8775, 495));
+    m_notice = new QLabel(QStringLiteral("ferricalc 开发者 出品  ·  版本 " FERRICALC_VERSION), this);
+    m_notice->setObjectName(QStringLiteral("Label1"));
+    look::paintLabel(*m_notice, look::kDarkRed, look::kLightGreen);
+    m_notice->setGeometry(look::fromTwips(1560, 6120, 8775, 495));
+    m_notice->installEventFilter(this);
 
     m_optionButtons.front()->setFocus();
 }
 
-SelectorWindow::~SelectorWindow() { delete m_calculator; }
+SelectorWindow::~SelectorWindow()
+{
+    delete m_calculator;
+    delete m_about;
+}
 
 void SelectorWindow::buildOptions()
 {
@@ -137,7 +147,37 @@ void SelectorWindow::exit()
 {
     m_exiting = true;
     delete m_calculator;
+    delete m_about;
     QCoreApplication::quit();
+}
+
+void SelectorWindow::showAbout()
+{
+    const int chosen = m_options->checkedId();
+    if (std::find(kAboutOptions.begin(), kAboutOptions.end(), chosen) == kAboutOptions.end())
+        return;
+    // Only ever one: a second double-click brings the open window forward. A window
+    // closed by OK whose deletion is still pending goes now.
+    if (m_about && !m_about->isVisible())
+        delete m_about;
+    if (!m_about) {
+        m_about = new AboutWindow;
+        m_about->show();
+        return;
+    }
+    m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+bool SelectorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_notice && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        showAbout();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SelectorWindow::closeEvent(QCloseEvent* event)

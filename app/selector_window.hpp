@@ -2,12 +2,15 @@
 // The selector: the program's main window. It lists the twelve core types as
 // one group of options; OK hides the selector and opens the chosen type's
 // calculator window, whose Return (or title-bar close) brings the selector back
-// with its choice kept. Exit, or closing the selector, ends the program.
+// with its choice kept. A double-click on the notice line opens the about
+// window while UYF, UI or EI is chosen. Exit, or closing the selector, ends the
+// program and closes every other window.
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 
+#include "app/about_window.hpp"
 #include "calc/calculator_window.hpp"
 #include "cores/registry.hpp"
 
@@ -24,19 +27,25 @@ public:
 
     // The calculator window open now, or null.
     CalculatorWindow* calculatorWindow() const { return m_calculator; }
+    // The about window open now, or null.
+    AboutWindow* aboutWindow() const { return m_about; }
 
-    void confirm();  // Command1_Click
-    void exit();     // Command2_Click
+    void confirm();    // Command1_Click
+    void exit();       // Command2_Click
+    void showAbout();  // Label1_DblClick
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildOptions();
 
     QButtonGroup* m_options = nullptr;
     std::array<QRadioButton*, kCoreTypeCount> m_optionButtons{};
+    QLabel* m_notice = nullptr;
     QPointer<CalculatorWindow> m_calculator;
+    QPointer<AboutWindow> m_about;
     bool m_exiting = false;
 };
 
