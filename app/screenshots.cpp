@@ -1,12 +1,17 @@
 // Renders the program's windows to PNG files, as a person would see them, for
-// review and for the README: the selector, then each built calculator window
-// after a Calculate of a realistic core.
+// review and for the README: the selector, the about window, the program's icon
+// at the sizes a desktop shows it, then each built calculator window after a
+// Calculate of a realistic core.
 //
 // Usage: ferricalc-screenshots OUTPUT_DIRECTORY
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstdio>
@@ -48,6 +53,45 @@ bool save(QWidget& window, const QString& path)
     return true;
 }
 
+// The about window opens as a user opens it: UI chosen, a double-click on the notice line.
+bool saveAboutWindow(ferricalc::SelectorWindow& selector, const QDir& out)
+{
+    selector.findChild<QRadioButton*>(QStringLiteral("Option1_9"))->setChecked(true);
+    auto* notice = selector.findChild<QLabel*>(QStringLiteral("Label1"));
+    const QPointF inside(10, 10);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, inside, notice->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(notice, &doubleClick);
+    ferricalc::AboutWindow* about = selector.aboutWindow();
+    if (!about) {
+        std::fprintf(stderr, "the about window did not open\n");
+        return false;
+    }
+    return save(*about, out.filePath(QStringLiteral("about.png")));
+}
+
+// The window icon at the sizes of a title bar, a task bar and a switcher, side by side.
+bool saveIcon(const QDir& out)
+{
+    constexpr int kSides[] = {16, 24, 32, 48, 64};
+    QPixmap strip(16 + 24 + 32 + 48 + 64 + 6 * 8, 64 + 16);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    int left = 8;
+    for (const int side : kSides) {
+        painter.drawPixmap(left, 8 + 64 - side, QApplication::windowIcon().pixmap(side, side));
+        left += side + 8;
+    }
+    painter.end();
+    const QString path = out.filePath(QStringLiteral("icon.png"));
+    if (!strip.save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -65,6 +109,8 @@ int main(int argc, char* argv[])
     ferricalc::SelectorWindow selector;
     selector.show();
     bool ok = save(selector, out.filePath(QStringLiteral("selector.png")));
+    ok = saveAboutWindow(selector, out) && ok;
+    ok = saveIcon(out) && ok;
 
     for (const Example& example : kExamples) {
         selector.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(example.option))->setChecked(true);
