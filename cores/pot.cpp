@@ -1,25 +1,115 @@
 #include "cores/pot.hpp"
 
+#include "cores/pot_family_segments.hpp"
+
 namespace ferricalc::pot {
 
-// Not built yet: the selector's option does nothing until the geometry,
-// fields and drawing arrive.
+using potfamily::c1Share;
+using potfamily::c2Share;
+using potfamily::kPi;
+using potfamily::sumInOrder;
+
+CoreConstants constants(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) {
+        const auto& [A, B, C, D, E, F, G, H] = d;
+        const Real plate = F - E;  // back plate thickness of one half
+        const Real pairWindingHeight = 2.0 * E;
+        // From the wall's inner face, and from the post's surface, to the circle
+        // that halves the wall's (the post's) section: where the corner arcs run.
+        const Real wallOffset = sqrt(((A * A) + (B * B)) / 8.0) - (B / 2.0);
+        const Real postOffset = (C / 2.0) - sqrt(((C * C) + (D * D)) / 8.0);
+        // Half the angle that one slot of width G takes up on the mean diameter (arcsin x).
+        const Real x = (2.0 * G) / (A + B);
+        const Real slotAngle = atan(x / sqrt(1.0 - (x * x)));
+        // The angle that the wall and the outer back ring span, the two slots left out.
+        const Real unslotted = kPi - (2.0 * slotAngle);
+
+        const PathSegment wall{pairWindingHeight, (unslotted * ((A * A) - (B * B))) / 4.0};
+        const PathSegment post{pairWindingHeight, (kPi * ((C * C) - (D * D))) / 4.0};
+        // Each corner's section is the mean of the two sections it joins: the post
+        // (or the slotted wall) and the cylinder of height h at its diameter.
+        const PathSegment postCorner{(kPi * ((2.0 * postOffset) + plate)) / 4.0,
+                                     (kPi * (((C * C) - (D * D)) + ((4.0 * C) * plate))) / 8.0};
+        const PathSegment wallCorner{(kPi * ((2.0 * wallOffset) + plate)) / 4.0,
+                                     ((unslotted * ((A * A) - (B * B))) / 8.0) + (((kPi * B) * plate) / 2.0)};
+
+        // The back plate carries radial flux: whole from C out to H, slotted from H
+        // out to B. Its two rings enter as direct shares of C1 and C2.
+        shown.c1 = sumInOrder({
+                                  c1Share(wall),
+                                  ln(H / C) / (kPi * plate),
+                                  c1Share(post),
+                                  c1Share(postCorner),
+                                  c1Share(wallCorner),
+                                  ln(B / H) / (unslotted * plate),
+                              })
+                       .value();
+
+        constexpr double kPiSquared = kPi * kPi;
+        shown.c2 = sumInOrder({
+                                  c2Share(wall),
+                                  (H - C) / (((kPiSquared * H) * C) * (plate * plate)),
+                                  c2Share(post),
+                                  c2Share(postCorner),
+                                  c2Share(wallCorner),
+                                  (B - H) / (((H * B) * (unslotted * unslotted)) * (plate * plate)),
+                              })
+                       .value();
+    });
+}
+
+namespace {
+
+constexpr int kLeftCaption = 3600;
+constexpr int kLeftField = 4080;
+constexpr int kRightCaption = 5640;
+constexpr int kRightField = 6120;
+
+constexpr FieldSpec kFields[] = {
+    {1, 1, " A:", "A", "外径", kLeftCaption, kLeftField, 600},
+    {2, 2, " B:", "B", "外壁内径", kLeftCaption, kLeftField, 1200},
+    {3, 3, " C:", "C", "中心柱直径", kLeftCaption, kLeftField, 1800},
+    {4, 8, " D:", "D", "中心孔直径（无孔为 0）", kLeftCaption, kLeftField, 2400},
+    {5, 9, " E:", "E", "单半绕线空间深度", kRightCaption, kRightField, 600},
+    {6, 15, " F:", "F", "单半高度", kRightCaption, kRightField, 1200},
+    {7, 16, " G:", "G", "槽口宽度", kRightCaption, kRightField, 1800},
+    {8, 19, " H:", "H", "槽端直径", kRightCaption, kRightField, 2400},
+};
+
+constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
+
+CoreConstants fromFields(std::span<const double> v)
+{
+    return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
+}  // namespace
+
+// Every result of this window shows six decimals and no unit.
 constinit const CoreDescriptor descriptor{
     .name = "pot",
     .optionCaption = "罐型",
     .form = "Form9",
     .caption = "GU",
-    .clientWidth = 0,
-    .clientHeight = 0,
+    .clientWidth = 7380,
+    .clientHeight = 6885,
     .background = Background::White,
-    .drawing = {},
-    .fields = {},
-    .conversionOrder = {},
-    .results = {},
+    .drawing = {":/drawings/pot.svg", {0, 0, 3495, 3255}, 236, 217},
+    .fields = kFields,
+    .conversionOrder = kConversionOrder,
+    .results = {{
+        {4, 120, 495, 5, 720, 1215, 3720, kPlain6},
+        {6, 2400, 615, 7, 3120, 1215, 3720, kPlain6},
+        {14, 120, 495, 13, 720, 1215, 4440, kPlain6},
+        {12, 2400, 615, 11, 3120, 1215, 4440, kPlain6},
+        {18, 5280, 495, 17, 5880, 1335, 4440, kPlain6},
+    }},
     .note = {},
-    .calculateButton = {},
-    .returnButton = {},
-    .messageLine = {},
+    .calculateButton = {960, 5040, kCalculateWidth, kButtonHeight},
+    .returnButton = {4080, 5040, kReturnWidth, kButtonHeight},
+    .messageLine = {120, 5760, 7140, 780},
+    .geometry = fromFields,
 };
 
 }  // namespace ferricalc::pot

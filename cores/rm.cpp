@@ -1,25 +1,123 @@
 #include "cores/rm.hpp"
 
+#include "cores/pot_family_segments.hpp"
+
 namespace ferricalc::rm {
 
-// Not built yet: the selector's option does nothing until the geometry,
-// fields and drawing arrive.
+using potfamily::kPi;
+using potfamily::PathShares;
+using potfamily::shares;
+
+namespace {
+
+constexpr double kSqrt2 = 1.41421356;
+
+// Angles of this core are held in degrees; they become radians only inside tan and cos.
+Real tanDegrees(Real degrees) { return tan((degrees * kPi) / 180.0); }
+Real cosDegrees(Real degrees) { return cos((degrees * kPi) / 180.0); }
+
+}  // namespace
+
+CoreConstants constants(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) {
+        const auto& [A, B, C, E, F, G, H, I] = d;
+        const Real pairWindingHeight = E + E;
+        const Real plate = F - (pairWindingHeight / 2.0);  // back plate thickness of one half
+        const Real chamfer = (kSqrt2 * A) - G;
+        // Half the angle that an open side takes up on the winding-space circle (arcsin I/B),
+        // and the angle in degrees that one leg's arc spans within a quarter circle.
+        const Real openHalfAngle = atan(I / sqrt((B * B) - (I * I)));
+        const Real legArc = 90.0 - ((openHalfAngle * 180.0) / kPi);
+        const Real legsSection = ((((A * A) * (abs(tanDegrees(legArc - 45.0)) + 1.0)) / 2.0)
+                                  - (((legArc * kPi) * (B * B)) / 360.0))
+                                 - ((chamfer * chamfer) / 2.0);
+
+        // The flux leaving the post towards the middle of an open side must reach
+        // round to a leg's end: the path through the plate grows from r to the mean of p and r.
+        const Real legEndReach = sqrt((((B * B) + (C * C)) / 4.0) - (((B * C) * cosDegrees(90.0 - legArc)) / 2.0));
+        const Real gap = (B - C) / 2.0;
+        const Real lengthening = (legEndReach + gap) / (2.0 * gap);
+        // How wide the plate's radial path is against a whole ring (1 when there is no opening).
+        const Real quarterUnderLegs =
+            (((((legArc * kPi) * (B * B)) / 360.0) + ((I * I) * abs(tanDegrees(legArc)))) - ((kPi * (C * C)) / 4.0))
+            / 4.0;
+        const Real quarterRing = ((90.0 * kPi) * ((B * B) - (C * C))) / 1440.0;
+        const Real widthFactor = quarterUnderLegs / quarterRing;
+
+        const PathShares legs = shares({pairWindingHeight, legsSection});
+        // The back plate carries radial flux from the post out to the legs.
+        const PathShares backPlate{
+            (ln(B / C) * lengthening) / ((widthFactor * kPi) * plate),
+            (((1.0 / C) - (1.0 / B)) * lengthening) / (((((widthFactor * widthFactor) * kPi) * kPi) * plate) * plate),
+        };
+        const PathShares post = shares({pairWindingHeight, (kPi * (C * C)) / 4.0});
+        // The outer corner's section is the mean of the legs and the part of the
+        // cylinder of diameter B under the legs' arcs; the centre corner's the mean
+        // of the post and the whole cylinder of diameter C.
+        const PathShares outerCorner = shares({
+            (kPi * ((plate + (A / 2.0)) - (B / 2.0))) / 4.0,
+            (legsSection + ((((legArc * kPi) * B) * plate) / 90.0)) / 2.0,
+        });
+        const PathShares centreCorner = shares({
+            (kPi * ((C + plate) - sqrt((C * C) / 2.0))) / 4.0,
+            (((kPi * (C * C)) / 4.0) + ((kPi * C) * plate)) / 2.0,
+        });
+
+        potfamily::showSums({legs, backPlate, post, outerCorner, centreCorner}, shown);
+    });
+}
+
+namespace {
+
+constexpr int kLeftCaption = 3960;
+constexpr int kLeftField = 4440;
+constexpr int kRightCaption = 5640;
+constexpr int kRightField = 6240;
+
+constexpr FieldSpec kFields[] = {
+    {1, 1, " A:", "A", "两倒角间距离", kLeftCaption, kLeftField, 240},
+    {2, 2, " B:", "B", "绕线空间直径", kLeftCaption, kLeftField, 840},
+    {3, 3, " C:", "C", "中心柱直径", kLeftCaption, kLeftField, 1440},
+    {4, 8, " E:", "E", "单半绕线空间深度", kLeftCaption, kLeftField, 2040},
+    {5, 9, " F:", "F", "单半高度", kLeftCaption, kLeftField, 2520},
+    {6, 15, " G:", "G", "总长（跨两外柱）", kRightCaption, kRightField, 240},
+    {7, 16, " H:", "H", "总宽（不参与计算）", kRightCaption, kRightField, 840},
+    {8, 19, " I:", "I", "开口宽度", kRightCaption, kRightField, 1440},
+};
+
+constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
+
+CoreConstants fromFields(std::span<const double> v)
+{
+    return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
+}  // namespace
+
 constinit const CoreDescriptor descriptor{
     .name = "rm",
     .optionCaption = "RM型",
     .form = "Form7",
     .caption = "RM",
-    .clientWidth = 0,
-    .clientHeight = 0,
+    .clientWidth = 7755,
+    .clientHeight = 7020,
     .background = Background::White,
-    .drawing = {},
-    .fields = {},
-    .conversionOrder = {},
-    .results = {},
+    .drawing = {":/drawings/rm.svg", {0, 0, 3975, 2775}, 273, 189},
+    .fields = kFields,
+    .conversionOrder = kConversionOrder,
+    .results = {{
+        {4, 240, 495, 5, 840, 1095, 3480, kPlain5},
+        {6, 2520, 615, 7, 3240, 1095, 3480, kPlain5},
+        {14, 240, 495, 13, 840, 1095, 4200, kLength5},
+        {12, 2520, 615, 11, 3240, 1215, 4200, kArea5},
+        {18, 4920, 495, 17, 5520, 1575, 4200, kVolume5},
+    }},
     .note = {},
-    .calculateButton = {},
-    .returnButton = {},
-    .messageLine = {},
+    .calculateButton = {1080, 4800, kCalculateWidth, kButtonHeight},
+    .returnButton = {4200, 4800, kReturnWidth, kButtonHeight},
+    .messageLine = {240, 5520, 7275, 780},
+    .geometry = fromFields,
 };
 
 }  // namespace ferricalc::rm

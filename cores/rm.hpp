@@ -1,8 +1,25 @@
 #pragma once
+// RM cores: a solid round centre post, a round winding space, and two outer legs
+// whose inner faces are arcs of that space and whose outer corners are chamfered
+// at 45°; the winding space opens at two opposite sides between the legs' ends.
 
 #include "cores/descriptor.hpp"
 
 namespace ferricalc::rm {
+
+struct Dimensions {
+    Real A;  // distance across the chamfered corners, mm
+    Real B;  // diameter of the winding space (inner diameter of the legs), mm
+    Real C;  // diameter of the centre post, mm
+    Real E;  // depth of the winding space in one half, mm
+    Real F;  // height of one half, mm
+    Real G;  // overall length, across both legs, mm
+    Real H;  // overall width, across the open sides (no result depends on it), mm
+    Real I;  // width of each open side, between the ends of the two legs, mm
+};
+
+// Every part's shares of C1 and C2 are formed before C1 is shown.
+CoreConstants constants(const Dimensions& d);
 
 extern const CoreDescriptor descriptor;
 
