@@ -45,7 +45,7 @@ d.circle(cx, cy, hole)
 d.centre_cross(cx, cy, outer)
 
 d.dimension((cx - slot, cy - chord(outer)), (cx + slot, cy - chord(outer)), 12, "G")
-d.dimension((cx - slot, cy - slot_end), (cx - slot, cy + slot_end), -(21 - slot), "H", letter_at=0.28)
+d.dimension((cx - slot, cy - slot_end), (cx - slot, cy + slot_end), -(19 - slot), "H", letter_at=0.3)
 # The hole across a diagonal, arrows outside, its letter beyond the post.
 c = math.cos(math.radians(45))
 d.dimension_line((cx - hole * c, cy + hole * c), (cx + hole * c, cy - hole * c), arrows="outside")
