@@ -67,7 +67,7 @@ constinit const CoreDescriptor descriptor{
     .note = {},
     .calculateButton = {1080, 4920, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 4920, kReturnWidth, kButtonHeight},
-    .messageLine = {240, 5520, 7320, 780},
+    .messageLine = {240, 5640, 7320, 780},
     .geometry = fromFields,
 };
 

@@ -74,7 +74,7 @@ constinit const CoreDescriptor descriptor{
     .note = {10, "    Rd,Rw,Rn 为半径", {0, 3600, 3855, 375}},
     .calculateButton = {960, 5520, kCalculateWidth, kButtonHeight},
     .returnButton = {4080, 5520, kReturnWidth, kButtonHeight},
-    .messageLine = {120, 6120, 7800, 720},
+    .messageLine = {120, 6180, 7800, 720},
     .geometry = fromFields,
 };
 

@@ -72,7 +72,7 @@ constinit const CoreDescriptor descriptor{
     .note = {},
     .calculateButton = {840, 5040, kCalculateWidth, kButtonHeight},
     .returnButton = {3960, 5040, kReturnWidth, kButtonHeight},
-    .messageLine = {360, 5640, 7200, 780},
+    .messageLine = {360, 5700, 7200, 780},
     .geometry = fromFields,
 };
 

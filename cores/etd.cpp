@@ -93,7 +93,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1080, 5880, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 5880, kReturnWidth, kButtonHeight},
     // Below the buttons there is no room for two lines; beside the note, under the fields, there is.
-    .messageLine = {4200, 3420, 3435, 1080},
+    .messageLine = {4200, 3480, 3435, 1020},
     .geometry = fromFields,
 };
 
