@@ -1,6 +1,7 @@
 #include "calc/calculation.hpp"
 
 #include <cassert>
+#include <new>
 
 namespace ferricalc {
 
@@ -21,7 +22,9 @@ public:
         const int index = m_out.written;
         const DisplayFormat& format = m_core.results[static_cast<std::size_t>(index)].format;
         ResultText& text = m_out.texts[static_cast<std::size_t>(index)];
-        text = formatNumber(value, format, m_separator);
+        // A result text is a few hundred bytes held inline: format it in its
+        // place rather than copy it there (a batch writes millions of them).
+        ::new (static_cast<void*>(&text)) ResultText(formatNumber(value, format, m_separator));
         const double shown = readBack(text, format, m_separator).value_or(0.0);
         m_out.values[static_cast<std::size_t>(index)] = shown;
         ++m_out.written;

@@ -1,8 +1,11 @@
 #include "calc/number_text.hpp"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -73,7 +76,9 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
         const std::string_view rest = text.substr(pos);
         bool decimalMark = false;
         char c = 0;
-        if (!separator.empty() && rest.starts_with(separator)) {
+        const bool atSeparator = separator.size() == 1 ? rest.front() == separator.front()
+                                                       : !separator.empty() && rest.starts_with(separator);
+        if (atSeparator) {
             decimalMark = true;
             pos += separator.size();
         } else {
@@ -183,10 +188,129 @@ bool isExactTie(double value, int decimals)
     return std::fabs(scaled - std::trunc(scaled)) == 0.5;
 }
 
+// A displayed number before its separator and suffix are chosen.
+struct RoundedDigits {
+    bool negative = false;      // a minus shows: the value is below zero and a non-zero digit shows
+    std::string_view integer;   // at least one digit
+    std::string_view fraction;  // exactly the format's decimals
+};
+
+__extension__ using WideUnsigned = unsigned __int128;
+
+constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000,
+                                          100'000'000, 1'000'000'000};
+
+// |value| in units of 10^-decimals, rounded from its exact binary value with a
+// tie away from zero; null when the result does not fit 64 bits. A double is
+// mantissa·2^exponent exactly, so integer arithmetic on the mantissa rounds
+// without any error of its own.
+std::optional<std::uint64_t> scaledMagnitude(double value, int decimals)
+{
+    if (decimals < 0 || decimals >= static_cast<int>(std::size(kPowersOfTen)))
+        return std::nullopt;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biasedExponent == 0x7FF)
+        return std::nullopt;
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074;  // subnormal: value = mantissa·2^-1074
+    if (biasedExponent != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+        exponent = biasedExponent - 1075;
+    }
+
+    const WideUnsigned scaled = static_cast<WideUnsigned>(mantissa) * kPowersOfTen[decimals];  // below 2^83
+    WideUnsigned rounded = 0;
+    if (exponent >= 0) {
+        if (exponent > 44)
+            return std::nullopt;
+        rounded = scaled << exponent;
+    } else if (exponent > -100) {
+        const int shift = -exponent;
+        rounded = scaled >> shift;
+        const WideUnsigned remainder = scaled - (rounded << shift);
+        if (remainder >= (static_cast<WideUnsigned>(1) << (shift - 1)))
+            ++rounded;
+    }  // else below half a unit of the last decimal: zero
+    if ((rounded >> 64) != 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(rounded);
+}
+
+// Rounds `value` to `decimals` places into `buffer` (344 characters hold every double).
+RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
+{
+    RoundedDigits rounded;
+    if (const std::optional<std::uint64_t> magnitude = scaledMagnitude(value, decimals)) {
+        const std::uint64_t unit = kPowersOfTen[decimals];
+        const auto integerEnd = std::to_chars(buffer, buffer + 24, *magnitude / unit).ptr;
+        rounded.integer = std::string_view(buffer, static_cast<std::size_t>(integerEnd - buffer));
+        char* const fraction = buffer + 24;
+        std::uint64_t remainder = *magnitude % unit;
+        for (int i = decimals - 1; i >= 0; --i) {
+            fraction[i] = static_cast<char>('0' + remainder % 10);
+            remainder /= 10;
+        }
+        rounded.fraction = std::string_view(fraction, static_cast<std::size_t>(decimals));
+        rounded.negative = std::signbit(value) && *magnitude != 0;
+        return rounded;
+    }
+
+    // Beyond 64 bits of units: the general conversion, nudged off an exact tie
+    // so that it rounds away from zero as above.
+    if (isExactTie(value, decimals))
+        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    if (error != std::errc())
+        text = "0";  // unreachable for finite values: the buffer holds every double
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    rounded.integer = text.substr(0, point);
+    rounded.fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    rounded.negative =
+        negative && !std::all_of(text.begin(), text.end(), [](char c) { return c == '0' || c == '.'; });
+    return rounded;
+}
+
+// Digits with at most one point and an optional leading minus, such as "17.76",
+// "-0.5" or "0": most of what is typed and everything the formats write. Such a
+// text reads directly; null means it needs the full reading below (which would
+// give the same value), including a value too small or too large to hold.
+std::optional<double> readPlainDecimal(std::string_view text, std::string_view separator)
+{
+    if (separator != "." || text.empty())
+        return std::nullopt;
+    std::size_t pos = text.front() == '-' ? 1 : 0;
+    bool anyDigit = false;
+    bool pointSeen = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (isDigit(c)) {
+            anyDigit = true;
+        } else if (c == '.' && !pointSeen) {
+            pointSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    if (const std::optional<double> plain = readPlainDecimal(text, decimalSeparator))
+        return plain;
     const std::optional<PlainNumber> number = normalise(text, decimalSeparator);
     if (!number)
         return std::nullopt;
@@ -208,34 +332,20 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
 ResultText formatNumber(double value, const DisplayFormat& format, std::string_view decimalSeparator)
 {
     ResultText result;
-    char digits[344];
-    if (isExactTie(value, format.decimals))
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
-    const auto [end, error] =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, format.decimals);
-    std::string_view text(digits, static_cast<std::size_t>(end - digits));
-    if (error != std::errc())
-        text = "0";  // unreachable for finite values: the buffer holds every double
-
-    const bool negative = text.starts_with('-');
-    if (negative)
-        text.remove_prefix(1);
-    const bool allZero = text.find_first_not_of("0.") == std::string_view::npos;
+    char buffer[344];
+    const RoundedDigits rounded = roundForDisplay(value, format.decimals, buffer);
 
     auto append = [&result](std::string_view part) {
         std::memcpy(result.m_chars.data() + result.m_size, part.data(), part.size());
         result.m_size = static_cast<std::uint16_t>(result.m_size + part.size());
     };
-    if (negative && !allZero)
+    if (rounded.negative)
         append("-");
-    const std::size_t point = text.find('.');
-    std::string_view integerPart = text.substr(0, point);
-    if (!format.integerDigitAlways && integerPart == "0")
-        integerPart = {};
-    append(integerPart);
-    if (point != std::string_view::npos) {
+    if (format.integerDigitAlways || rounded.integer != "0")
+        append(rounded.integer);
+    if (format.decimals > 0) {
         append(decimalSeparator);
-        append(text.substr(point + 1));
+        append(rounded.fraction);
     }
     append(format.suffix);
     return result;
