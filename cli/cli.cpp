@@ -1,25 +1,45 @@
 #include "cli/cli.hpp"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/calculation.hpp"
+#include "cli/batch.hpp"
+#include "cli/report.hpp"
 #include "cores/registry.hpp"
+
+#ifndef FERRICALC_VERSION
+#define FERRICALC_VERSION "unknown"
+#endif
 
 namespace ferricalc {
 
 namespace {
 
-constexpr std::string_view kProgram = "ferricalc-cli";
+constexpr std::string_view kStandardInput = "-";
 
 void printUsage(std::ostream& out)
 {
-    out << "Usage: " << kProgram << " CORE [LETTER=TEXT ...]\n"
-        << "       " << kProgram << " --help\n\n"
+    out << "Usage: " << kProgramName << " [--json] [--exact] CORE [LETTER=TEXT ...]\n"
+        << "       " << kProgramName << " [--json] [--exact] --batch FILE\n"
+        << "       " << kProgramName << " --list | --help | --version\n\n"
         << "Computes the core constants C1 and C2 of a ferrite core and its effective\n"
         << "length Le, area Ae and volume Ve, exactly as the ferricalc window shows them.\n"
         << "Dimensions are in millimetres. A letter not given keeps its field's start\n"
         << "text: empty for the principal dimensions, 0 for those marked *.\n\n"
+        << "  --batch FILE  one calculation per row of a CSV file (- for standard input):\n"
+        << "                a header 'core,LETTER,...', then one core and its dimensions\n"
+        << "                per row; writes the rows back with C1,C2,Le,Ae,Ve,error\n"
+        << "  --json        one JSON object per calculation: the texts, the numbers they\n"
+        << "                read back as, and the error (null when there is none)\n"
+        << "  --exact       also C1 and C2 unrounded, and Le, Ae and Ve derived from them\n"
+        << "                (the window derives them from the rounded C1 and C2)\n"
+        << "  --list        the cores with each field's letter, start text and meaning\n\n"
         << "Cores and their letters:\n";
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
@@ -29,31 +49,46 @@ void printUsage(std::ostream& out)
             out << ' ' << field.letter << (field.start == StartText::Zero ? "*" : "");
         out << "\n";
     }
-    out << "\nExample: " << kProgram << " ring A=10 B=6 h=4\n"
-        << "Exit status: 0 success, 1 the calculation failed, 2 usage error.\n";
+    out << "\nExample: " << kProgramName << " ring A=10 B=6 h=4\n"
+        << "Exit status: 0 success, 1 a calculation failed, 2 usage error (or a batch\n"
+        << "that could not be read or written).\n";
 }
 
-int usageError(std::ostream& err, const std::string& problem)
+void printList(std::ostream& out)
 {
-    err << kProgram << ": " << problem << "\n";
+    for (const CoreDescriptor* core : coreTypes()) {
+        out << core->name << "  " << core->optionCaption;
+        if (!core->available()) {
+            out << "  (not built into this version)\n";
+            continue;
+        }
+        out << "  window \"" << core->caption << "\"\n";
+        std::size_t letterWidth = 0;
+        for (const FieldSpec& field : core->fields)
+            letterWidth = std::max(letterWidth, field.letter.size());
+        for (const FieldSpec& field : core->fields) {
+            out << "  " << field.letter << std::string(letterWidth - field.letter.size() + 2, ' ')
+                << (field.start == StartText::Zero ? "0      " : "empty  ") << field.meaning << '\n';
+        }
+    }
+}
+
+int usageError(std::ostream& err, std::string_view problem)
+{
+    err << kProgramName << ": " << problem << "\n";
     printUsage(err);
     return kUsageError;
 }
 
-}  // namespace
-
-int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+int runSingle(std::span<const std::string_view> args, const OutputOptions& options, std::ostream& out,
+              std::ostream& err)
 {
-    if (args.empty())
-        return usageError(err, "no core given");
-    if (args.front() == "--help" || args.front() == "-h") {
-        printUsage(out);
-        return kSucceeded;
+    const CoreDescriptor* core = findBuiltCore(args.front());
+    if (core == nullptr) {
+        std::string problem;
+        appendUnknownCore(problem, args.front());
+        return usageError(err, problem);
     }
-
-    const CoreDescriptor* core = findCoreType(args.front());
-    if (core == nullptr || !core->available())
-        return usageError(err, "unknown core '" + std::string(args.front()) + "'");
 
     std::vector<std::string_view> texts;
     std::vector<bool> given(core->fields.size(), false);
@@ -75,14 +110,97 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         texts[index] = arg.substr(equals + 1);
     }
 
-    const Calculation result = calculate(*core, texts, ".");
-    for (int i = 0; i < result.written; ++i)
-        out << kQuantityNames[static_cast<std::size_t>(i)] << ' ' << result.texts[static_cast<std::size_t>(i)].view()
-            << '\n';
-    if (result.succeeded())
+    const Calculation calculation = calculate(*core, texts, ".");
+    const ExactResults exact = exactResults(calculation.constants);
+    FailureMessages messages;
+    Outcome outcome;
+    outcome.core = core;
+    outcome.coreText = core->name;
+    outcome.fieldTexts = texts;
+    outcome.calculation = &calculation;
+    outcome.exact = options.exact ? &exact : nullptr;
+    outcome.error = messages.describe(*core, calculation, outcome.exact);
+    {
+        OutputBuffer buffer(out);
+        if (options.json)
+            writeJsonObject(buffer, outcome, -1, options.exact);
+        else
+            writeTextLines(buffer, outcome);
+    }
+    if (outcome.error.empty())
         return kSucceeded;
-    err << kProgram << ": " << failureMessage(*core, result.failure, Language::English) << "\n";
+    err << kProgramName << ": " << outcome.error << "\n";
     return kCalculationFailed;
+}
+
+int runBatchFile(std::string_view path, const OutputOptions& options, std::ostream& out, std::ostream& err)
+{
+    if (path == kStandardInput)
+        return runBatch(std::cin, out, err, options);
+    std::ifstream file{std::string(path), std::ios::binary};
+    if (!file.is_open()) {
+        err << kProgramName << ": cannot open '" << path << "': " << std::strerror(errno) << "\n";
+        return kUsageError;
+    }
+    return runBatch(file, out, err, options);
+}
+
+}  // namespace
+
+int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+{
+    OutputOptions options;
+    bool help = false;
+    bool version = false;
+    bool list = false;
+    std::optional<std::string_view> batchPath;
+    std::vector<std::string_view> calculation;  // CORE and its LETTER=TEXT arguments
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+        } else if (arg == "--version") {
+            version = true;
+        } else if (arg == "--list") {
+            list = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--exact") {
+            options.exact = true;
+        } else if (arg == "--batch") {
+            if (i + 1 == args.size())
+                return usageError(err, "--batch needs a FILE (- for standard input)");
+            batchPath = args[++i];
+        } else if (arg.starts_with("--batch=")) {
+            batchPath = arg.substr(arg.find('=') + 1);
+        } else if (arg.starts_with("--")) {
+            return usageError(err, "unknown option '" + std::string(arg) + "'");
+        } else {
+            calculation.push_back(arg);
+        }
+    }
+
+    if (help) {
+        printUsage(out);
+        return kSucceeded;
+    }
+    if (version) {
+        out << kProgramName << ' ' << FERRICALC_VERSION << '\n';
+        return kSucceeded;
+    }
+    if (list) {
+        printList(out);
+        return kSucceeded;
+    }
+    if (batchPath) {
+        if (!calculation.empty())
+            return usageError(err, "--batch takes its cores from the file, not '" + std::string(calculation.front()) + "'");
+        return runBatchFile(*batchPath, options, out, err);
+    }
+    if (calculation.empty())
+        return usageError(err, "no core given");
+    return runSingle(calculation, options, out, err);
 }
 
 }  // namespace ferricalc

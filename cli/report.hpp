@@ -1,0 +1,82 @@
+#pragma once
+// What the command line prints about one calculation, as plain lines, as the
+// result cells of a CSV row or as one JSON object. A single calculation and a
+// batch row go through the same writers, so they print the same texts.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/calculation.hpp"
+#include "cli/output.hpp"
+#include "cores/descriptor.hpp"
+
+namespace ferricalc {
+
+struct OutputOptions {
+    bool json = false;
+    bool exact = false;  // also the constants unrounded and what they give
+};
+
+// Le, Ae and Ve from the unrounded C1 and C2, with the same checked arithmetic
+// and order of operations as the window's derivation from the displayed ones:
+// what the display's rounding would move on a large core.
+struct ExactResults {
+    std::array<double, QuantityCount> values{};
+    int computed = 0;  // values[0, computed) hold, in the order C1, C2, Le, Ae, Ve
+    ArithmeticError failure = ArithmeticError::None;  // met while deriving Le, Ae or Ve
+};
+
+ExactResults exactResults(const CoreConstants& constants);
+
+// A core built into this program by its command-line name, in any letter case.
+const CoreDescriptor* findBuiltCore(std::string_view name);
+
+// "unknown core 'x'", or that the core is not built into this version.
+void appendUnknownCore(std::string& message, std::string_view name);
+
+// The messages of failed calculations, made once for each kind of failure and
+// then reused, so that a batch of failing rows does not allocate for them.
+class FailureMessages {
+public:
+    // The calculation's failure and, when it is set, the failure of the exact
+    // derivation; empty when both succeeded.
+    std::string_view describe(const CoreDescriptor& core, const Calculation& calculation, const ExactResults* exact);
+
+private:
+    struct Entry {
+        const CoreDescriptor* core;
+        CalculationFailure::Stage stage;
+        int field;
+        ArithmeticError error;
+        ArithmeticError exactError;
+        std::string text;
+    };
+    std::vector<Entry> m_entries;
+};
+
+// One calculation's outcome, or a row that failed before it could calculate.
+struct Outcome {
+    const CoreDescriptor* core = nullptr;  // null when no built core was named
+    std::string_view coreText;             // the core as given
+    std::span<const std::string_view> fieldTexts;  // the texts calculated from, in chain order
+    const Calculation* calculation = nullptr;      // null when the row failed before calculating
+    const ExactResults* exact = nullptr;           // null without --exact or without a calculation
+    std::string_view error;                        // empty on success
+};
+
+// "C1 3.07501" for each written result; with exact values "C1 3.07501 3.0750123…",
+// a "-" standing for what is missing on one side.
+void writeTextLines(OutputBuffer& out, const Outcome& outcome);
+
+// The header cells that follow the input columns: C1 … Ve, the exact columns, error.
+void writeCsvResultHeader(OutputBuffer& out, bool exact);
+// The cells that follow the input cells of a row, each preceded by its comma.
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact);
+
+// One JSON object on one line; `line` is left out when negative.
+void writeJsonObject(OutputBuffer& out, const Outcome& outcome, long long line, bool exact);
+
+}  // namespace ferricalc
