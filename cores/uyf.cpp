@@ -100,7 +100,7 @@ constinit const CoreDescriptor descriptor{
     .note = {23, "    Gd 为半径", {0, 3840, 3855, 375}},
     .calculateButton = {960, 5760, kCalculateWidth, kButtonHeight},
     .returnButton = {4080, 5760, kReturnWidth, kButtonHeight},
-    .messageLine = {120, 6330, 7905, 600},
+    .messageLine = {120, 6375, 7905, 600},
     .geometry = fromFields,
 };
 
