@@ -11,9 +11,10 @@
 // sum of the two widths it joins, and its section is the mean of the two
 // straight sections beside it.
 
+#include <array>
 #include <span>
 
-#include "cores/constants.hpp"
+#include "cores/descriptor.hpp"
 
 namespace ferricalc::ufamily {
 
@@ -44,6 +45,27 @@ inline void showPathSums(CoreConstants& shown, std::span<const PathSegment> path
         c2 += part.length / (part.section * part.section);
     shown.c1 = c1.value();
     shown.c2 = c2.value();
+}
+
+// C1 and C2 over the parts that `path` forms from the dimensions; a part that
+// cannot be formed fails before anything is shown.
+template <typename Dimensions, typename Path>
+CoreConstants constantsOfPath(const Dimensions& d, Path path)
+{
+    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+}
+
+// The result rows of the UF, UY and UI windows, which share their columns: C1
+// and C2 at `constantsTop`, Le, Ae and Ve at `derivedTop`.
+constexpr std::array<ResultSpec, QuantityCount> resultRows(int constantsTop, int derivedTop)
+{
+    return {{
+        {4, 360, 495, 5, 960, 1095, constantsTop, kPlain5},
+        {6, 2640, 615, 7, 3480, 1215, constantsTop, kPlain5},
+        {14, 360, 495, 13, 960, 1095, derivedTop, kLength5},
+        {12, 2640, 615, 11, 3480, 1215, derivedTop, kArea5},
+        {18, 5520, 495, 17, 6120, 1095, derivedTop, kVolume5},
+    }};
 }
 
 }  // namespace ferricalc::ufamily

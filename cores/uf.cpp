@@ -20,7 +20,7 @@ std::array<PathSegment, 5> path(const Dimensions& d)
 
 CoreConstants constants(const Dimensions& d)
 {
-    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+    return constantsOfPath(d, path);
 }
 
 namespace {
@@ -57,13 +57,7 @@ constinit const CoreDescriptor descriptor{
     .drawing = {":/drawings/uf.svg", {0, 0, 3855, 3255}, 257, 217},
     .fields = kFields,
     .conversionOrder = kConversionOrder,
-    .results = {{
-        {4, 360, 495, 5, 960, 1095, 4080, kPlain5},
-        {6, 2640, 615, 7, 3480, 1215, 4080, kPlain5},
-        {14, 360, 495, 13, 960, 1095, 4800, kLength5},
-        {12, 2640, 615, 11, 3480, 1215, 4800, kArea5},
-        {18, 5520, 495, 17, 6120, 1095, 4800, kVolume5},
-    }},
+    .results = resultRows(4080, 4800),
     .note = {},
     .calculateButton = {1200, 5400, kCalculateWidth, kButtonHeight},
     .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},

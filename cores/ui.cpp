@@ -26,7 +26,7 @@ std::array<PathSegment, 8> path(const Dimensions& d)
 
 CoreConstants constants(const Dimensions& d)
 {
-    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+    return constantsOfPath(d, path);
 }
 
 namespace {
@@ -68,13 +68,7 @@ constinit const CoreDescriptor descriptor{
     .drawing = {":/drawings/ui.svg", {120, 120, 4215, 3255}, 281, 217},
     .fields = kFields,
     .conversionOrder = kConversionOrder,
-    .results = {{
-        {4, 360, 495, 5, 960, 1095, 3600, kPlain5},
-        {6, 2640, 615, 7, 3480, 1215, 3600, kPlain5},
-        {14, 360, 495, 13, 960, 1095, 4320, kLength5},
-        {12, 2640, 615, 11, 3480, 1215, 4320, kArea5},
-        {18, 5520, 495, 17, 6120, 1095, 4320, kVolume5},
-    }},
+    .results = resultRows(3600, 4320),
     .note = {},
     .calculateButton = {1200, 4920, kCalculateWidth, kButtonHeight},
     .returnButton = {4320, 4920, kReturnWidth, kButtonHeight},

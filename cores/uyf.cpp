@@ -42,7 +42,7 @@ std::array<PathSegment, 5> path(const Dimensions& d)
 
 CoreConstants constants(const Dimensions& d)
 {
-    return formConstants([&](CoreConstants& shown) { showPathSums(shown, path(d)); });
+    return constantsOfPath(d, path);
 }
 
 namespace {
