@@ -45,15 +45,5 @@ TEST(UfGeometry, EqualLimbsMakeTheTwoCornersAlike)
     EXPECT_GT(uneven[3].section, uneven[4].section);
 }
 
-TEST(UfGeometry, StraightPartsAreCountedForBothHalves)
-{
-    const auto path = uf::path({40, 20, 10, 10, 15, 25, 10});
-    EXPECT_EQ(path[0].length, 30.0);  // two upper limbs of E = 15
-    EXPECT_EQ(path[1].length, 40.0);  // two backs across B = 20
-    EXPECT_EQ(path[1].section, 100.0);  // (F − E)·D
-    // Both upper corners: a quarter circle each through the middle of a 10 × 10 corner.
-    EXPECT_NEAR(path[3].length.value(), 3.14159265 * 20.0 / 4.0, 1e-12);
-}
-
 }  // namespace
 }  // namespace ferricalc::testing_support

@@ -45,15 +45,5 @@ TEST(UiGeometry, EqualLimbsMakeTheCornersPairwiseAlike)
     EXPECT_NE(path[4].length, path[6].length);
 }
 
-TEST(UiGeometry, EachPartIsCountedOnce)
-{
-    const auto path = ui::path({40, 20, 10, 12, 15, 25, 8, 10});
-    EXPECT_EQ(path[0].length, 15.0);  // upper limb, E
-    EXPECT_EQ(path[3].length, 20.0);  // bar across the window, B
-    EXPECT_EQ(path[3].section, 96.0);  // G·D
-    // One corner between the bar and the upper limb: π/8·(G + P).
-    EXPECT_NEAR(path[6].length.value(), 3.14159265 * 18.0 / 8.0, 1e-12);
-}
-
 }  // namespace
 }  // namespace ferricalc::testing_support

@@ -46,14 +46,5 @@ TEST(UyGeometry, CornerLengthsAreAlwaysEqual)
     EXPECT_NE(path[3].section, path[4].section);
 }
 
-TEST(UyGeometry, EachGrooveTakesAHalfDiscFromItsOwnPart)
-{
-    const auto plain = uy::path({40, 20, 10, 14, 22, 0, 0, 0});
-    const auto grooved = uy::path({40, 20, 10, 14, 22, 1, 2, 0.5});
-    EXPECT_NEAR((plain[0].section - grooved[0].section).value(), 3.14159265 * 1 / 2, 1e-12);
-    EXPECT_NEAR((plain[1].section - grooved[1].section).value(), 3.14159265 * 0.25 / 2, 1e-12);
-    EXPECT_NEAR((plain[2].section - grooved[2].section).value(), 3.14159265 * 4 / 2, 1e-12);
-}
-
 }  // namespace
 }  // namespace ferricalc::testing_support

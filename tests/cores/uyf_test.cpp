@@ -72,14 +72,5 @@ TEST(UyfGeometry, CornerLengthsAreEqualWhateverTheRectangularLegsWidth)
     }
 }
 
-TEST(UyfGeometry, GrooveLeavesTheRoundLegAndRadiiOnlyTheBack)
-{
-    const auto plain = uyf::path({50, 25, 16, 12, 20, 32, 0, 0, 0, 0, 0, 0});
-    const auto grooved = uyf::path({50, 25, 16, 12, 20, 32, 0, 1, 0, 3, 5, 2});
-    EXPECT_EQ(grooved[0].section, plain[0].section);
-    EXPECT_EQ((plain[1].section - grooved[1].section).value(), 8.0 + 1.0);  // (3 + 5)·2/2 and Gd·Gd
-    EXPECT_EQ((plain[2].section - grooved[2].section).value(), 8.0);
-}
-
 }  // namespace
 }  // namespace ferricalc::testing_support
