@@ -50,7 +50,7 @@ constexpr int kRightField = 6360;
 constexpr FieldSpec kFields[] = {
     {1, 1, " A:", "A", "两柱外侧总高", kLeftCaption, kLeftField, 240},
     {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
-    {3, 3, " C:", "C", "圆柱直径（亦为背的厚度方向尺寸）", kLeftCaption, kLeftField, 1440},
+    {3, 3, " C:", "C", "圆柱直径（背部深度与之相同）", kLeftCaption, kLeftField, 1440},
     {4, 8, " E:", "E", "柱长（背内侧至端面）", kLeftCaption, kLeftField, 2040},
     {5, 9, " F:", "F", "总长（背外侧至端面）", kLeftCaption, kLeftField, 2520},
     {7, 15, "r1:", "r1", "上柱外侧半圆槽半径", kRightCaption, kRightField, 240, StartText::Zero},
