@@ -242,11 +242,16 @@ RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
 {
     RoundedDigits rounded;
     if (const std::optional<std::uint64_t> magnitude = scaledMagnitude(value, decimals)) {
-        const std::uint64_t unit = kPowersOfTen[decimals];
-        const auto integerEnd = std::to_chars(buffer, buffer + 24, *magnitude / unit).ptr;
-        rounded.integer = std::string_view(buffer, static_cast<std::size_t>(integerEnd - buffer));
+        // The display's five and six decimals divide by constants, which compile to multiplications.
+        const auto split = [&](std::uint64_t unit) {
+            const auto integerEnd = std::to_chars(buffer, buffer + 24, *magnitude / unit).ptr;
+            rounded.integer = std::string_view(buffer, static_cast<std::size_t>(integerEnd - buffer));
+            return *magnitude % unit;
+        };
+        std::uint64_t remainder = decimals == 5   ? split(100'000)
+                                  : decimals == 6 ? split(1'000'000)
+                                                  : split(kPowersOfTen[decimals]);
         char* const fraction = buffer + 24;
-        std::uint64_t remainder = *magnitude % unit;
         for (int i = decimals - 1; i >= 0; --i) {
             fraction[i] = static_cast<char>('0' + remainder % 10);
             remainder /= 10;
@@ -275,41 +280,60 @@ RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
     return rounded;
 }
 
+// Ten to the powers that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // Digits with at most one point and an optional leading minus, such as "17.76",
 // "-0.5" or "0": most of what is typed and everything the formats write. Such a
-// text reads directly; null means it needs the full reading below (which would
-// give the same value), including a value too small or too large to hold.
-std::optional<double> readPlainDecimal(std::string_view text, std::string_view separator)
+// text reads directly; false means it needs the full reading below (which
+// would give the same value), including a value too small or too large to hold.
+bool readPlainDecimal(std::string_view text, std::string_view separator, double& value)
 {
     if (separator != "." || text.empty())
-        return std::nullopt;
-    std::size_t pos = text.front() == '-' ? 1 : 0;
+        return false;
+    const bool negative = text.front() == '-';
+    std::uint64_t digits = 0;
+    int significantDigits = 0;
+    int fractionDigits = 0;
     bool anyDigit = false;
     bool pointSeen = false;
-    for (; pos < text.size(); ++pos) {
+    for (std::size_t pos = negative ? 1 : 0; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (isDigit(c)) {
             anyDigit = true;
+            if (digits != 0 || c != '0')
+                ++significantDigits;
+            if (significantDigits <= 19)
+                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            if (pointSeen)
+                ++fractionDigits;
         } else if (c == '.' && !pointSeen) {
             pointSeen = true;
         } else {
-            return std::nullopt;
+            return false;
         }
     }
     if (!anyDigit)
-        return std::nullopt;
-    double value = 0.0;
+        return false;
+
+    // Up to 15 digits and 22 decimals, the digits and the power of ten are both
+    // doubles exactly, and one correctly rounded division gives the nearest
+    // double to the decimal text, the very value the general reading finds.
+    if (significantDigits <= 15 && fractionDigits < static_cast<int>(std::size(kExactPowersOfTen))) {
+        const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[fractionDigits];
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return error == std::errc() && end == text.data() + text.size();
 }
 
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator)
 {
-    if (const std::optional<double> plain = readPlainDecimal(text, decimalSeparator))
+    if (double plain = 0.0; readPlainDecimal(text, decimalSeparator, plain))
         return plain;
     const std::optional<PlainNumber> number = normalise(text, decimalSeparator);
     if (!number)
