@@ -40,6 +40,10 @@ public:
     Batch(std::istream& in, std::ostream& out, std::ostream& err, const OutputOptions& options)
         : m_reader(in), m_out(out), m_err(err, 1 << 12), m_options(options)
     {
+        m_reader.beforeWaiting([this] {
+            m_out.flushThrough();
+            m_err.flushThrough();
+        });
     }
 
     int run();
@@ -89,6 +93,7 @@ void Batch::appendColumn(std::size_t column)
 
 bool Batch::readHeader()
 {
+    m_reader.keepCells(kMaxColumns + 1);
     if (!m_reader.next(m_record)) {
         fatal(m_reader.readFailed() ? "cannot read the input"
                                     : "the input is empty: expected a header row beginning with 'core'");
@@ -278,7 +283,8 @@ int Batch::run()
 {
     if (!readHeader())
         return kUsageError;
-    while (m_reader.next(m_record))
+    // A reader that has gone (a closed pipe, a full disk) ends the batch.
+    while (m_out.good() && m_reader.next(m_record))
         calculateRow();
 
     m_out.flush();

@@ -57,6 +57,8 @@ void printUsage(std::ostream& out)
 void printList(std::ostream& out)
 {
     for (const CoreDescriptor* core : coreTypes()) {
+        if (core != coreTypes().front())
+            out << '\n';
         out << core->name << "  " << core->optionCaption;
         if (!core->available()) {
             out << "  (not built into this version)\n";

@@ -16,17 +16,33 @@ CsvReader::CsvReader(std::istream& in, std::size_t chunkSize) : m_in(in), m_chun
 {
 }
 
+std::size_t CsvReader::readMore(char* into, std::size_t capacity)
+{
+    const auto size = static_cast<std::streamsize>(capacity);
+    std::streamsize got = m_in.readsome(into, size);  // what the stream holds already, without waiting
+    if (got > 0)
+        return static_cast<std::size_t>(got);
+    if (m_beforeWaiting)
+        m_beforeWaiting();
+    if (std::istream::traits_type::eq_int_type(m_in.peek(), std::istream::traits_type::eof())) {
+        m_readFailed = m_in.bad();
+        return 0;
+    }
+    got = m_in.readsome(into, size);
+    if (got == 0) {
+        // A stream that cannot tell how much it holds gives a byte at a time.
+        m_in.read(into, 1);
+        got = m_in.gcount();
+    }
+    return static_cast<std::size_t>(got);
+}
+
 bool CsvReader::ensure()
 {
     if (m_pos < m_end)
         return true;
-    if (!m_in.good())
-        return false;
-    m_in.read(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size()));
     m_pos = 0;
-    m_end = static_cast<std::size_t>(m_in.gcount());
-    if (m_in.bad())
-        m_readFailed = true;
+    m_end = readMore(m_chunk.data(), m_chunk.size());
     return m_end > 0;
 }
 
@@ -116,9 +132,15 @@ bool CsvReader::next(CsvRecord& record)
 
     if (!m_started) {
         m_started = true;
-        // The mark is at most three bytes, always inside the first chunk.
-        if (ensure() && std::string_view(m_chunk.data() + m_pos, m_end - m_pos).starts_with(kByteOrderMark))
-            m_pos += kByteOrderMark.size();
+        // Enough of the input to tell whether it begins with the mark, however it arrives.
+        while (m_end < kByteOrderMark.size()) {
+            const std::size_t got = readMore(m_chunk.data() + m_end, m_chunk.size() - m_end);
+            if (got == 0)
+                break;
+            m_end += got;
+        }
+        if (std::string_view(m_chunk.data(), m_end).starts_with(kByteOrderMark))
+            m_pos = kByteOrderMark.size();
     }
 
     // Blank lines hold no record.

@@ -9,6 +9,7 @@
 // and a quote inside an unquoted cell (taken as a plain character).
 
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -61,8 +62,14 @@ public:
     // True when the input stream failed for a reason other than its end.
     bool readFailed() const { return m_readFailed; }
 
+    // Called whenever the reader has read all the stream holds and is about to
+    // wait for more, so that a program in a pipe can pass on what it has
+    // written so far: rows typed or trickling in get their results at once.
+    void beforeWaiting(std::function<void()> callback) { m_beforeWaiting = std::move(callback); }
+
 private:
     bool ensure();  // at least one byte to read; false at the end of the input
+    std::size_t readMore(char* into, std::size_t capacity);
     void readUnquoted(CsvRecord& record);
     void readQuoted(CsvRecord& record);
     void skipRestOfCell();
@@ -79,6 +86,7 @@ private:
     bool m_keepingCell = true;
     bool m_started = false;
     bool m_readFailed = false;
+    std::function<void()> m_beforeWaiting;
 };
 
 }  // namespace ferricalc

@@ -45,6 +45,12 @@ public:
     void putJsonString(std::string_view text);
 
     void flush();
+    // Also flushes the stream, so that what was written reaches the reader now.
+    void flushThrough()
+    {
+        flush();
+        m_out.flush();
+    }
     // False once a write to the stream has failed.
     bool good() const { return m_out.good(); }
 

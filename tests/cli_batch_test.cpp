@@ -326,7 +326,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FileCase{"HeaderWithoutCore", "A,B,h\n10,6,4\n", 2, "", "must begin with 'core', not 'A'"},
                     FileCase{"ColumnTwice", "core,A,B,A\nring,1,2,3\n", 2, "", "column 4 (A): column A appears twice"},
                     FileCase{"UnclosedQuoteInTheHeader", "core,\"A,B\nring,1,2\n", 2, "",
-                             "line 1, column 2: the quoted cell is not closed"}),
+                             "line 1, column 2: the quoted cell is not closed"},
+                    FileCase{"HeaderFarTooWide", "core" + std::string(3000, ','), 2, "",
+                             "line 1: the header has more than 256 columns"}),
     [](const testing::TestParamInfo<FileCase>& info) { return info.param.name; });
 
 TEST(BatchFromAFile, ReadsTheNamedFileAndStandardInputAlike)
@@ -346,6 +348,47 @@ TEST(BatchFromAFile, ReadsTheNamedFileAndStandardInputAlike)
         EXPECT_EQ(out.str(), output(kPlainRing));
     }
     std::remove(path.c_str());
+}
+
+// Gives its input a line at a time, as someone typing or a slow program in a
+// pipe would, and notes what had been written each time it was asked for more.
+class Trickle : public std::streambuf {
+public:
+    Trickle(std::vector<std::string> lines, const std::ostringstream& out) : m_lines(std::move(lines)), m_out(out) {}
+
+    std::vector<std::string> writtenWhenAsked;
+
+protected:
+    int_type underflow() override
+    {
+        if (gptr() < egptr())
+            return traits_type::to_int_type(*gptr());
+        writtenWhenAsked.push_back(m_out.str());
+        if (m_next == m_lines.size())
+            return traits_type::eof();
+        std::string& line = m_lines[m_next++];
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::vector<std::string> m_lines;
+    std::size_t m_next = 0;
+    const std::ostringstream& m_out;
+};
+
+TEST(BatchFromAPipe, EachRowIsWrittenOutBeforeTheNextIsAwaited)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    Trickle input({"core,A,B,h\n", "ring,10,6,4\n", "ring,10,10,4\n"}, out);
+    std::istream in(&input);
+    EXPECT_EQ(runBatch(in, out, err, {}), kCalculationFailed);
+    ASSERT_EQ(input.writtenWhenAsked.size(), 4u);
+    EXPECT_EQ(input.writtenWhenAsked[1], kOut);
+    EXPECT_EQ(input.writtenWhenAsked[2], output(kPlainRing));
+    EXPECT_EQ(out.str(), output(std::string(kPlainRing) + "ring,10,10,4,,,,,,division by zero: the dimensions do not "
+                                                           "describe a valid core\n"));
 }
 
 // ---------------------------------------------------------------------------
