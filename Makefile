@@ -2,12 +2,20 @@
 #   make run          install what is missing, build (Release), start the program
 #   make test         install what is missing, build, run every test through ctest
 #   make screenshots  render the windows to PNG under build/screenshots/
+#   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
+#   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots drawings clean
+SANITIZE_BUILD ?= build-sanitize
+SANITIZERS = -fsanitize=address,undefined -fno-sanitize-recover=all
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_CLANG ?= 14
+
+.PHONY: all deps configure build run test screenshots drawings clean test-sanitize fuzz
 
 all: build
 
@@ -34,5 +42,27 @@ drawings:
 	cd resources/drawings && for script in *.py; do [ "$$script" = drafting.py ] || python3 "$$script"; done
 	cd resources/art && python3 selector.py
 
+# Debug keeps the assertions; -O1 keeps the windows' tests quick enough. Qt and
+# fontconfig are not instrumented: the suppressions name their own leaks only.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DFERRICALC_BUILD_BENCHMARKS=OFF \
+	    -DCMAKE_CXX_FLAGS="-O1 -fno-omit-frame-pointer $(SANITIZERS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)" $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer comes with clang (Debian's clang-14 compiles our C++20; FUZZ_CLANG=19 takes clang-19).
+fuzz:
+	@./scripts/install-deps.sh make cmake g++ clang-$(FUZZ_CLANG) libclang-rt-$(FUZZ_CLANG)-dev
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+	    -DCMAKE_CXX_COMPILER=clang++-$(FUZZ_CLANG) -DFERRICALC_BUILD_FUZZERS=ON \
+	    -DFERRICALC_BUILD_GUI=OFF -DFERRICALC_BUILD_TESTS=OFF -DFERRICALC_BUILD_BENCHMARKS=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

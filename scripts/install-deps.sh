@@ -1,10 +1,14 @@
 #!/bin/sh
 # Installs the Debian packages that ferricalc needs to build, test and run,
 # when any of them is missing. Uses apt-get as root, or through sudo.
+# With arguments, installs those packages instead (make fuzz names its own).
 set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
 libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core"
+if [ "$#" -gt 0 ]; then
+    packages="$*"
+fi
 
 missing=""
 for package in $packages; do
