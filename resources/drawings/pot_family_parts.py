@@ -9,7 +9,7 @@ the axis. `along` says which way u runs on the page.
 
 from __future__ import annotations
 
-from drafting import DIM, DIM_WIDTH, FONT_SIZE, LETTER_GAP, Drawing
+from drafting import DIM_OFFSET, DIM_STEP, EXTENSION_GAP, Drawing
 
 DIRECTIONS = {"right": (1, 0), "down": (0, 1)}
 
@@ -34,16 +34,9 @@ class HalfSection:
             self.origin[1] + self.u_dir[1] * u + self.v_dir[1] * v,
         )
 
-    def _rect(self, u0, u1, v0, v1):
-        return [self.at(u0, v0), self.at(u1, v0), self.at(u1, v1), self.at(u0, v1)]
-
     def draw(self):
         """The cut faces hatched and outlined, and the axis."""
         h, f = self.plate, self.height
-        for s in (1, -1):
-            self.d.hatch_polygon(self._rect(0, f, s * self.winding, s * self.outer))
-            self.d.hatch_polygon(self._rect(0, h, s * self.hole, s * self.winding))
-            self.d.hatch_polygon(self._rect(h, f, s * self.hole, s * self.post))
 
         def side(s):
             return [
@@ -52,18 +45,17 @@ class HalfSection:
             ]
 
         if self.hole > 0:
-            for s in (1, -1):
-                points = [(0, s * self.hole)] + side(s) + [(f, s * self.hole)]
-                self.d.outline([self.at(u, v) for u, v in points])
+            pieces = [[(0, s * self.hole)] + side(s) + [(f, s * self.hole)] for s in (1, -1)]
         else:
-            points = side(1) + list(reversed(side(-1)))
-            self.d.outline([self.at(u, v) for u, v in points])
-        self.d.axis(self.at(-7, 0), self.at(f + 7, 0))
+            pieces = [side(1) + list(reversed(side(-1)))]
+        for piece in pieces:
+            self.d.section([self.at(u, v) for u, v in piece])
+        self.d.axis_through(self.at(0, 0), self.at(f, 0))
 
     def depth_and_height(self):
         """E inside the window on the upper (or left) side, F outside the other wall."""
         self.depth_dimension("E", side=-1)
-        self.height_dimension("F", offset=12, side=1)
+        self.height_dimension("F", side=1)
 
     def depth_dimension(self, letter, side=1):
         """The winding space's depth, inside the window on one side: from the back
@@ -73,24 +65,24 @@ class HalfSection:
         across = self.winding - self.post
         v_line = s * (self.post + min(4.0, across * 0.25))
         a, b = self.at(self.plate, v_line), self.at(self.height, v_line)
-        self.d.line(self.at(self.height, s * (self.post + 1.5)), self.at(self.height, s * (self.winding - 1.5)),
-                    stroke=DIM, width=DIM_WIDTH * 0.8)
+        self.d.reference(self.at(self.height, s * (self.post + EXTENSION_GAP)),
+                         self.at(self.height, s * (self.winding - EXTENSION_GAP)))
         self.d.dimension_line(a, b)
-        # Beside the line, towards the wall, where a letter's width or height fits.
-        letter_half = FONT_SIZE * 0.36 if self.u_dir == (1, 0) else FONT_SIZE * 0.32
-        v_letter = v_line + s * (LETTER_GAP * 0.5 + letter_half + 1)
-        self.d.letter(*self.at((self.plate + self.height) / 2, v_letter), letter)
+        # towards the wall, away from the post
+        towards_wall = self.at(self.plate, v_line + s)
+        left_of_line = (b[1] - a[1]) * (towards_wall[0] - a[0]) - (b[0] - a[0]) * (towards_wall[1] - a[1])
+        self.d.letter_beside(a, b, letter, side=1 if left_of_line > 0 else -1)
 
-    def height_dimension(self, letter, offset=12, side=1):
+    def height_dimension(self, letter, side=1):
         """The half's height, outside the outer wall on one side."""
-        s = side
-        p1, p2 = self.at(0, s * self.outer), self.at(self.height, s * self.outer)
-        self.d.dimension(p1, p2, self._outward(p1, p2, s) * offset, letter)
+        p1, p2 = self.at(0, side * self.outer), self.at(self.height, side * self.outer)
+        self.d.dimension(p1, p2, self._outward(p1, p2, side) * DIM_OFFSET, letter)
 
-    def across_dimension(self, letter, half_width, offset):
-        """A width across the axis (v from -half to +half), beyond the mating face."""
-        p1, p2 = self.at(self.height, -half_width), self.at(self.height, half_width)
-        self.d.dimension(p1, p2, self._beyond_mating(p1, p2) * offset, letter)
+    def across_dimensions(self, letters_and_half_widths):
+        """Widths across the axis, beyond the mating face, the narrowest nearest."""
+        for row, (letter, half_width) in enumerate(letters_and_half_widths):
+            p1, p2 = self.at(self.height, -half_width), self.at(self.height, half_width)
+            self.d.dimension(p1, p2, self._beyond_mating(p1, p2) * (DIM_OFFSET + row * DIM_STEP), letter)
 
     def _outward(self, p1, p2, s):
         # drafting's offset is positive to the left of p1 -> p2 on the page.
