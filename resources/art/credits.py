@@ -5,10 +5,10 @@ it at its right edge, so every line ends well inside the visible width.
 
 Run with python3 from this folder; it writes credits.svg."""
 
+from artwork import KAI, RED, fmt, write_svg
+
 W, H = 277, 381
 VISIBLE_WIDTH = 275  # the about window's client width
-FACE = "AR PL UKai CN"
-RED = "#c00000"  # the logo's red, as on the selector
 
 BODY_SIZE = 15  # px; Kai draws Chinese one em wide and Latin half an em
 LINE_PITCH = 22
@@ -73,16 +73,12 @@ def escape(text):
     return text.replace("&", "&amp;").replace("<", "&lt;")
 
 
-def fmt(v):
-    return f"{v:.1f}".rstrip("0").rstrip(".")
-
-
 out = [f'<rect width="{W}" height="{H}" fill="#ffffff"/>']
 
 # The heading, centred on the visible part, over a fine rule.
 centre = VISIBLE_WIDTH / 2
 out.append(
-    f'<text x="{fmt(centre)}" y="42" font-family="{FACE}" font-size="22" fill="#000000" '
+    f'<text x="{fmt(centre)}" y="42" font-family="{KAI}" font-size="22" fill="#000000" '
     f'text-anchor="middle">{escape(TITLE)}</text>'
 )
 out.append(f'<line x1="{fmt(LEFT)}" y1="56.5" x2="{fmt(RIGHT)}" y2="56.5" stroke="#000000" stroke-width="0.6"/>')
@@ -92,7 +88,7 @@ for paragraph in PARAGRAPHS:
     for n, line in enumerate(break_lines(paragraph)):
         x = LEFT + (2 * BODY_SIZE if n == 0 else 0)
         out.append(
-            f'<text x="{fmt(x)}" y="{y}" font-family="{FACE}" font-size="{BODY_SIZE}" '
+            f'<text x="{fmt(x)}" y="{y}" font-family="{KAI}" font-size="{BODY_SIZE}" '
             f'fill="#000000" xml:space="preserve">{escape(line)}</text>'
         )
         y += LINE_PITCH
@@ -101,7 +97,7 @@ for paragraph in PARAGRAPHS:
 # The signature, set to the right margin, with the program's ring beside it.
 y += 8
 out.append(
-    f'<text x="{fmt(RIGHT)}" y="{y}" font-family="{FACE}" font-size="{BODY_SIZE}" fill="#000000" '
+    f'<text x="{fmt(RIGHT)}" y="{y}" font-family="{KAI}" font-size="{BODY_SIZE}" fill="#000000" '
     f'text-anchor="end">{escape(SIGNATURE)}</text>'
 )
 ring_x = RIGHT - ems(SIGNATURE) * BODY_SIZE - 14
@@ -109,10 +105,4 @@ out.append(f'<circle cx="{fmt(ring_x)}" cy="{fmt(y - 5)}" r="6" fill="none" stro
 
 if y + 12 > H:
     raise SystemExit(f"the credits run to {y} px, past the picture's {H} px")
-svg = (
-    '<?xml version="1.0" encoding="UTF-8"?>\n'
-    f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
-    "  <title>ferricalc credits</title>\n  " + "\n  ".join(out) + "\n</svg>\n"
-)
-with open("credits.svg", "w", encoding="utf-8") as f:
-    f.write(svg)
+write_svg("credits.svg", W, H, "ferricalc credits", out)

@@ -9,11 +9,12 @@ Run with python3 from this folder; it writes icon.svg."""
 
 import math
 
+from artwork import RED, fmt, write_svg
+
 SIZE = 64
 CX = CY = SIZE / 2
 OUTER = 27.0
 INNER = 13.0
-RED = "#c00000"
 RED_EDGE = "#7a0000"
 COPPER = "#d08a2c"
 COPPER_EDGE = "#6b3d0a"
@@ -22,11 +23,6 @@ TURNS = 8
 OVERHANG = 1.5  # how far the wire stands off the ring's faces
 
 out = []
-
-
-def fmt(v):
-    text = f"{v:.2f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
 
 
 def polar(radius, degrees):
@@ -73,11 +69,4 @@ for k in range(TURNS):
             f'stroke-width="{width}" stroke-linecap="round"/>'
         )
 
-svg = (
-    '<?xml version="1.0" encoding="UTF-8"?>\n'
-    f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{SIZE}" height="{SIZE}" '
-    f'viewBox="0 0 {SIZE} {SIZE}">\n'
-    "  <title>ferricalc</title>\n  " + "\n  ".join(out) + "\n</svg>\n"
-)
-with open("icon.svg", "w", encoding="utf-8") as f:
-    f.write(svg)
+write_svg("icon.svg", SIZE, SIZE, "ferricalc", out)

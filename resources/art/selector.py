@@ -6,13 +6,12 @@ Run with python3 from this folder; it writes selector.svg (547 x 496 px)."""
 import math
 import random
 
+from artwork import FONT, KAI, RED, fmt, write_svg
+
+# The selector's client area is 538 x 469 px and cuts the picture's right and
+# bottom edges; every sketch lies inside it.
 W, H = 547, 496
-RED = "#c00000"
 out = []
-
-
-def fmt(v):
-    return f"{v:.1f}".rstrip("0").rstrip(".")
 
 
 def poly(points, fill, stroke="#7a7a7a", width=0.8):
@@ -95,14 +94,15 @@ def pot_core(cx, cy, rx, ry, h):
 
 
 out.append('<g opacity="0.85">')
+# a row beside the prompt, under the title
 toroid(262, 122, 30, 12, 9, 0.55)
 e_core(322, 104, 3.6)
 pot_core(430, 122, 26, 10, 12)
 u_core(488, 92, 2.6)
-# further sketches behind the options, glimpsed between the rows
-toroid(92, 470, 46, 16, 10, 0.55)
-e_core(215, 430, 5)
-pot_core(470, 470, 40, 14, 14)
+# two more in the free corners below the options: left of the notice line and
+# right of the Exit button
+toroid(52, 440, 40, 14, 10, 0.55)
+pot_core(496, 384, 27, 10, 12)
 out.append("</g>")
 
 # ---- logo and title --------------------------------------------------------
@@ -110,17 +110,11 @@ out.append("</g>")
 lx, ly = 44, 40
 out.append(f'<circle cx="{lx}" cy="{ly}" r="24" fill="#ffffff" fill-opacity="0.55" stroke="{RED}" stroke-width="7"/>')
 out.append(f'<circle cx="{lx}" cy="{ly}" r="17.5" fill="none" stroke="{RED}" stroke-width="1"/>')
-out.append(f'<text x="{lx}" y="{ly + 5}" font-family="DejaVu Sans" font-weight="bold" font-size="14" fill="{RED}" text-anchor="middle">fc</text>')
+out.append(f'<text x="{lx}" y="{ly + 5}" font-family="{FONT}" font-weight="bold" font-size="14" fill="{RED}" text-anchor="middle">fc</text>')
 
 title = "铁氧体磁芯有效参数计算"
-out.append(f'<text x="{86 + 1.5}" y="{53 + 1.5}" font-family="AR PL UKai CN" font-size="33" fill="#9a9a9a">{title}</text>')
-out.append(f'<text x="86" y="53" font-family="AR PL UKai CN" font-size="33" fill="{RED}">{title}</text>')
-out.append(f'<text x="88" y="72" font-family="DejaVu Sans" font-size="10" fill="#8a1010" letter-spacing="1">ferricalc · C1  C2  Le  Ae  Ve · IEC 60205</text>')
+out.append(f'<text x="{86 + 1.5}" y="{53 + 1.5}" font-family="{KAI}" font-size="33" fill="#9a9a9a">{title}</text>')
+out.append(f'<text x="86" y="53" font-family="{KAI}" font-size="33" fill="{RED}">{title}</text>')
+out.append(f'<text x="88" y="72" font-family="{FONT}" font-size="10" fill="#8a1010" letter-spacing="1">ferricalc · C1  C2  Le  Ae  Ve · IEC 60205</text>')
 
-svg = (
-    '<?xml version="1.0" encoding="UTF-8"?>\n'
-    f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
-    "  <title>ferricalc selector background</title>\n  " + "\n  ".join(out) + "\n</svg>\n"
-)
-with open("selector.svg", "w", encoding="utf-8") as f:
-    f.write(svg)
+write_svg("selector.svg", W, H, "ferricalc selector background", out)
