@@ -169,25 +169,6 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
     return number;
 }
 
-// Ten to the power `decimals`, exactly, for the display's few decimals.
-double powerOfTen(int decimals)
-{
-    double scale = 1.0;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10.0;
-    return scale;
-}
-
-// True when `value` lies exactly half-way between two displayable last decimals.
-bool isExactTie(double value, int decimals)
-{
-    const double scale = powerOfTen(decimals);
-    const double scaled = value * scale;
-    if (!std::isfinite(scaled) || std::fma(value, scale, -scaled) != 0.0)
-        return false;  // value·10^d is not a double exactly, so it cannot end in exactly .5
-    return std::fabs(scaled - std::trunc(scaled)) == 0.5;
-}
-
 // A displayed number before its separator and suffix are chosen.
 struct RoundedDigits {
     bool negative = false;      // a minus shows: the value is below zero and a non-zero digit shows
@@ -201,10 +182,10 @@ constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1'000, 10'000, 100'000, 1'
                                           100'000'000, 1'000'000'000};
 
 // |value| in units of 10^-decimals, rounded from its exact binary value with a
-// tie away from zero; null when the result does not fit 64 bits. A double is
-// mantissa·2^exponent exactly, so integer arithmetic on the mantissa rounds
-// without any error of its own.
-std::optional<std::uint64_t> scaledMagnitude(double value, int decimals)
+// tie away from zero. A double is mantissa·2^exponent exactly, so integer
+// arithmetic on the mantissa rounds without any error of its own. Null only for
+// a whole number whose units pass 64 bits: it has no fraction to round.
+std::optional<WideUnsigned> scaledMagnitude(double value, int decimals)
 {
     if (decimals < 0 || decimals >= static_cast<int>(std::size(kPowersOfTen)))
         return std::nullopt;
@@ -222,35 +203,42 @@ std::optional<std::uint64_t> scaledMagnitude(double value, int decimals)
     const WideUnsigned scaled = static_cast<WideUnsigned>(mantissa) * kPowersOfTen[decimals];  // below 2^83
     WideUnsigned rounded = 0;
     if (exponent >= 0) {
-        if (exponent > 44)
+        if (exponent > 44 || ((scaled << exponent) >> 64) != 0)
             return std::nullopt;
         rounded = scaled << exponent;
-    } else if (exponent > -100) {
+    } else if (exponent > -100) {  // below 2^53, so the units stay below 2^83
         const int shift = -exponent;
         rounded = scaled >> shift;
         const WideUnsigned remainder = scaled - (rounded << shift);
         if (remainder >= (static_cast<WideUnsigned>(1) << (shift - 1)))
             ++rounded;
     }  // else below half a unit of the last decimal: zero
-    if ((rounded >> 64) != 0)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(rounded);
+    return rounded;
 }
 
 // Rounds `value` to `decimals` places into `buffer` (344 characters hold every double).
 RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
 {
     RoundedDigits rounded;
-    if (const std::optional<std::uint64_t> magnitude = scaledMagnitude(value, decimals)) {
-        // The display's five and six decimals divide by constants, which compile to multiplications.
-        const auto split = [&](std::uint64_t unit) {
-            const auto integerEnd = std::to_chars(buffer, buffer + 24, *magnitude / unit).ptr;
+    if (const std::optional<WideUnsigned> magnitude = scaledMagnitude(value, decimals)) {
+        const auto integerPart = [&](std::uint64_t whole) {
+            const auto integerEnd = std::to_chars(buffer, buffer + 24, whole).ptr;
             rounded.integer = std::string_view(buffer, static_cast<std::size_t>(integerEnd - buffer));
-            return *magnitude % unit;
         };
-        std::uint64_t remainder = decimals == 5   ? split(100'000)
-                                  : decimals == 6 ? split(1'000'000)
-                                                  : split(kPowersOfTen[decimals]);
+        std::uint64_t remainder = 0;
+        if ((*magnitude >> 64) == 0) {
+            // The display's five and six decimals divide by constants, which compile to multiplications.
+            const auto units = static_cast<std::uint64_t>(*magnitude);
+            const auto split = [&](std::uint64_t unit) {
+                integerPart(units / unit);
+                return units % unit;
+            };
+            remainder = decimals == 5 ? split(100'000) : decimals == 6 ? split(1'000'000) : split(kPowersOfTen[decimals]);
+        } else {  // a value with a fraction whose units pass 64 bits; its integer part is below 2^53
+            const std::uint64_t unit = kPowersOfTen[decimals];
+            integerPart(static_cast<std::uint64_t>(*magnitude / unit));
+            remainder = static_cast<std::uint64_t>(*magnitude % unit);
+        }
         char* const fraction = buffer + 24;
         for (int i = decimals - 1; i >= 0; --i) {
             fraction[i] = static_cast<char>('0' + remainder % 10);
@@ -261,10 +249,7 @@ RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
         return rounded;
     }
 
-    // Beyond 64 bits of units: the general conversion, nudged off an exact tie
-    // so that it rounds away from zero as above.
-    if (isExactTie(value, decimals))
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    // A whole number beyond 64 bits of units: the general conversion writes it exactly.
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     if (error != std::errc())

@@ -26,6 +26,8 @@ public:
     }
     void put(std::string_view text)
     {
+        if (text.empty())
+            return;  // an empty view may hold no pointer at all
         if (text.size() <= m_chars.size() - m_size) {
             std::memcpy(m_chars.data() + m_size, text.data(), text.size());
             m_size += text.size();

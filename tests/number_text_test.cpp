@@ -98,6 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"NegativeExactTieAwayFromZero", -0.015625, kPlain5, ".", "-0.01563"},
                     FormatCase{"SixDecimalTie", 0.0078125, kPlain6, ".", "0.007813"},
                     FormatCase{"SixDecimals", 24.7266349, kPlain6, ".", "24.726635"},
+                    // 2^-7 steps hold exact ties even where the count of last decimals passes 64 bits.
+                    FormatCase{"LargeExactTieAwayFromZero", 54973734749274.2265625, kPlain6, ".",
+                               "54973734749274.226563"},
                     // 0.123455 is stored a little below the half-way point: the exact binary value decides.
                     FormatCase{"NearTieFollowsTheBinaryValue", 0.123455, kPlain5, ".", "0.12345"},
                     FormatCase{"LocaleComma", 3.5, kPlain5, ",", "3,50000"},
