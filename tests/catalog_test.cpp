@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "calc/calculation.hpp"
+#include "cores/catalog.hpp"
+#include "cores/registry.hpp"
+
+namespace ferricalc {
+namespace {
+
+// Each window's catalogue, named for its window.
+class WindowCatalogue : public testing::TestWithParam<int> {
+protected:
+    const CoreDescriptor& core() const { return coreType(GetParam()); }
+};
+
+std::string windowName(const testing::TestParamInfo<int>& info) { return std::string(coreType(info.param).name); }
+
+TEST_P(WindowCatalogue, IsWrittenInTheWindowsLetters)
+{
+    const CatalogWindow& window = catalogWindows()[static_cast<std::size_t>(GetParam())];
+    ASSERT_EQ(window.core, core().name);
+    ASSERT_EQ(window.letters.size(), core().fields.size());
+    for (std::size_t i = 0; i < core().fields.size(); ++i)
+        EXPECT_EQ(window.letters[i], core().fields[i].letter) << "field " << i;
+    for (const StandardCore& standard : window.cores)
+        EXPECT_EQ(standard.texts.size(), core().fields.size()) << standard.name;
+}
+
+TEST_P(WindowCatalogue, EveryCoreCalculatesAllFiveResults)
+{
+    for (const StandardCore& standard : standardCores(core())) {
+        const Calculation result = calculate(core(), standard.texts, ".");
+        EXPECT_TRUE(result.succeeded()) << standard.name << ": "
+                                        << failureMessage(core(), result.failure, Language::English);
+        EXPECT_EQ(result.written, QuantityCount) << standard.name;
+        // A standard core has a positive path length, area and volume.
+        for (int q = 0; q < result.written; ++q)
+            EXPECT_GT(result.values[static_cast<std::size_t>(q)], 0.0) << standard.name << ' ' << kQuantityNames[q];
+    }
+}
+
+TEST_P(WindowCatalogue, EveryNameFindsItsOwnCore)
+{
+    // Names are compared ignoring letter case and blanks, so they must differ in more than that.
+    std::set<std::string> seen;
+    for (const StandardCore& standard : standardCores(core())) {
+        std::string folded;
+        for (const char c : standard.name)
+            if (c != ' ')
+                folded.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        EXPECT_TRUE(seen.insert(folded).second) << standard.name << " repeats an earlier name";
+        EXPECT_EQ(findStandardCore(core(), standard.name), &standard) << standard.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, WindowCatalogue, testing::Range(0, kCoreTypeCount), windowName);
+
+TEST(Catalogue, HoldsEveryWindowsStandardCores)
+{
+    int total = 0;
+    for (const CatalogWindow& window : catalogWindows())
+        total += static_cast<int>(window.cores.size());
+    EXPECT_EQ(total, 440);
+    EXPECT_EQ(standardCores(*findCoreType("ee")).size(), 137U);
+    EXPECT_EQ(standardCores(*findCoreType("etd")).size(), 56U);
+}
+
+struct LookupCase {
+    const char* name;
+    const char* core;
+    const char* asked;
+    const char* found;  // "" for none
+};
+
+class StandardCoreLookup : public testing::TestWithParam<LookupCase> {};
+
+TEST_P(StandardCoreLookup, FindsByNameOrByAPartOfOne)
+{
+    const LookupCase& c = GetParam();
+    const StandardCore* found = findStandardCore(*findCoreType(c.core), c.asked);
+    EXPECT_EQ(found != nullptr ? found->name : std::string_view(), std::string_view(c.found));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, StandardCoreLookup,
+    testing::Values(LookupCase{"WholeName", "etd", "ETD 34/17/11 (Ferroxcube)", "ETD 34/17/11 (Ferroxcube)"},
+                    LookupCase{"AnyLetterCaseAndBlanks", "etd", "etd34/17/11(ferroxcube)", "ETD 34/17/11 (Ferroxcube)"},
+                    LookupCase{"UniquePartOfAName", "etd", "ETD34-Z", "ETD 34 (TDK ETD34-Z)"},
+                    LookupCase{"PartOfSeveralNamesFindsNone", "etd", "ETD 34", ""},
+                    // "ER 25.5" is part of "ER 25.5 (TDK ER25.5-Z)" too, but names a core of its own.
+                    LookupCase{"WholeNameWinsOverALongerOne", "etd", "ER 25.5", "ER 25.5"},
+                    LookupCase{"OtherWindowsCoresAreNotFound", "ring", "ETD 34/17/11 (Ferroxcube)", ""},
+                    LookupCase{"EmptyNameFindsNone", "ring", " ", ""}),
+    [](const testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
+
+TEST(Catalogue, DeviationFromTheDataSheetOfOneCore)
+{
+    // TX25/15/10: C1 = 2π/(10·ln(25/15)) shows as 1.23001 and C2 as 0.02514, so
+    // Le = 1.23001²/0.02514 shows as 60.17998mm against the published 60.18 (−0.000033 %),
+    // Ae = 1.23001/0.02514 = 48.92641 mm² against 48.9 (+0.054 %) and
+    // Ve = 1.23001³/0.02514² = 2944.390 mm³ against 2943 (+0.047 %).
+    const CoreDescriptor& ring = *findCoreType("ring");
+    const StandardCore* tx25 = findStandardCore(ring, "TX25/15/10");
+    ASSERT_NE(tx25, nullptr);
+    const Calculation result = calculate(ring, tx25->texts, ".");
+    ASSERT_TRUE(result.succeeded());
+    EXPECT_EQ(result.texts[C1].view(), "1.23001");
+    EXPECT_EQ(result.texts[C2].view(), "0.02514");
+    EXPECT_NEAR(deviationPercent(result.values[Le], *tx25->dataSheet.le), -0.000033, 0.0000005);
+    EXPECT_NEAR(deviationPercent(result.values[Ae], *tx25->dataSheet.ae), 0.054, 0.0005);
+    EXPECT_NEAR(deviationPercent(result.values[Ve], *tx25->dataSheet.ve), 0.047, 0.0005);
+}
+
+}  // namespace
+}  // namespace ferricalc
