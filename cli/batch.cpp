@@ -7,6 +7,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/csv_reader.hpp"
+#include "cli/standard_core.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
@@ -18,6 +19,7 @@ namespace {
 constexpr std::size_t kMaxColumns = 256;
 
 constexpr std::string_view kCoreColumn = "core";
+constexpr std::string_view kStandardColumn = "std";
 constexpr std::string_view kDecimalPoint = ".";
 
 std::string_view trimBlanks(std::string_view text)
@@ -65,6 +67,7 @@ private:
     CsvRecord m_record;
     long long m_headerLine = 1;
     std::vector<std::string> m_columnNames;  // trimmed
+    int m_standardColumn = -1;               // the `std` column, -1 when the file has none
     std::vector<CoreColumns> m_cores;        // the built cores
     FailureMessages m_failureMessages;
 
@@ -129,6 +132,9 @@ bool Batch::readHeader()
             return false;
         }
     }
+    const auto standard = std::find(m_columnNames.begin() + 1, m_columnNames.end(), kStandardColumn);
+    if (standard != m_columnNames.end())
+        m_standardColumn = static_cast<int>(standard - m_columnNames.begin());
 
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
@@ -142,8 +148,9 @@ bool Batch::readHeader()
                                                 : static_cast<int>(named - m_columnNames.begin()));
         }
         for (std::size_t column = 1; column < columnCount; ++column)
-            if (std::find(columns.columnOfField.begin(), columns.columnOfField.end(), static_cast<int>(column))
-                == columns.columnOfField.end())
+            if (static_cast<int>(column) != m_standardColumn
+                && std::find(columns.columnOfField.begin(), columns.columnOfField.end(), static_cast<int>(column))
+                       == columns.columnOfField.end())
                 columns.foreignColumns.push_back(column);
         m_fieldTexts.resize(std::max(m_fieldTexts.size(), core->fields.size()));
     }
@@ -156,7 +163,7 @@ bool Batch::readHeader()
             return std::find(columns.columnOfField.begin(), columns.columnOfField.end(), static_cast<int>(column))
                    != columns.columnOfField.end();
         });
-        if (someCoreHasIt || name.empty())
+        if (someCoreHasIt || name.empty() || static_cast<int>(column) == m_standardColumn)
             continue;
         m_message.assign("line ").append(std::to_string(m_headerLine)).append(", ");
         appendColumn(column);
@@ -170,7 +177,7 @@ bool Batch::readHeader()
                 m_out.put(',');
             m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResultHeader(m_out, m_options.exact);
+        writeCsvResultHeader(m_out, m_options.exact, m_standardColumn >= 0);
     }
     m_reader.keepCells(columnCount);
     return true;
@@ -225,14 +232,25 @@ void Batch::calculateRow()
     } else {
         const CoreDescriptor& core = *columns->core;
         outcome.core = &core;
+        const std::string_view standardName =
+            m_standardColumn >= 0 ? trimBlanks(m_record.cell(static_cast<std::size_t>(m_standardColumn))) : "";
+        const StandardCore* standard = standardName.empty() ? nullptr : findStandardCore(core, standardName);
         for (std::size_t field = 0; field < core.fields.size(); ++field) {
             const int column = columns->columnOfField[field];
-            if (column >= 0)
-                m_fieldTexts[field] = m_record.cell(static_cast<std::size_t>(column));
+            const std::string_view cell = column >= 0 ? m_record.cell(static_cast<std::size_t>(column)) : "";
+            // A standard core's texts fill the cells the row leaves empty; a filled cell replaces its text.
+            if (standard != nullptr)
+                m_fieldTexts[field] = trimBlanks(cell).empty() ? standard->texts[field] : cell;
+            else if (column >= 0)
+                m_fieldTexts[field] = cell;
             else
                 m_fieldTexts[field] = core.fields[field].start == StartText::Zero ? "0" : "";
         }
         outcome.fieldTexts = std::span(m_fieldTexts.data(), core.fields.size());
+        outcome.standard = standard;
+        outcome.standardTextsKept =
+            standard != nullptr
+            && std::equal(outcome.fieldTexts.begin(), outcome.fieldTexts.end(), standard->texts.begin());
 
         const auto filled = std::find_if(columns->foreignColumns.begin(), columns->foreignColumns.end(),
                                          [&](std::size_t column) { return !trimBlanks(m_record.cell(column)).empty(); });
@@ -240,6 +258,9 @@ void Batch::calculateRow()
             appendColumn(*filled);
             m_message.append(": ").append(core.name).append(" has no field ").append(m_columnNames[*filled]);
             m_message.append(", so the cell must be empty");
+        } else if (!standardName.empty() && standard == nullptr) {
+            appendColumn(static_cast<std::size_t>(m_standardColumn));
+            m_message.append(": ").append(unknownStandardCore(core, standardName));
         } else {
             const Calculation calculation = calculate(core, outcome.fieldTexts, kDecimalPoint);
             const ExactResults exact = m_options.exact ? exactResults(calculation.constants) : ExactResults{};
@@ -265,7 +286,7 @@ void Batch::writeRow(const Outcome& outcome)
             if (i < m_record.keptCells())
                 m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResults(m_out, outcome, m_options.exact);
+        writeCsvResults(m_out, outcome, m_options.exact, m_standardColumn >= 0);
     }
 
     if (!outcome.error.empty()) {

@@ -1,5 +1,6 @@
 #include "cli/cli.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "calc/calculation.hpp"
 #include "cli/batch.hpp"
 #include "cli/report.hpp"
+#include "cli/standard_core.hpp"
 #include "cores/registry.hpp"
 
 #ifndef FERRICALC_VERSION
@@ -25,16 +27,24 @@ constexpr std::string_view kStandardInput = "-";
 
 void printUsage(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << " [--json] [--exact] CORE [LETTER=TEXT ...]\n"
+    out << "Usage: " << kProgramName << " [--json] [--exact] CORE [--std NAME] [LETTER=TEXT ...]\n"
         << "       " << kProgramName << " [--json] [--exact] --batch FILE\n"
+        << "       " << kProgramName << " --std-list [CORE]\n"
         << "       " << kProgramName << " --list | --help | --version\n\n"
         << "Computes the core constants C1 and C2 of a ferrite core and its effective\n"
         << "length Le, area Ae and volume Ve, exactly as the ferricalc window shows them.\n"
         << "Dimensions are in millimetres. A letter not given keeps its field's start\n"
         << "text: empty for the principal dimensions, 0 for those marked *.\n\n"
+        << "  --std NAME    the dimensions of a standard core of CORE's catalogue, its\n"
+        << "                data sheet's Le, Ae and Ve and the deviations from them;\n"
+        << "                LETTER=TEXT arguments replace the catalogue's texts\n"
+        << "  --std-list    the standard cores of every core (or of CORE) with their\n"
+        << "                published Le, Ae and Ve\n"
         << "  --batch FILE  one calculation per row of a CSV file (- for standard input):\n"
         << "                a header 'core,LETTER,...', then one core and its dimensions\n"
-        << "                per row; writes the rows back with C1,C2,Le,Ae,Ve,error\n"
+        << "                per row; writes the rows back with C1,C2,Le,Ae,Ve,error; a\n"
+        << "                'std' column names a standard core whose texts fill the\n"
+        << "                row's empty cells, and adds its data sheet and deviations\n"
         << "  --json        one JSON object per calculation: the texts, the numbers they\n"
         << "                read back as, and the error (null when there is none)\n"
         << "  --exact       also C1 and C2 unrounded, and Le, Ae and Ve derived from them\n"
@@ -82,20 +92,37 @@ int usageError(std::ostream& err, std::string_view problem)
     return kUsageError;
 }
 
-int runSingle(std::span<const std::string_view> args, const OutputOptions& options, std::ostream& out,
-              std::ostream& err)
+const CoreDescriptor* coreNamed(std::string_view name, std::ostream& err)
 {
-    const CoreDescriptor* core = findBuiltCore(args.front());
+    const CoreDescriptor* core = findBuiltCore(name);
     if (core == nullptr) {
         std::string problem;
-        appendUnknownCore(problem, args.front());
-        return usageError(err, problem);
+        appendUnknownCore(problem, name);
+        usageError(err, problem);
+    }
+    return core;
+}
+
+int runSingle(std::span<const std::string_view> args, std::optional<std::string_view> standardName,
+              const OutputOptions& options, std::ostream& out, std::ostream& err)
+{
+    const CoreDescriptor* core = coreNamed(args.front(), err);
+    if (core == nullptr)
+        return kUsageError;
+    const StandardCore* standard = nullptr;
+    if (standardName) {
+        standard = findStandardCore(*core, *standardName);
+        if (standard == nullptr)
+            return usageError(err, unknownStandardCore(*core, *standardName));
     }
 
     std::vector<std::string_view> texts;
     std::vector<bool> given(core->fields.size(), false);
-    for (const FieldSpec& field : core->fields)
-        texts.push_back(field.start == StartText::Zero ? "0" : "");
+    if (standard != nullptr)
+        texts.assign(standard->texts.begin(), standard->texts.end());
+    else
+        for (const FieldSpec& field : core->fields)
+            texts.push_back(field.start == StartText::Zero ? "0" : "");
     for (const std::string_view arg : args.subspan(1)) {
         const std::size_t equals = arg.find('=');
         if (equals == std::string_view::npos)
@@ -122,6 +149,8 @@ int runSingle(std::span<const std::string_view> args, const OutputOptions& optio
     outcome.calculation = &calculation;
     outcome.exact = options.exact ? &exact : nullptr;
     outcome.error = messages.describe(*core, calculation, outcome.exact);
+    outcome.standard = standard;
+    outcome.standardTextsKept = standard != nullptr && std::equal(texts.begin(), texts.end(), standard->texts.begin());
     {
         OutputBuffer buffer(out);
         if (options.json)
@@ -155,6 +184,8 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     bool help = false;
     bool version = false;
     bool list = false;
+    bool standardList = false;
+    std::optional<std::string_view> standardName;
     std::optional<std::string_view> batchPath;
     std::vector<std::string_view> calculation;  // CORE and its LETTER=TEXT arguments
 
@@ -176,6 +207,14 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             batchPath = args[++i];
         } else if (arg.starts_with("--batch=")) {
             batchPath = arg.substr(arg.find('=') + 1);
+        } else if (arg == "--std-list") {
+            standardList = true;
+        } else if (arg == "--std" || arg.starts_with("--std=")) {
+            if (standardName)
+                return usageError(err, "--std given twice");
+            if (arg == "--std" && i + 1 == args.size())
+                return usageError(err, "--std needs the NAME of a standard core (--std-list lists them)");
+            standardName = arg == "--std" ? args[++i] : arg.substr(arg.find('=') + 1);
         } else if (arg.starts_with("--")) {
             return usageError(err, "unknown option '" + std::string(arg) + "'");
         } else {
@@ -195,14 +234,26 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         printList(out);
         return kSucceeded;
     }
+    if (standardList) {
+        if (calculation.size() > 1)
+            return usageError(err, "--std-list takes at most one CORE");
+        const CoreDescriptor* core = calculation.empty() ? nullptr : coreNamed(calculation.front(), err);
+        if (!calculation.empty() && core == nullptr)
+            return kUsageError;
+        writeStandardCoreList(out, core);
+        return kSucceeded;
+    }
     if (batchPath) {
         if (!calculation.empty())
             return usageError(err, "--batch takes its cores from the file, not '" + std::string(calculation.front()) + "'");
+        if (standardName)
+            return usageError(err, "--std names one core; in a batch, give each row's in a 'std' column");
         return runBatchFile(*batchPath, options, out, err);
     }
     if (calculation.empty())
-        return usageError(err, "no core given");
-    return runSingle(calculation, options, out, err);
+        return usageError(err, standardName ? "--std needs a CORE, as in: etd --std ETD34-Z"
+                                            : "no core given");
+    return runSingle(calculation, standardName, options, out, err);
 }
 
 }  // namespace ferricalc

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/standard_core.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
@@ -23,6 +24,8 @@ std::string_view arithmeticWords(ArithmeticError error)
     }
     return "arithmetic overflow";
 }
+
+constexpr std::array<Quantity, 3> kPublished{Le, Ae, Ve};
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -109,6 +112,19 @@ std::string_view FailureMessages::describe(const CoreDescriptor& core, const Cal
     return m_entries.back().text;
 }
 
+std::array<std::optional<double>, QuantityCount> dataSheetDeviations(const Outcome& outcome)
+{
+    std::array<std::optional<double>, QuantityCount> deviations;
+    if (outcome.standard == nullptr || !outcome.standardTextsKept || outcome.calculation == nullptr)
+        return deviations;
+    for (const Quantity q : kPublished) {
+        const std::optional<double> figure = outcome.standard->dataSheet.figure(q);
+        if (figure && q < outcome.calculation->written)
+            deviations[q] = deviationPercent(outcome.calculation->values[q], *figure);
+    }
+    return deviations;
+}
+
 void writeTextLines(OutputBuffer& out, const Outcome& outcome)
 {
     const int written = outcome.calculation != nullptr ? outcome.calculation->written : 0;
@@ -130,9 +146,41 @@ void writeTextLines(OutputBuffer& out, const Outcome& outcome)
         }
         out.put('\n');
     }
+    if (outcome.standard == nullptr)
+        return;
+
+    const DataSheet& sheet = outcome.standard->dataSheet;
+    out.put("datasheet");
+    if (!sheet.anyPublished())
+        out.put(" none");
+    for (const Quantity q : kPublished) {
+        if (const std::optional<double> figure = sheet.figure(q)) {
+            out.put(' ');
+            out.put(kQuantityNames[q]);
+            out.put(' ');
+            out.put(figureText(*figure));
+            out.put(kQuantityUnits[q]);
+        }
+    }
+    out.put('\n');
+
+    const auto deviations = dataSheetDeviations(outcome);
+    if (std::none_of(deviations.begin(), deviations.end(), [](const auto& d) { return d.has_value(); }))
+        return;
+    out.put("deviation");
+    for (const Quantity q : kPublished) {
+        if (deviations[q]) {
+            out.put(' ');
+            out.put(kQuantityNames[q]);
+            out.put(' ');
+            out.put(deviationText(*deviations[q], "."));
+            out.put('%');
+        }
+    }
+    out.put('\n');
 }
 
-void writeCsvResultHeader(OutputBuffer& out, bool exact)
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet)
 {
     for (const std::string_view name : kQuantityNames) {
         out.put(',');
@@ -145,10 +193,19 @@ void writeCsvResultHeader(OutputBuffer& out, bool exact)
             out.put("_exact");
         }
     }
+    if (dataSheet) {
+        for (const char* suffix : {"_datasheet", "_deviation"}) {
+            for (const Quantity q : kPublished) {
+                out.put(',');
+                out.put(kQuantityNames[q]);
+                out.put(suffix);
+            }
+        }
+    }
     out.put(",error\n");
 }
 
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact)
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet)
 {
     const int written = outcome.calculation != nullptr ? outcome.calculation->written : 0;
     for (int i = 0; i < QuantityCount; ++i) {
@@ -162,6 +219,20 @@ void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact)
             out.put(',');
             if (i < computed)
                 out.putShortest(outcome.exact->values[static_cast<std::size_t>(i)]);
+        }
+    }
+    if (dataSheet) {
+        for (const Quantity q : kPublished) {
+            out.put(',');
+            if (outcome.standard != nullptr)
+                if (const std::optional<double> figure = outcome.standard->dataSheet.figure(q))
+                    out.put(figureText(*figure));
+        }
+        const auto deviations = dataSheetDeviations(outcome);
+        for (const Quantity q : kPublished) {
+            out.put(',');
+            if (deviations[q])
+                out.put(deviationText(*deviations[q], "."));
         }
     }
     out.put(',');
@@ -222,6 +293,32 @@ void writeJsonObject(OutputBuffer& out, const Outcome& outcome, long long line, 
         const ExactResults* exactValues = outcome.exact;
         putQuantities("exact", exactValues != nullptr ? exactValues->computed : 0,
                       [&](std::size_t i) { out.putShortest(exactValues->values[i]); });
+    }
+
+    if (const StandardCore* standard = outcome.standard) {
+        out.put(",\"std\":");
+        out.putJsonString(standard->name);
+        // Le, Ae and Ve only: a data sheet publishes no C1 or C2 here.
+        const auto putPublished = [&out](std::string_view key, const auto& valueOf) {
+            out.put(",\"");
+            out.put(key);
+            out.put("\":{");
+            for (const Quantity q : kPublished) {
+                if (q != kPublished.front())
+                    out.put(',');
+                out.put('"');
+                out.put(kQuantityNames[q]);
+                out.put("\":");
+                if (const std::optional<double> value = valueOf(q))
+                    out.putShortest(*value);
+                else
+                    out.put("null");
+            }
+            out.put('}');
+        };
+        putPublished("datasheet", [standard](Quantity q) { return standard->dataSheet.figure(q); });
+        const auto deviations = dataSheetDeviations(outcome);
+        putPublished("deviation", [&deviations](Quantity q) { return deviations[q]; });
     }
 
     out.put(",\"error\":");

@@ -11,6 +11,7 @@
 
 #include "calc/calculation.hpp"
 #include "cli/output.hpp"
+#include "cores/catalog.hpp"
 #include "cores/descriptor.hpp"
 
 namespace ferricalc {
@@ -65,18 +66,29 @@ struct Outcome {
     const Calculation* calculation = nullptr;      // null when the row failed before calculating
     const ExactResults* exact = nullptr;           // null without --exact or without a calculation
     std::string_view error;                        // empty on success
+    const StandardCore* standard = nullptr;        // the catalogue core the fields were taken from
+    bool standardTextsKept = false;  // every field still holds the catalogue's text: the data sheet applies
 };
 
+// Each computed Le, Ae and Ve's deviation from the standard core's data sheet,
+// in percent; absent where the figure is not published, the value was not
+// computed, or a field no longer holds the catalogue's text.
+std::array<std::optional<double>, QuantityCount> dataSheetDeviations(const Outcome& outcome);
+
 // "C1 3.07501" for each written result; with exact values "C1 3.07501 3.0750123…",
-// a "-" standing for what is missing on one side.
+// a "-" standing for what is missing on one side. A standard core adds its data
+// sheet ("datasheet Le 78.58mm Ae 97.1mm2 Ve 7630mm3", or "datasheet none") and
+// the deviations from it ("deviation Le +0.2% Ae +0.0% Ve +0.2%").
 void writeTextLines(OutputBuffer& out, const Outcome& outcome);
 
-// The header cells that follow the input columns: C1 … Ve, the exact columns, error.
-void writeCsvResultHeader(OutputBuffer& out, bool exact);
+// The header cells that follow the input columns: C1 … Ve, the exact columns,
+// the data sheet's figures and the deviations from them, error.
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet);
 // The cells that follow the input cells of a row, each preceded by its comma.
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact);
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet);
 
-// One JSON object on one line; `line` is left out when negative.
+// One JSON object on one line; `line` is left out when negative. A standard
+// core adds "std", its "datasheet" figures and the "deviation" in percent.
 void writeJsonObject(OutputBuffer& out, const Outcome& outcome, long long line, bool exact);
 
 }  // namespace ferricalc
