@@ -80,6 +80,15 @@ struct DrawingSpec {
     int pixelHeight;
 };
 
+// Where the standard-core catalogue sits in the window's free space: the
+// caption "标准型号:", the combo box of the family's standard cores, and the
+// reference line that shows the chosen core's data sheet beside the results.
+struct CatalogPlacement {
+    TwipRect caption;
+    TwipRect comboBox;
+    TwipRect reference;
+};
+
 enum class Background { White, SystemWindow };
 
 struct CoreDescriptor {
@@ -98,6 +107,7 @@ struct CoreDescriptor {
     TwipRect calculateButton;  // Command1 "计算"
     TwipRect returnButton;     // Command2 "返回"
     TwipRect messageLine;      // where a failed Calculate is explained
+    CatalogPlacement catalog;
     CoreGeometry geometry = nullptr;  // null while the core type is not built yet
 
     bool available() const { return geometry != nullptr; }
@@ -110,6 +120,7 @@ inline constexpr int kResultHeight = 255;
 inline constexpr int kCalculateWidth = 1575;
 inline constexpr int kReturnWidth = 1695;
 inline constexpr int kButtonHeight = 495;
+inline constexpr int kComboBoxHeight = 330;
 inline constexpr int kTwipsPerPixel = 15;
 
 }  // namespace ferricalc

@@ -68,6 +68,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1080, 4920, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 4920, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5640, 7320, 780},
+    .catalog = {{4680, 3105, 900, 255}, {5640, 3060, 2040, kComboBoxHeight}, {4680, 3480, 3000, 780}},
     .geometry = fromFields,
 };
 

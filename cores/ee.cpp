@@ -75,6 +75,8 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {960, 5520, kCalculateWidth, kButtonHeight},
     .returnButton = {4080, 5520, kReturnWidth, kButtonHeight},
     .messageLine = {120, 6180, 7800, 720},
+    // Beside the results there is room for the reference alone; the combo box sits right of Return.
+    .catalog = {{5880, 5280, 900, 255}, {5880, 5580, 2040, kComboBoxHeight}, {4560, 4275, 3420, 615}},
     .geometry = fromFields,
 };
 

@@ -73,6 +73,8 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {840, 5040, kCalculateWidth, kButtonHeight},
     .returnButton = {3960, 5040, kReturnWidth, kButtonHeight},
     .messageLine = {360, 5700, 7200, 780},
+    // Right of the fields the combo box stands under its caption; the reference sits beside C1 and C2.
+    .catalog = {{6000, 2460, 900, 255}, {6000, 2760, 1590, kComboBoxHeight}, {4800, 3360, 2790, 1020}},
     .geometry = fromFields,
 };
 

@@ -98,6 +98,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1080, 5040, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 5040, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5760, 7140, 780},
+    .catalog = {{4080, 2805, 900, 255}, {5040, 2760, 2175, kComboBoxHeight}, {4440, 3180, 3060, 1080}},
     .geometry = fromFields,
 };
 

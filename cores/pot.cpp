@@ -109,6 +109,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {960, 5040, kCalculateWidth, kButtonHeight},
     .returnButton = {4080, 5040, kReturnWidth, kButtonHeight},
     .messageLine = {120, 5760, 7140, 780},
+    .catalog = {{3600, 2925, 900, 255}, {4560, 2880, 2655, kComboBoxHeight}, {4440, 3300, 2820, 1080}},
     .geometry = fromFields,
 };
 

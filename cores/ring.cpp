@@ -64,6 +64,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1080, 5280, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 5280, kReturnWidth, kButtonHeight},
     .messageLine = {120, 5955, 8730, 780},
+    .catalog = {{4440, 3465, 900, 255}, {5400, 3420, 3000, kComboBoxHeight}, {4440, 3840, 4410, 720}},
     .geometry = fromFields,
 };
 

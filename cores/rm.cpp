@@ -117,6 +117,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1080, 4800, kCalculateWidth, kButtonHeight},
     .returnButton = {4200, 4800, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5520, 7275, 780},
+    .catalog = {{3960, 2925, 900, 255}, {4920, 2880, 2415, kComboBoxHeight}, {4440, 3300, 3195, 720}},
     .geometry = fromFields,
 };
 

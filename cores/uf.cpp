@@ -62,6 +62,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1200, 5400, kCalculateWidth, kButtonHeight},
     .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
     .messageLine = {360, 6120, 7200, 780},
+    .catalog = {{3960, 2745, 900, 255}, {4920, 2700, 2655, kComboBoxHeight}, {3960, 3180, 3690, 720}},
     .geometry = fromFields,
 };
 

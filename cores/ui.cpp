@@ -73,6 +73,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1200, 4920, kCalculateWidth, kButtonHeight},
     .returnButton = {4320, 4920, kReturnWidth, kButtonHeight},
     .messageLine = {360, 5640, 7020, 780},
+    .catalog = {{4440, 2625, 900, 255}, {5400, 2580, 2175, kComboBoxHeight}, {4800, 3000, 2760, 1200}},
     .geometry = fromFields,
 };
 

@@ -84,6 +84,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {1200, 5400, kCalculateWidth, kButtonHeight},
     .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
     .messageLine = {360, 6120, 7320, 780},
+    .catalog = {{3960, 3045, 900, 255}, {4920, 3000, 2535, kComboBoxHeight}, {3960, 3420, 3870, 600}},
     .geometry = fromFields,
 };
 

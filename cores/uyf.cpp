@@ -101,6 +101,7 @@ constinit const CoreDescriptor descriptor{
     .calculateButton = {960, 5760, kCalculateWidth, kButtonHeight},
     .returnButton = {4080, 5760, kReturnWidth, kButtonHeight},
     .messageLine = {120, 6375, 7905, 600},
+    .catalog = {{4680, 3585, 900, 255}, {5640, 3540, 2295, kComboBoxHeight}, {4680, 3960, 3345, 720}},
     .geometry = fromFields,
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "calc/calculation.hpp"
@@ -54,6 +56,52 @@ TEST_P(WindowCatalogue, EveryNameFindsItsOwnCore)
         EXPECT_TRUE(seen.insert(folded).second) << standard.name << " repeats an earlier name";
         EXPECT_EQ(findStandardCore(core(), standard.name), &standard) << standard.name;
     }
+}
+
+bool overlap(const TwipRect& a, const TwipRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
+           && b.top < a.top + a.height;
+}
+
+std::string describe(const TwipRect& r)
+{
+    return '{' + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.width) + ", "
+           + std::to_string(r.height) + '}';
+}
+
+TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
+{
+    const CoreDescriptor& c = core();
+    std::vector<std::pair<std::string, TwipRect>> controls{
+        {"drawing", c.drawing.box}, {"Calculate", c.calculateButton}, {"Return", c.returnButton},
+        {"message line", c.messageLine}};
+    if (c.note.labelNumber != 0)
+        controls.emplace_back("note", c.note.rect);
+    for (const FieldSpec& f : c.fields) {
+        controls.emplace_back(std::string(f.letter) + " caption", TwipRect{f.captionLeft, f.top, kCaptionWidth, kCaptionHeight});
+        controls.emplace_back(std::string(f.letter) + " field", TwipRect{f.fieldLeft, f.top, f.fieldWidth, kFieldHeight});
+    }
+    for (std::size_t q = 0; q < c.results.size(); ++q) {
+        const ResultSpec& r = c.results[q];
+        controls.emplace_back(std::string(kQuantityNames[q]) + " caption", TwipRect{r.captionLeft, r.top, r.captionWidth, kResultHeight});
+        controls.emplace_back(std::string(kQuantityNames[q]) + " value", TwipRect{r.valueLeft, r.top, r.valueWidth, kResultHeight});
+    }
+
+    const std::pair<const char*, TwipRect> parts[] = {
+        {"caption", c.catalog.caption}, {"combo box", c.catalog.comboBox}, {"reference", c.catalog.reference}};
+    for (const auto& [part, rect] : parts) {
+        EXPECT_GT(rect.width, 0) << part;
+        EXPECT_GT(rect.height, 0) << part;
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.left + rect.width <= c.clientWidth
+                    && rect.top + rect.height <= c.clientHeight)
+            << part << ' ' << describe(rect) << " leaves the window";
+        for (const auto& [control, other] : controls)
+            EXPECT_FALSE(overlap(rect, other)) << part << ' ' << describe(rect) << " overlaps " << control << ' ' << describe(other);
+    }
+    EXPECT_FALSE(overlap(c.catalog.caption, c.catalog.comboBox));
+    EXPECT_FALSE(overlap(c.catalog.comboBox, c.catalog.reference));
+    EXPECT_FALSE(overlap(c.catalog.caption, c.catalog.reference));
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, WindowCatalogue, testing::Range(0, kCoreTypeCount), windowName);
