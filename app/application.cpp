@@ -37,6 +37,9 @@ void configureApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("ferricalc"));
     QApplication::setApplicationVersion(QStringLiteral(FERRICALC_VERSION));
+    // Names the installed launcher, so that a desktop shell groups the windows
+    // under its entry and shows its icon and name.
+    QApplication::setDesktopFileName(QStringLiteral(FERRICALC_APP_ID));
     // Every window without an icon of its own (all of them) carries the program's.
     QApplication::setWindowIcon(programIcon());
     // The selector is hidden while a calculator window is open, so the program

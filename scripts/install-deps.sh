@@ -4,8 +4,11 @@
 # With arguments, installs those packages instead (make fuzz names its own).
 set -eu
 
+# desktop-file-utils and appstream validate the launcher and the metainfo in
+# the tests; dpkg-dev finds the package's dependencies for make package.
 packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
-libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core"
+libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
+desktop-file-utils appstream dpkg-dev"
 if [ "$#" -gt 0 ]; then
     packages="$*"
 fi
