@@ -1,5 +1,8 @@
 #include "calc/calculator_window.hpp"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +22,15 @@ namespace {
 QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QString numbered(const char* kind, int number) { return QLatin1String(kind) + QString::number(number); }
+
+// A spreadsheet reads a tab or a line break inside a pasted cell as the start of
+// another cell or row; a space keeps the text in its own cell.
+QString spreadsheetCell(QString cell)
+{
+    for (const QChar separator : {QLatin1Char('\t'), QLatin1Char('\n'), QLatin1Char('\r')})
+        cell.replace(separator, QLatin1Char(' '));
+    return cell;
+}
 
 QLabel* captionLabel(QWidget* parent, int number, const QString& caption, const QRect& geometry)
 {
@@ -63,6 +75,7 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
     buildFields();
     buildResults();
     buildButtons();
+    buildCopy();
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("messageLine"));
@@ -82,10 +95,13 @@ void CalculatorWindow::buildFields()
 {
     QWidget* previous = nullptr;
     for (const FieldSpec& spec : m_core.fields) {
-        captionLabel(this, spec.captionNumber, text(spec.caption),
-                     look::fromTwips(spec.captionLeft, spec.top, kCaptionWidth, kCaptionHeight));
+        QLabel* caption = captionLabel(this, spec.captionNumber, text(spec.caption),
+                                       look::fromTwips(spec.captionLeft, spec.top, kCaptionWidth, kCaptionHeight));
         auto* field = new QLineEdit(this);
         field->setObjectName(numbered("Text", spec.textNumber));
+        // What the letter stands for, the text that ferricalc-cli --list prints.
+        caption->setToolTip(text(spec.meaning));
+        field->setToolTip(text(spec.meaning));
         field->setGeometry(look::fromTwips(spec.fieldLeft, spec.top, spec.fieldWidth, kFieldHeight));
         field->setTextMargins(0, 0, 0, 0);
         if (spec.start == StartText::Zero)
@@ -139,6 +155,8 @@ void CalculatorWindow::buildButtons()
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (routeCopyKey(watched, event))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -170,14 +188,7 @@ void CalculatorWindow::calculate()
     m_message->hide();
     m_message->clear();
 
-    std::vector<std::string> utf8;
-    utf8.reserve(m_fields.size());
-    for (const QLineEdit* field : m_fields)
-        utf8.push_back(field->text().toStdString());
-    std::vector<std::string_view> texts(utf8.begin(), utf8.end());
-    const std::string separator = QLocale().decimalPoint().toStdString();
-
-    const Calculation result = ferricalc::calculate(m_core, texts, separator);
+    const Calculation result = calculationOfFields();
     for (int i = 0; i < result.written; ++i) {
         QLabel* value = m_values[static_cast<std::size_t>(i)];
         value->setText(text(result.texts[static_cast<std::size_t>(i)].view()));
@@ -195,10 +206,73 @@ void CalculatorWindow::calculate()
     }
 }
 
+Calculation CalculatorWindow::calculationOfFields() const
+{
+    std::vector<std::string> utf8;
+    utf8.reserve(m_fields.size());
+    for (const QLineEdit* field : m_fields)
+        utf8.push_back(field->text().toStdString());
+    std::vector<std::string_view> texts(utf8.begin(), utf8.end());
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    return ferricalc::calculate(m_core, texts, separator);
+}
+
 void CalculatorWindow::showFailure(const QString& message)
 {
     m_message->setText(message);
     m_message->show();
+}
+
+// Copy results: one action for the window's Ctrl+C and the results' context menu.
+void CalculatorWindow::buildCopy()
+{
+    m_copyResults = new QAction(QStringLiteral("复制结果"), this);
+    m_copyResults->setShortcut(QKeySequence::Copy);
+    m_copyResults->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_copyResults);
+    connect(m_copyResults, &QAction::triggered, this, &CalculatorWindow::copyResults);
+    for (std::size_t i = 0; i < QuantityCount; ++i) {
+        auto* caption = findChild<QLabel*>(numbered("Label", m_core.results[i].captionNumber));
+        for (QLabel* label : {caption, m_values[i]}) {
+            label->addAction(m_copyResults);
+            label->setContextMenuPolicy(Qt::ActionsContextMenu);
+        }
+        m_values[i]->installEventFilter(this);
+    }
+}
+
+// A field or a value label offers to take Ctrl+C before the window's shortcut
+// sees it: it takes it when it has selected text to copy and declines otherwise.
+bool CalculatorWindow::routeCopyKey(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return false;
+    const auto* field = qobject_cast<const QLineEdit*>(watched);
+    const auto* label = qobject_cast<const QLabel*>(watched);
+    event->setAccepted((field && field->hasSelectedText()) || (label && label->hasSelectedText()));
+    return true;
+}
+
+void CalculatorWindow::copyResults() { QGuiApplication::clipboard()->setText(resultRows()); }
+
+QString CalculatorWindow::resultRows() const
+{
+    QStringList header{QStringLiteral("磁芯类型")};
+    QStringList values{text(m_core.optionCaption)};
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        header << text(m_core.fields[i].letter);
+        values << spreadsheetCell(m_fields[i]->text());
+    }
+    // The results of the fields as they stand, which are the labels' texts after
+    // a Calculate; a field edited since then would otherwise be copied beside
+    // results it did not give. Cells a Calculate would leave unwritten stay empty.
+    const Calculation calculation = calculationOfFields();
+    for (std::size_t i = 0; i < QuantityCount; ++i) {
+        header << text(kQuantityNames[i]);
+        values << (static_cast<int>(i) < calculation.written ? text(calculation.texts[i].view()) : QString());
+    }
+    const QString tab(QLatin1Char('\t'));
+    return header.join(tab) + QLatin1Char('\n') + values.join(tab) + QLatin1Char('\n');
 }
 
 }  // namespace ferricalc

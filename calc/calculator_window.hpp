@@ -9,13 +9,20 @@
 // to `calculate()` (calc/calculation.hpp) and writes back the labels it reached.
 // Return, or closing the window from its title bar, destroys the window; the
 // selector shows itself again when it is gone.
+//
+// Ctrl+C, or 复制结果 in the results' context menu, puts the core type, the
+// fields and the five results they give on the clipboard as two tab-separated
+// rows, which paste into a spreadsheet as a header and a line of values. A
+// field or result with selected text keeps Ctrl+C for that selection.
 
 #include <QWidget>
 #include <array>
 #include <vector>
 
+#include "calc/calculation.hpp"
 #include "cores/descriptor.hpp"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +37,9 @@ public:
 
     void calculate();  // Command1_Click
 
+    // The header row and the value row that Ctrl+C copies, each ending in a line break.
+    QString resultRows() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,6 +49,10 @@ private:
     void buildButtons();
     void moveAlongChain(std::size_t field);  // Text<n>_KeyPress with Enter
     void showFailure(const QString& message);
+    Calculation calculationOfFields() const;
+    void buildCopy();
+    void copyResults();
+    bool routeCopyKey(QObject* watched, QEvent* event);
 
     const CoreDescriptor& m_core;
     std::vector<QLineEdit*> m_fields;  // in chain order
@@ -46,6 +60,7 @@ private:
     QPushButton* m_calculate = nullptr;
     QPushButton* m_return = nullptr;
     QLabel* m_message = nullptr;
+    QAction* m_copyResults = nullptr;
 };
 
 }  // namespace ferricalc
