@@ -1,7 +1,9 @@
 # The two commands of the README, and a few for developers.
 #   make run          install what is missing, build (Release), start the program
 #   make test         install what is missing, build, run every test through ctest
-#   make screenshots  render the windows to PNG under build/screenshots/
+#   make screenshots  render the windows to PNG under build/screenshots/ and refresh the README's
+#   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
+#   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
@@ -15,7 +17,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps configure build run test screenshots drawings clean test-sanitize fuzz
+.PHONY: all deps configure build run test screenshots screenshots-hidpi package drawings clean test-sanitize fuzz
 
 all: build
 
@@ -34,8 +36,21 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The README shows the selector and the EE/EF window from here (docs/screenshots/).
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots
+	cp $(BUILD)/screenshots/selector.png $(BUILD)/screenshots/ee.png docs/screenshots/
+
+# Every window at 150 % and 200 %: the same proportions, the drawings sharp.
+screenshots-hidpi: build
+	for scale in 1.5 2; do \
+	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
+	        $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots-$$scale || exit 1; done
+
+# The package holds what cmake --install puts under /usr; its test reads it back.
+package: build
+	@cmake --build $(BUILD) --target package
+	cd $(BUILD) && ctest -R packaging_deb_test --output-on-failure
 
 # Regenerates the SVG artwork from its scripts (needs python3; the SVGs are committed).
 # Every script but the shared helper modules writes one picture; a drawing that
