@@ -8,7 +8,8 @@
 //   exactly what the pipeline computes from the fields' texts;
 // - no modal dialog appeared and the program did not end.
 // On a failure the seed and the whole list of actions are printed, so the run
-// can be replayed: FERRICALC_MONKEY_SEED=n FERRICALC_MONKEY_EVENTS=m.
+// can be replayed: FERRICALC_MONKEY_SEED=n FERRICALC_MONKEY_EVENTS=m. Without a seed,
+// FERRICALC_MONKEY_EVENTS shortens or lengthens the four runs together.
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -459,11 +460,13 @@ private slots:
             QTest::newRow("replay") << chinese << seed << (events > 0 ? events : 20000);
             return;
         }
-        // 20,000 actions in all; the comma and the two-byte Arabic separator reach the window through its locale.
-        QTest::newRow("chinese point, seed 1") << chinese << 1 << 7000;
-        QTest::newRow("chinese point, seed 2") << chinese << 2 << 7000;
-        QTest::newRow("german comma, seed 3") << QLocale(QLocale::German, QLocale::Germany) << 3 << 3000;
-        QTest::newRow("arabic separator, seed 4") << QLocale(QLocale::Arabic, QLocale::Egypt) << 4 << 3000;
+        // 20,000 actions in all unless FERRICALC_MONKEY_EVENTS says otherwise; the comma and the
+        // two-byte Arabic separator reach the window through its locale.
+        const int total = events > 0 ? events : 20000;
+        QTest::newRow("chinese point, seed 1") << chinese << 1 << total * 7 / 20;
+        QTest::newRow("chinese point, seed 2") << chinese << 2 << total * 7 / 20;
+        QTest::newRow("german comma, seed 3") << QLocale(QLocale::German, QLocale::Germany) << 3 << total * 3 / 20;
+        QTest::newRow("arabic separator, seed 4") << QLocale(QLocale::Arabic, QLocale::Egypt) << 4 << total * 3 / 20;
     }
 
     void randomActionsLeaveTheProgramSound()
