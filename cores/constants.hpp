@@ -34,11 +34,43 @@ CoreConstants formConstants(Body&& body)
     return shown;
 }
 
+// π as every core formula has always used it: the decimal 3.14159265, not the
+// full-precision value (π·π is the square of this same number).
+inline constexpr double kPi = 3.14159265;
+
 // One part of the magnetic path with a single length and cross-section.
 struct PathSegment {
     Real length;   // l, mm
     Real section;  // A, mm²
 };
+
+// A corner's section is the mean of the straight sections on either side.
+inline Real meanSection(const PathSegment& before, const PathSegment& after)
+{
+    return (before.section + after.section) / 2.0;
+}
+
+// How the parts of one modelled loop weigh in the core's sums:
+// C1 = Σ l/(k1·A), C2 = Σ l/(k2·A²). A loop that is the core's whole path has
+// k1 = k2 = 1.
+struct LoopDivisors {
+    double c1 = 1.0;
+    double c2 = 1.0;
+};
+
+// Sums C1 and then C2 over the parts in their order, and shows both: the sums
+// are complete before either is shown.
+inline void showPathSums(CoreConstants& shown, std::span<const PathSegment> parts, LoopDivisors divisors = {})
+{
+    Real c1 = 0.0;
+    for (const PathSegment& part : parts)
+        c1 += part.length / (divisors.c1 * part.section);
+    Real c2 = 0.0;
+    for (const PathSegment& part : parts)
+        c2 += part.length / (divisors.c2 * (part.section * part.section));
+    shown.c1 = c1.value();
+    shown.c2 = c2.value();
+}
 
 // A core geometry: the window's dimensions in the order of its fields, in mm
 // (angles as the field gives them), to C1 and C2.

@@ -23,7 +23,7 @@ CoreConstants constants(const Dimensions& d)
                                        meanSection(back, halfCentreLeg)};
 
         const PathSegment halfLoop[] = {outerLeg, back, halfCentreLeg, legToBack, backToCentre};
-        showLoopSums(shown, halfLoop, kHalfLoopOfPair);
+        showPathSums(shown, halfLoop, kHalfLoopOfPair);
     });
 }
 

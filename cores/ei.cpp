@@ -26,7 +26,7 @@ CoreConstants constants(const Dimensions& d)
         // The sums take the parts in this order, which fixes the last bits of C1 and C2.
         const PathSegment loop[] = {outerLeg,     legToBack, back,     backToCentre,
                                     centreToBar, bar,       barToLeg, halfCentreLeg};
-        showLoopSums(shown, loop, kWholeLoopBesideItsTwin);
+        showPathSums(shown, loop, kWholeLoopBesideItsTwin);
     });
 }
 

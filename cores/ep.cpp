@@ -4,7 +4,6 @@
 
 namespace ferricalc::ep {
 
-using potfamily::kPi;
 using potfamily::PathShares;
 using potfamily::shares;
 

@@ -6,7 +6,6 @@ namespace ferricalc::pot {
 
 using potfamily::c1Share;
 using potfamily::c2Share;
-using potfamily::kPi;
 using potfamily::sumInOrder;
 
 CoreConstants constants(const Dimensions& d)

@@ -12,9 +12,6 @@
 
 namespace ferricalc::potfamily {
 
-// π as these windows have always used it; π·π is the square of this same value.
-inline constexpr double kPi = 3.14159265;
-
 // What one part of the path adds to C1 (mm⁻¹) and to C2 (mm⁻³).
 struct PathShares {
     Real c1;

@@ -4,7 +4,6 @@
 
 namespace ferricalc::rm {
 
-using potfamily::kPi;
 using potfamily::PathShares;
 using potfamily::shares;
 

@@ -18,34 +18,12 @@
 
 namespace ferricalc::ufamily {
 
-// π as these windows have always used it.
-inline constexpr double kPi = 3.14159265;
-
 // Both like corners of a pair, π/4 times the joined widths: the widths are
 // multiplied by π first, then divided by 4.
 inline Real cornerPairLength(Real joinedWidths) { return (joinedWidths * kPi) / 4.0; }
 
 // One corner, π/8 times the joined widths, in the same order of operations.
 inline Real cornerLength(Real joinedWidths) { return (joinedWidths * kPi) / 8.0; }
-
-inline Real meanSection(const PathSegment& before, const PathSegment& after)
-{
-    return (before.section + after.section) / 2.0;
-}
-
-// Sums C1 = Σ l/A and then C2 = Σ l/(A·A) over the parts in their order; both
-// sums are complete before either is shown.
-inline void showPathSums(CoreConstants& shown, std::span<const PathSegment> path)
-{
-    Real c1 = 0.0;
-    for (const PathSegment& part : path)
-        c1 += part.length / part.section;
-    Real c2 = 0.0;
-    for (const PathSegment& part : path)
-        c2 += part.length / (part.section * part.section);
-    shown.c1 = c1.value();
-    shown.c2 = c2.value();
-}
 
 // C1 and C2 over the parts that `path` forms from the dimensions; a part that
 // cannot be formed fails before anything is shown.
