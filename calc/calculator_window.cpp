@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "calc/calculation.hpp"
+#include "calc/catalog_panel.hpp"
 #include "calc/drawing_view.hpp"
 #include "calc/look.hpp"
 
@@ -75,6 +77,10 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
     buildFields();
     buildResults();
     buildButtons();
+    // The catalogue's combo box comes after the fields in tab order, before Calculate.
+    m_catalog = new CatalogPanel(m_core, m_fields, *this);
+    setTabOrder(m_fields.back(), m_catalog->comboBox());
+    setTabOrder(m_catalog->comboBox(), m_calculate);
     buildCopy();
 
     m_message = new QLabel(this);
@@ -195,6 +201,7 @@ void CalculatorWindow::calculate()
         // A long result widens its label rather than being cut off.
         value->resize(std::max(value->minimumWidth(), value->sizeHint().width()), value->height());
     }
+    m_catalog->showCalculation(result);
     if (result.succeeded())
         return;
 

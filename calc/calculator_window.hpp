@@ -14,6 +14,9 @@
 // fields and the five results they give on the clipboard as two tab-separated
 // rows, which paste into a spreadsheet as a header and a line of values. A
 // field or result with selected text keeps Ctrl+C for that selection.
+//
+// The family's standard cores fill the fields from a combo box, with the data
+// sheet's figures beside the results (calc/catalog_panel.hpp).
 
 #include <QWidget>
 #include <array>
@@ -28,6 +31,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace ferricalc {
+
+class CatalogPanel;
 
 class CalculatorWindow : public QWidget {
 public:
@@ -61,6 +66,7 @@ private:
     QPushButton* m_return = nullptr;
     QLabel* m_message = nullptr;
     QAction* m_copyResults = nullptr;
+    CatalogPanel* m_catalog = nullptr;  // the standard cores of this family
 };
 
 }  // namespace ferricalc

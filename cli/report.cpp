@@ -158,7 +158,7 @@ void writeTextLines(OutputBuffer& out, const Outcome& outcome)
             out.put(' ');
             out.put(kQuantityNames[q]);
             out.put(' ');
-            out.put(figureText(*figure));
+            out.put(figureText(*figure, "."));
             out.put(kQuantityUnits[q]);
         }
     }
@@ -226,7 +226,7 @@ void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool
             out.put(',');
             if (outcome.standard != nullptr)
                 if (const std::optional<double> figure = outcome.standard->dataSheet.figure(q))
-                    out.put(figureText(*figure));
+                    out.put(figureText(*figure, "."));
         }
         const auto deviations = dataSheetDeviations(outcome);
         for (const Quantity q : kPublished) {

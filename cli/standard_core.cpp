@@ -1,7 +1,6 @@
 #include "cli/standard_core.hpp"
 
 #include <algorithm>
-#include <charconv>
 
 #include "cores/registry.hpp"
 
@@ -12,29 +11,7 @@ namespace {
 // Names listed when a name fits several cores; more would bury the message.
 constexpr std::size_t kCandidatesShown = 6;
 
-constexpr DisplayFormat kOneDecimal{1, true, ""};
-
-
 }  // namespace
-
-std::string figureText(double value)
-{
-    char digits[352];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-    return std::string(digits, end);
-}
-
-std::string deviationText(double percent, std::string_view decimalSeparator)
-{
-    const ResultText rounded = formatNumber(percent, kOneDecimal, decimalSeparator);
-    const std::string_view text = rounded.view();
-    // formatNumber writes a minus only where a digit other than zero shows.
-    const bool zero = std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
-    if (zero || text.front() == '-')
-        return std::string(text);
-    std::string withSign(1, '+');
-    return withSign.append(text);
-}
 
 std::string unknownStandardCore(const CoreDescriptor& core, std::string_view name)
 {
@@ -74,7 +51,7 @@ void writeStandardCoreList(std::ostream& out, const CoreDescriptor* onlyCore)
                 const auto q = static_cast<Quantity>(Le + static_cast<int>(i));
                 const std::optional<double> figure = standard.dataSheet.figure(q);
                 cells[i].append(kQuantityNames[q]).append(" ");
-                cells[i].append(figure ? figureText(*figure).append(kQuantityUnits[q]) : "-");
+                cells[i].append(figure ? figureText(*figure, ".").append(kQuantityUnits[q]) : "-");
                 figureWidth[i] = std::max(figureWidth[i], cells[i].size());
             }
             nameWidth = std::max(nameWidth, standard.name.size());

@@ -8,18 +8,13 @@
 #include <string_view>
 
 #include "calc/calculation.hpp"
+#include "calc/catalog_texts.hpp"
 #include "cores/catalog.hpp"
 
 namespace ferricalc {
 
 // The units the command line writes after Le, Ae and Ve.
 inline constexpr std::array<std::string_view, QuantityCount> kQuantityUnits{"", "", "mm", "mm2", "mm3"};
-
-// A published figure as the data sheet prints it: "97.1", "7630".
-std::string figureText(double value);
-
-// A deviation in percent with one decimal and its sign: "+1.3", "-0.4", "0.0".
-std::string deviationText(double percent, std::string_view decimalSeparator);
 
 // Why `name` finds no standard core of `core`: none holds it, or several do
 // (then naming up to a few of them).

@@ -95,7 +95,7 @@ constinit const CoreDescriptor descriptor{
     // Below the buttons there is no room for two lines; beside the note, under the fields, there is.
     .messageLine = {4200, 3480, 3435, 1020},
     // Right of E and F the combo box stands under its caption; the reference sits beside C1 and C2.
-    .catalog = {{5940, 2460, 900, 255}, {5940, 2760, 1740, kComboBoxHeight}, {4635, 4560, 3060, 660}},
+    .catalog = {{5940, 2460, 900, 255}, {5940, 2760, 1740, kComboBoxHeight}, {4635, 4500, 3090, 750}},
     .geometry = fromFields,
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/calculation.hpp"
+#include "calc/catalog_texts.hpp"
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
 
@@ -79,13 +80,15 @@ TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
     if (c.note.labelNumber != 0)
         controls.emplace_back("note", c.note.rect);
     for (const FieldSpec& f : c.fields) {
-        controls.emplace_back(std::string(f.letter) + " caption", TwipRect{f.captionLeft, f.top, kCaptionWidth, kCaptionHeight});
-        controls.emplace_back(std::string(f.letter) + " field", TwipRect{f.fieldLeft, f.top, f.fieldWidth, kFieldHeight});
+        const std::string letter(f.letter);
+        controls.emplace_back(letter + " caption", TwipRect{f.captionLeft, f.top, kCaptionWidth, kCaptionHeight});
+        controls.emplace_back(letter + " field", TwipRect{f.fieldLeft, f.top, f.fieldWidth, kFieldHeight});
     }
     for (std::size_t q = 0; q < c.results.size(); ++q) {
         const ResultSpec& r = c.results[q];
-        controls.emplace_back(std::string(kQuantityNames[q]) + " caption", TwipRect{r.captionLeft, r.top, r.captionWidth, kResultHeight});
-        controls.emplace_back(std::string(kQuantityNames[q]) + " value", TwipRect{r.valueLeft, r.top, r.valueWidth, kResultHeight});
+        const std::string name(kQuantityNames[q]);
+        controls.emplace_back(name + " caption", TwipRect{r.captionLeft, r.top, r.captionWidth, kResultHeight});
+        controls.emplace_back(name + " value", TwipRect{r.valueLeft, r.top, r.valueWidth, kResultHeight});
     }
 
     const std::pair<const char*, TwipRect> parts[] = {
@@ -97,7 +100,8 @@ TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
                     && rect.top + rect.height <= c.clientHeight)
             << part << ' ' << describe(rect) << " leaves the window";
         for (const auto& [control, other] : controls)
-            EXPECT_FALSE(overlap(rect, other)) << part << ' ' << describe(rect) << " overlaps " << control << ' ' << describe(other);
+            EXPECT_FALSE(overlap(rect, other))
+                << part << ' ' << describe(rect) << " overlaps " << control << ' ' << describe(other);
     }
     EXPECT_FALSE(overlap(c.catalog.caption, c.catalog.comboBox));
     EXPECT_FALSE(overlap(c.catalog.comboBox, c.catalog.reference));
@@ -160,6 +164,31 @@ TEST(Catalogue, DeviationFromTheDataSheetOfOneCore)
     EXPECT_NEAR(deviationPercent(result.values[Le], *tx25->dataSheet.le), -0.000033, 0.0000005);
     EXPECT_NEAR(deviationPercent(result.values[Ae], *tx25->dataSheet.ae), 0.054, 0.0005);
     EXPECT_NEAR(deviationPercent(result.values[Ve], *tx25->dataSheet.ve), 0.047, 0.0005);
+}
+
+struct DeviationTextCase {
+    double percent;
+    const char* separator;
+    const char* text;
+};
+
+TEST(CatalogueTexts, DeviationHasOneDecimalAndItsSign)
+{
+    const DeviationTextCase cases[] = {
+        {1.26, ".", "+1.3"},   {-0.44, ".", "-0.4"}, {0.04, ".", "0.0"},   {-0.04, ".", "0.0"},
+        {0.25, ".", "+0.3"},   {-0.25, ".", "-0.3"}, {20.94, ",", "+20,9"}, {-123.45, ".", "-123.5"},
+    };
+    for (const DeviationTextCase& c : cases)
+        EXPECT_EQ(deviationText(c.percent, c.separator), c.text) << c.percent;
+}
+
+TEST(CatalogueTexts, WrittenWithTheUsersSeparator)
+{
+    EXPECT_EQ(catalogText("10.8", ","), "10,8");
+    EXPECT_EQ(catalogText("7640", ","), "7640");
+    EXPECT_EQ(figureText(97.1, ","), "97,1");
+    EXPECT_EQ(figureText(138270.0, "."), "138270");
+    EXPECT_EQ(figureText(0.5, "."), "0.5");
 }
 
 }  // namespace
