@@ -4,6 +4,8 @@
 #   make screenshots  render the windows to PNG under build/screenshots/ and refresh the README's
 #   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
 #   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
+#   make accuracy     how far each window lands from the data sheets of the standard-core catalogue
+#   make catalog      regenerate cores/catalog_table.cpp from data/catalog.json (needs python3)
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
@@ -21,7 +23,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps configure build run test screenshots screenshots-hidpi package drawings clean test-sanitize fuzz
+.PHONY: all deps configure build run test screenshots screenshots-hidpi package accuracy catalog drawings clean \
+        test-sanitize fuzz
 
 all: build
 
@@ -55,6 +58,14 @@ screenshots-hidpi: build
 package: build
 	@cmake --build $(BUILD) --target package
 	cd $(BUILD) && ctest -R packaging_deb_test --output-on-failure
+
+# The README's Accuracy table: every catalogue core with published figures, as its window calculates it.
+accuracy: build
+	$(BUILD)/cli/ferricalc-accuracy
+
+# The catalogue is compiled in; the generated table is committed, so a build needs neither python3 nor the JSON.
+catalog:
+	python3 cores/catalog_table.py
 
 # Regenerates the SVG artwork from its scripts (needs python3; the SVGs are committed).
 # Every script but the shared helper modules writes one picture; a drawing that
