@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "calc/catalog_texts.hpp"
@@ -82,9 +83,10 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     m_reference->setGeometry(look::fromTwips(place.reference));
 
     connect(m_combo, &QComboBox::activated, this, &CatalogPanel::choose);
-    // A name typed only in part goes back to the entry shown when the user moves on.
+    // Typing only filters: a text not taken with Enter or from the list gives way
+    // to the entry in force when the user moves on.
     connect(m_combo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (m_combo->findText(m_combo->currentText(), Qt::MatchFixedString) < 0)
+        if (m_combo->currentText() != m_combo->itemText(m_combo->currentIndex()))
             showEntry(m_combo->currentIndex());
     });
     for (QLineEdit* field : m_fields)

@@ -38,6 +38,14 @@ QStringList fieldTexts(CalculatorWindow& window)
     return texts;
 }
 
+// One row per window, named for it.
+void addEveryWindow()
+{
+    QTest::addColumn<int>("option");
+    for (int option = 0; option < kCoreTypeCount; ++option)
+        QTest::newRow(coreType(option).name.data()) << option;
+}
+
 // Opens the list with its arrow and clicks the entry, as a user picks a core.
 bool choose(CalculatorWindow& window, const QString& name)
 {
@@ -60,12 +68,7 @@ class CatalogWindowTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China)); }
 
-    void everyWindowOpensOnCustomWithTheFocusInText1_data()
-    {
-        QTest::addColumn<int>("option");
-        for (int option = 0; option < kCoreTypeCount; ++option)
-            QTest::newRow(coreType(option).name.data()) << option;
-    }
+    void everyWindowOpensOnCustomWithTheFocusInText1_data() { addEveryWindow(); }
 
     void everyWindowOpensOnCustomWithTheFocusInText1()
     {
@@ -234,6 +237,20 @@ private slots:
         QCOMPARE(fieldTexts(*window).join(u' '), QStringLiteral("34.2 26.3 10.8 10.8 12.1 17.3 0 0 0 0"));
     }
 
+    void aWholeNameTypedInAnyCaseIsTakenWithEnter()
+    {
+        WindowSession session;
+        CalculatorWindow* window = session.open(kEtd);
+        QVERIFY(window);
+        QComboBox* combo = catalogue(*window);
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("etd 34/17/11 (ferroxcube)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(combo->currentText(), QStringLiteral("ETD 34/17/11 (Ferroxcube)"));
+        QCOMPARE(field(*window, 1)->text(), QStringLiteral("34.2"));
+    }
+
     void aNameTypedInPartIsDroppedWhenTheUserMovesOn()
     {
         WindowSession session;
@@ -263,12 +280,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button(*window, 1));
     }
 
-    void everyCoresReferenceFitsItsPlace_data()
-    {
-        QTest::addColumn<int>("option");
-        for (int option = 0; option < kCoreTypeCount; ++option)
-            QTest::newRow(coreType(option).name.data()) << option;
-    }
+    void everyCoresReferenceFitsItsPlace_data() { addEveryWindow(); }
 
     void everyCoresReferenceFitsItsPlace()
     {
