@@ -33,8 +33,8 @@ QString reference(QWidget& window)
 QStringList fieldTexts(CalculatorWindow& window)
 {
     QStringList texts;
-    for (const FieldSpec& spec : window.core().fields)
-        texts << field(window, spec.textNumber)->text();
+    for (const FieldSpec& entry : window.core().fields)
+        texts << field(window, entry.textNumber)->text();
     return texts;
 }
 
