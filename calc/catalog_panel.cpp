@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -59,6 +60,11 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
         widest = std::max(widest, m_combo->fontMetrics().horizontalAdvance(utf8(standard.name)));
     }
     m_combo->setGeometry(look::fromTwips(place.comboBox));
+    // A wheel turned over the box while scrolling past it must not swap the
+    // user's dimensions for a standard core's: the box takes the wheel only
+    // once the user has given it the focus.
+    m_combo->setFocusPolicy(Qt::StrongFocus);
+    m_combo->installEventFilter(this);
     caption->setBuddy(m_combo);
 
     auto* completer = new QCompleter(m_combo->model(), m_combo);
@@ -94,6 +100,15 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
             if (!m_filling)
                 returnToCustom();
         });
+}
+
+bool CatalogPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_combo && event->type() == QEvent::Wheel && !m_combo->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // A long name shows from its start, where the family and size are.

@@ -37,6 +37,9 @@ public:
     // reference line adds the deviations of the results from the data sheet.
     void showCalculation(const Calculation& result);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void choose(int index);
     void showEntry(int index);

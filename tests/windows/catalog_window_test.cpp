@@ -7,6 +7,7 @@
 #include <QCompleter>
 #include <QLocale>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
@@ -195,6 +196,22 @@ private slots:
         // Calculate on the edited core brings no data sheet back.
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(reference(*window), QString());
+    }
+
+    void aWheelPassingOverTheBoxKeepsTheUsersDimensions()
+    {
+        WindowSession session;
+        CalculatorWindow* window = session.open(kRing);
+        QVERIFY(window);
+        fill(*window, QStringLiteral("A=10 B=6 h=4"));
+        QComboBox* combo = catalogue(*window);
+        QVERIFY(!combo->hasFocus());
+        const QPoint centre = combo->rect().center();
+        QWheelEvent wheel(centre, combo->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        QCOMPARE(combo->currentText(), kCustom);
+        QCOMPARE(fieldTexts(*window).mid(0, 3), (QStringList{QStringLiteral("10"), QStringLiteral("6"), QStringLiteral("4")}));
     }
 
     void theEnterChainEmptyingAFieldIsAnEdit()
