@@ -1,7 +1,11 @@
 #include "calc/drawing_view.hpp"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
+
+#include "calc/prerendered.hpp"
 
 namespace ferricalc {
 
@@ -11,17 +15,31 @@ DrawingView::DrawingView(const QString& resource, QSize drawingSize, QWidget* pa
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void DrawingView::paintEvent(QPaintEvent*)
+void DrawingView::paintEvent(QPaintEvent* event)
 {
     const qreal ratio = devicePixelRatioF();
     if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
-        m_rendered = QPixmap((QSizeF(m_drawingSize) * ratio).toSize());
+        const QSize pixels = (QSizeF(m_drawingSize) * ratio).toSize();
+        const qreal percent = std::round(ratio * 100.0);
+        if (std::abs(ratio * 100.0 - percent) < 1e-9)
+            m_rendered = prerenderedImage(prerenderedResource(m_resource, QString::number(percent)), pixels);
+        if (m_rendered.isNull()) {
+            m_rendered = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            m_rendered.fill(Qt::transparent);
+            m_rendered.setDevicePixelRatio(ratio);
+            QPainter painter(&m_rendered);
+            QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(m_drawingSize)));
+        }
         m_rendered.setDevicePixelRatio(ratio);
-        m_rendered.fill(Qt::transparent);
-        QPainter painter(&m_rendered);
-        QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(m_drawingSize)));
     }
-    QPainter(this).drawPixmap(0, 0, m_rendered);
+    // Rectangle by rectangle of what needs painting: the region left between the
+    // opaque controls on top is ragged, and the raster engine would blend it
+    // span by span on worker threads it starts for the purpose.
+    QPainter painter(this);
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        painter.drawImage(0, 0, m_rendered);
+    }
 }
 
 }  // namespace ferricalc

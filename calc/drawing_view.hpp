@@ -1,8 +1,10 @@
 #pragma once
 // A picture box showing one SVG drawing at its own size from the box's top left,
-// rendered once per device pixel ratio, so it stays sharp at any scaling.
+// sharp at any scaling: at a device pixel ratio the build drew it for, the box
+// shows that bitmap (calc/prerendered.hpp); at any other it draws the SVG once
+// for that ratio.
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -19,7 +21,7 @@ protected:
 private:
     QString m_resource;
     QSize m_drawingSize;
-    QPixmap m_rendered;
+    QImage m_rendered;
 };
 
 }  // namespace ferricalc

@@ -1,6 +1,7 @@
 #include "calc/look.hpp"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QStringList>
 
@@ -8,12 +9,42 @@ namespace ferricalc::look {
 
 namespace {
 
-QFont face(const QStringList& families, qreal pointSize)
+// A face named in order of preference, as this system has it. Asking for a
+// family the system lacks sends the font database through fontconfig's whole
+// list of substitutes, once for each script of the text, which costs more at
+// start-up than drawing every caption; so the names it does not list are left
+// out. Where it lists none of them the names stay as they are, for fontconfig
+// to substitute.
+struct Face {
+    QStringList families;
+    // The AR PL faces carry no hinting instructions: FreeType would run its
+    // auto-hinter, which studies a good part of each 20 MB face before the first
+    // glyph, for no visible gain (UMing draws its small sizes from embedded
+    // bitmaps). Faces with instructions keep the desktop's hinting.
+    bool unhinted = false;
+};
+
+Face installed(const QStringList& preferred)
+{
+    const QStringList available = QFontDatabase::families();
+    Face face;
+    for (const QString& family : preferred)
+        if (available.contains(family))
+            face.families.append(family);
+    if (face.families.isEmpty())
+        face.families = preferred;
+    face.unhinted = face.families.front().startsWith(QStringLiteral("AR PL "));
+    return face;
+}
+
+QFont font(const Face& face, qreal pointSize)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(face.families);
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::Serif);
+    if (face.unhinted)
+        font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -21,13 +52,17 @@ QFont face(const QStringList& families, qreal pointSize)
 
 QFont song(qreal pointSize)
 {
-    return face({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")}, pointSize);
+    static const Face kSong = installed({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                                         QStringLiteral("AR PL UMing CN")});
+    return font(kSong, pointSize);
 }
 
 QFont kai(qreal pointSize)
 {
-    return face({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN")},
-                pointSize);
+    // KaiTi_GB2312 is 楷体_GB2312's name where the system lists fonts by their English names.
+    static const Face kKai = installed({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312"),
+                                        QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN")});
+    return font(kKai, pointSize);
 }
 
 void applyDefaultFont(QApplication& app) { app.setFont(song(9)); }
