@@ -34,6 +34,20 @@ QString spreadsheetCell(QString cell)
     return cell;
 }
 
+// A long result widens its label rather than being cut off; any other keeps the
+// label's own width. The text's advance decides: a selectable label's size hint
+// would lay its text out as a document, several times over, which costs more
+// than the whole calculation. The slack covers the document's rounding, so the
+// label is never narrower than its hint.
+void fitWidth(QLabel& value)
+{
+    constexpr int kRoundingSlack = 2;
+    const int width = std::max(value.minimumWidth(),
+                               value.fontMetrics().horizontalAdvance(value.text()) + kRoundingSlack);
+    if (width != value.width())
+        value.resize(width, value.height());
+}
+
 QLabel* captionLabel(QWidget* parent, int number, const QString& caption, const QRect& geometry)
 {
     auto* label = new QLabel(caption, parent);
@@ -198,8 +212,7 @@ void CalculatorWindow::calculate()
     for (int i = 0; i < result.written; ++i) {
         QLabel* value = m_values[static_cast<std::size_t>(i)];
         value->setText(text(result.texts[static_cast<std::size_t>(i)].view()));
-        // A long result widens its label rather than being cut off.
-        value->resize(std::max(value->minimumWidth(), value->sizeHint().width()), value->height());
+        fitWidth(*value);
     }
     m_catalog->showCalculation(result);
     if (result.succeeded())

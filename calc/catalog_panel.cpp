@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "calc/catalog_texts.hpp"
@@ -37,6 +39,27 @@ QString item(Quantity quantity, const std::string& value, const char* unit)
     return text;
 }
 
+// A combo box that gets its list ready just before the list first shows.
+class CatalogComboBox : public QComboBox {
+public:
+    CatalogComboBox(QWidget* parent, std::function<void()> beforeFirstPopup)
+        : QComboBox(parent), m_beforeFirstPopup(std::move(beforeFirstPopup))
+    {
+    }
+
+    void showPopup() override
+    {
+        if (m_beforeFirstPopup) {
+            m_beforeFirstPopup();
+            m_beforeFirstPopup = nullptr;
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_beforeFirstPopup;
+};
+
 }  // namespace
 
 CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* const> fields, QWidget& window)
@@ -48,17 +71,14 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     look::paintLabel(*caption, look::kDarkRed, window.palette().color(QPalette::Window));
     caption->setGeometry(look::fromTwips(place.caption));
 
-    m_combo = new QComboBox(&window);
+    m_combo = new CatalogComboBox(&window, [this] { widenLists(); });
     m_combo->setObjectName(QStringLiteral("catalogComboBox"));
     m_combo->setEditable(true);
     // What the user types only filters the list; it never becomes an entry.
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->addItem(kCustom);
-    int widest = 0;
-    for (const StandardCore& standard : m_cores) {
+    for (const StandardCore& standard : m_cores)
         m_combo->addItem(utf8(standard.name));
-        widest = std::max(widest, m_combo->fontMetrics().horizontalAdvance(utf8(standard.name)));
-    }
     m_combo->setGeometry(look::fromTwips(place.comboBox));
     // A wheel turned over the box while scrolling past it must not swap the
     // user's dimensions for a standard core's: the box takes the wheel only
@@ -66,17 +86,6 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     m_combo->setFocusPolicy(Qt::StrongFocus);
     m_combo->installEventFilter(this);
     caption->setBuddy(m_combo);
-
-    auto* completer = new QCompleter(m_combo->model(), m_combo);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    completer->setMaxVisibleItems(12);
-    m_combo->setCompleter(completer);
-    // Lists as wide as the longest name, wider than the box where that is narrow.
-    const int listWidth = widest + 2 * m_combo->fontMetrics().averageCharWidth() + 24;
-    m_combo->view()->setMinimumWidth(listWidth);
-    completer->popup()->setMinimumWidth(listWidth);
 
     m_reference = new QLabel(&window);
     m_reference->setObjectName(QStringLiteral("catalogReference"));
@@ -108,7 +117,40 @@ bool CatalogPanel::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     }
+    // Nothing can be typed into the box before it has the focus.
+    if (watched == m_combo && event->type() == QEvent::FocusIn && m_completer == nullptr)
+        narrowWhileTyping();
     return QObject::eventFilter(watched, event);
+}
+
+// The list narrows to the names that hold what is typed, anywhere in the name
+// and in any letter case. Set up when the box first takes the focus rather
+// than with the window, which then opens sooner.
+void CatalogPanel::narrowWhileTyping()
+{
+    m_completer = new QCompleter(m_combo->model(), m_combo);
+    m_completer->setFilterMode(Qt::MatchContains);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setCompletionMode(QCompleter::PopupCompletion);
+    m_completer->setMaxVisibleItems(12);
+    m_combo->setCompleter(m_completer);
+    widenLists();
+}
+
+// Lists as wide as the longest name, wider than the box where that is narrow;
+// measured when a list is first about to show.
+void CatalogPanel::widenLists()
+{
+    if (m_listWidth == 0) {
+        const QFontMetrics metrics = m_combo->fontMetrics();
+        int widest = 0;
+        for (const StandardCore& standard : m_cores)
+            widest = std::max(widest, metrics.horizontalAdvance(utf8(standard.name)));
+        m_listWidth = widest + 2 * metrics.averageCharWidth() + 24;
+        m_combo->view()->setMinimumWidth(m_listWidth);
+    }
+    if (m_completer != nullptr)
+        m_completer->popup()->setMinimumWidth(m_listWidth);
 }
 
 // A long name shows from its start, where the family and size are.

@@ -18,6 +18,7 @@
 #include "cores/catalog.hpp"
 
 class QComboBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -45,10 +46,14 @@ private:
     void showEntry(int index);
     void returnToCustom();
     QString dataSheetLine() const;
+    void narrowWhileTyping();
+    void widenLists();
 
     std::span<const StandardCore> m_cores;
     std::vector<QLineEdit*> m_fields;
     QComboBox* m_combo = nullptr;
+    QCompleter* m_completer = nullptr;  // made when the box first takes the focus
+    int m_listWidth = 0;                // of the lists, once measured
     QLabel* m_reference = nullptr;
     const StandardCore* m_chosen = nullptr;  // null while the fields are the user's own
     bool m_filling = false;                  // the panel itself is writing the fields
