@@ -4,6 +4,7 @@
 #   make screenshots  render the windows to PNG under build/screenshots/ and refresh the README's
 #   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
 #   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
+#   make bench        time start-up, the windows, the arithmetic and the command line against bare Qt
 #   make accuracy     how far each window lands from the data sheets of the standard-core catalogue
 #   make catalog      regenerate cores/catalog_table.cpp from data/catalog.json (needs python3)
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
@@ -23,7 +24,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps configure build run test screenshots screenshots-hidpi package accuracy catalog drawings clean \
+.PHONY: all deps configure build run test screenshots screenshots-hidpi package bench accuracy catalog drawings clean \
         test-sanitize fuzz
 
 all: build
@@ -58,6 +59,12 @@ screenshots-hidpi: build
 package: build
 	@cmake --build $(BUILD) --target package
 	cd $(BUILD) && ctest -R packaging_deb_test --output-on-failure
+
+# The README's Performance table (takes some ten minutes; keep the machine otherwise idle).
+# Xvfb adds the X11 rows beside the offscreen ones.
+bench: build
+	@./scripts/install-deps.sh xvfb xauth
+	$(BUILD)/bench/ferricalc_bench_table $(BUILD)
 
 # The README's Accuracy table: every catalogue core with published figures, as its window calculates it.
 accuracy: build
