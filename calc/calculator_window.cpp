@@ -114,17 +114,17 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
 void CalculatorWindow::buildFields()
 {
     QWidget* previous = nullptr;
-    for (const FieldSpec& spec : m_core.fields) {
-        QLabel* caption = captionLabel(this, spec.captionNumber, text(spec.caption),
-                                       look::fromTwips(spec.captionLeft, spec.top, kCaptionWidth, kCaptionHeight));
+    for (const FieldSpec& entry : m_core.fields) {
+        QLabel* caption = captionLabel(this, entry.captionNumber, text(entry.caption),
+                                       look::fromTwips(entry.captionLeft, entry.top, kCaptionWidth, kCaptionHeight));
         auto* field = new QLineEdit(this);
-        field->setObjectName(numbered("Text", spec.textNumber));
+        field->setObjectName(numbered("Text", entry.textNumber));
         // What the letter stands for, the text that ferricalc-cli --list prints.
-        caption->setToolTip(text(spec.meaning));
-        field->setToolTip(text(spec.meaning));
-        field->setGeometry(look::fromTwips(spec.fieldLeft, spec.top, spec.fieldWidth, kFieldHeight));
+        caption->setToolTip(text(entry.meaning));
+        field->setToolTip(text(entry.meaning));
+        field->setGeometry(look::fromTwips(entry.fieldLeft, entry.top, entry.fieldWidth, kFieldHeight));
         field->setTextMargins(0, 0, 0, 0);
-        if (spec.start == StartText::Zero)
+        if (entry.start == StartText::Zero)
             field->setText(QStringLiteral("0"));
         field->installEventFilter(this);
         if (previous)
@@ -140,14 +140,14 @@ void CalculatorWindow::buildResults()
         QStringLiteral(" C1:"), QStringLiteral(" C2:"), QStringLiteral(" Le:"), QStringLiteral(" Ae:"),
         QStringLiteral(" Ve:")};
     for (std::size_t i = 0; i < QuantityCount; ++i) {
-        const ResultSpec& spec = m_core.results[i];
-        captionLabel(this, spec.captionNumber, kCaptions[i],
-                     look::fromTwips(spec.captionLeft, spec.top, spec.captionWidth, kResultHeight));
+        const ResultSpec& result = m_core.results[i];
+        captionLabel(this, result.captionNumber, kCaptions[i],
+                     look::fromTwips(result.captionLeft, result.top, result.captionWidth, kResultHeight));
         auto* value = new QLabel(this);
-        value->setObjectName(numbered("Label", spec.valueNumber));
+        value->setObjectName(numbered("Label", result.valueNumber));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         look::paintLabel(*value, palette().color(QPalette::Text), palette().color(QPalette::Base));
-        const QRect box = look::fromTwips(spec.valueLeft, spec.top, spec.valueWidth, kResultHeight);
+        const QRect box = look::fromTwips(result.valueLeft, result.top, result.valueWidth, kResultHeight);
         value->setGeometry(box);
         value->setMinimumWidth(box.width());
         m_values[i] = value;

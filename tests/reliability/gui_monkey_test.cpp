@@ -240,9 +240,9 @@ private:
         QTest::mouseClick(field(window, fields.front().textNumber), Qt::LeftButton);
         double largest = 5.0 + static_cast<double>(below(60));
         QStringList typed;
-        for (const FieldSpec& spec : fields) {
-            QLineEdit* text = field(window, spec.textNumber);
-            QString value = spec.start == StartText::Zero && chance(70) ? QString() : dimension(largest);
+        for (const FieldSpec& entry : fields) {
+            QLineEdit* text = field(window, entry.textNumber);
+            QString value = entry.start == StartText::Zero && chance(70) ? QString() : dimension(largest);
             if (!value.isEmpty() && text->hasFocus()) {
                 text->selectAll();
                 type(window, value);
@@ -258,9 +258,9 @@ private:
     {
         const auto& fields = window.core().fields;
         if (chance(70)) {  // click into a field first; else type where the focus is
-            const FieldSpec& spec = fields[below(fields.size())];
-            record(QStringLiteral("click Text%1").arg(spec.textNumber));
-            QTest::mouseClick(field(window, spec.textNumber), Qt::LeftButton);
+            const FieldSpec& entry = fields[below(fields.size())];
+            record(QStringLiteral("click Text%1").arg(entry.textNumber));
+            QTest::mouseClick(field(window, entry.textNumber), Qt::LeftButton);
         }
         auto* focus = qobject_cast<QLineEdit*>(window.focusWidget());
         const QString text = randomText();
@@ -362,16 +362,16 @@ private:
         record(QStringLiteral("click Calculate"));
         const CoreDescriptor& core = window.core();
         std::vector<std::string> utf8Texts;
-        for (const FieldSpec& spec : core.fields)
-            utf8Texts.push_back(field(window, spec.textNumber)->text().toStdString());
+        for (const FieldSpec& entry : core.fields)
+            utf8Texts.push_back(field(window, entry.textNumber)->text().toStdString());
         const std::vector<std::string_view> texts(utf8Texts.begin(), utf8Texts.end());
         const Calculation expected = calculate(core, texts, QLocale().decimalPoint().toStdString());
         ++m_tally.calculations;
         if (expected.succeeded())
             ++m_tally.succeeded;
         QStringList before;
-        for (const ResultSpec& spec : core.results)
-            before << label(window, spec.valueNumber)->text();
+        for (const ResultSpec& result : core.results)
+            before << label(window, result.valueNumber)->text();
 
         QTest::mouseClick(button(window, 1), Qt::LeftButton);
 

@@ -38,8 +38,8 @@ QWidget* aboutWindow()
 void useWindow(CalculatorWindow& window)
 {
     QTest::mouseClick(button(window, 1), Qt::LeftButton);
-    for (const FieldSpec& spec : window.core().fields)
-        field(window, spec.textNumber)->setText(QString::number(spec.textNumber + 4));
+    for (const FieldSpec& entry : window.core().fields)
+        field(window, entry.textNumber)->setText(QString::number(entry.textNumber + 4));
     QTest::mouseClick(button(window, 1), Qt::LeftButton);
 }
 

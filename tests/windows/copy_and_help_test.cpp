@@ -137,8 +137,8 @@ private slots:
         QVERIFY(window);
         fill(*window, QStringLiteral("A=10 B=6 h=4"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
-        for (const ResultSpec& spec : window->core().results) {
-            for (const int number : {spec.captionNumber, spec.valueNumber}) {
+        for (const ResultSpec& resultRow : window->core().results) {
+            for (const int number : {resultRow.captionNumber, resultRow.valueNumber}) {
                 QLabel* row = label(*window, number);
                 QCOMPARE(row->contextMenuPolicy(), Qt::ActionsContextMenu);
                 QAction* copy = copyResultsAction(*row);
@@ -165,11 +165,11 @@ private slots:
         WindowSession session;
         CalculatorWindow* window = session.open(core);
         QVERIFY(window);
-        for (const FieldSpec& spec : window->core().fields) {
-            const QString meaning = text(spec.meaning);
-            QVERIFY2(!meaning.trimmed().isEmpty(), spec.letter.data());
-            QCOMPARE(field(*window, spec.textNumber)->toolTip(), meaning);
-            QCOMPARE(label(*window, spec.captionNumber)->toolTip(), meaning);
+        for (const FieldSpec& entry : window->core().fields) {
+            const QString meaning = text(entry.meaning);
+            QVERIFY2(!meaning.trimmed().isEmpty(), entry.letter.data());
+            QCOMPARE(field(*window, entry.textNumber)->toolTip(), meaning);
+            QCOMPARE(label(*window, entry.captionNumber)->toolTip(), meaning);
         }
     }
 

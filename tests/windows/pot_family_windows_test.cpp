@@ -61,12 +61,12 @@ private slots:
         QCOMPARE(window->windowTitle(), caption);
         QCOMPARE(window->size(), size);
         QCOMPARE(static_cast<qsizetype>(window->core().fields.size()), fields.size());
-        for (const QString& spec : fields) {
-            const int text = spec.section(QLatin1Char(':'), 0, 0).toInt();
-            const int caption = spec.section(QLatin1Char(':'), 1, 1).toInt();
-            QVERIFY2(field(*window, text), qPrintable(spec));
+        for (const QString& described : fields) {
+            const int text = described.section(QLatin1Char(':'), 0, 0).toInt();
+            const int caption = described.section(QLatin1Char(':'), 1, 1).toInt();
+            QVERIFY2(field(*window, text), qPrintable(described));
             QCOMPARE(field(*window, text)->text(), QString());
-            QCOMPARE(label(*window, caption)->text(), spec.section(QLatin1Char(':'), 2));
+            QCOMPARE(label(*window, caption)->text(), described.section(QLatin1Char(':'), 2));
         }
         const QList<std::pair<int, QString>> resultCaptions{
             {4, u" C1:"_s}, {6, u" C2:"_s}, {14, u" Le:"_s}, {12, u" Ae:"_s}, {18, u" Ve:"_s}};
@@ -130,8 +130,8 @@ private slots:
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), shown);
         QVERIFY(!window->findChild<QLabel*>(QStringLiteral("messageLine"))->isVisible());
-        for (const ResultSpec& spec : window->core().results) {
-            QLabel* value = label(*window, spec.valueNumber);
+        for (const ResultSpec& result : window->core().results) {
+            QLabel* value = label(*window, result.valueNumber);
             QVERIFY(value->width() >= value->sizeHint().width());
             QVERIFY(value->geometry().right() < window->width());
         }

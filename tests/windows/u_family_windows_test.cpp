@@ -101,12 +101,12 @@ private slots:
         QCOMPARE(window->size(), size);
         QCOMPARE(window->findChild<QWidget*>(u"Picture1"_s)->geometry(), picture);
         QCOMPARE(static_cast<qsizetype>(window->core().fields.size()), fields.size());
-        for (const QString& spec : fields) {
-            const int text = spec.section(QLatin1Char(':'), 0, 0).toInt();
-            const int captionNumber = spec.section(QLatin1Char(':'), 1, 1).toInt();
-            QVERIFY2(field(*window, text), qPrintable(spec));
-            QCOMPARE(label(*window, captionNumber)->text(), spec.section(QLatin1Char(':'), 2, 2) + QLatin1Char(':'));
-            QCOMPARE(field(*window, text)->text(), spec.section(QLatin1Char(':'), 4, 4));
+        for (const QString& described : fields) {
+            const int text = described.section(QLatin1Char(':'), 0, 0).toInt();
+            const int captionNumber = described.section(QLatin1Char(':'), 1, 1).toInt();
+            QVERIFY2(field(*window, text), qPrintable(described));
+            QCOMPARE(label(*window, captionNumber)->text(), described.section(QLatin1Char(':'), 2, 2) + QLatin1Char(':'));
+            QCOMPARE(field(*window, text)->text(), described.section(QLatin1Char(':'), 4, 4));
         }
         if (option == kUf || option == kUy)
             QVERIFY(!field(*window, 6));
@@ -195,8 +195,8 @@ private slots:
         QCOMPARE(label(*window, resultLabels(option).c1Value)->text(), shown.section(QLatin1Char(' '), 0, 0));
         QCOMPARE(label(*window, resultLabels(option).c2Value)->text(), shown.section(QLatin1Char(' '), 1, 1));
         QVERIFY(!window->findChild<QLabel*>(u"messageLine"_s)->isVisible());
-        for (const ResultSpec& spec : window->core().results) {
-            QLabel* value = label(*window, spec.valueNumber);
+        for (const ResultSpec& result : window->core().results) {
+            QLabel* value = label(*window, result.valueNumber);
             QVERIFY(value->width() >= value->sizeHint().width());
             QVERIFY(value->geometry().right() < window->width());
         }

@@ -81,14 +81,14 @@ void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers)
 
 void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool emptied)
 {
-    for (const FieldSpec& spec : window.core().fields)
-        field(window, spec.textNumber)->setText(QStringLiteral("7"));
+    for (const FieldSpec& entry : window.core().fields)
+        field(window, entry.textNumber)->setText(QStringLiteral("7"));
     field(window, from)->setFocus();
     pressEnter(window);
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), to);
-    for (const FieldSpec& spec : window.core().fields) {
-        QLineEdit* text = field(window, spec.textNumber);
+    for (const FieldSpec& entry : window.core().fields) {
+        QLineEdit* text = field(window, entry.textNumber);
         const bool isNext = text->objectName() == to;
         QCOMPARE(text->text(), isNext && emptied ? QString() : QStringLiteral("7"));
     }
@@ -99,9 +99,9 @@ void fill(CalculatorWindow& window, const QString& letters)
     for (const QString& pair : letters.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString letter = pair.section(QLatin1Char('='), 0, 0);
         bool found = false;
-        for (const FieldSpec& spec : window.core().fields) {
-            if (QString::fromUtf8(spec.letter.data(), static_cast<qsizetype>(spec.letter.size())) == letter) {
-                field(window, spec.textNumber)->setText(pair.section(QLatin1Char('='), 1));
+        for (const FieldSpec& entry : window.core().fields) {
+            if (QString::fromUtf8(entry.letter.data(), static_cast<qsizetype>(entry.letter.size())) == letter) {
+                field(window, entry.textNumber)->setText(pair.section(QLatin1Char('='), 1));
                 found = true;
             }
         }
@@ -113,8 +113,8 @@ void fill(CalculatorWindow& window, const QString& letters)
 QString results(CalculatorWindow& window)
 {
     QStringList texts;
-    for (const ResultSpec& spec : window.core().results)
-        texts << label(window, spec.valueNumber)->text();
+    for (const ResultSpec& result : window.core().results)
+        texts << label(window, result.valueNumber)->text();
     return texts.join(QLatin1Char(' '));
 }
 
