@@ -101,10 +101,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(QString, to);
         QFETCH(bool, emptied);
-        WindowSession session;
-        CalculatorWindow* window = session.open(option);
-        QVERIFY(window);
-        checkEnterStep(*window, from, to, emptied);
+        checkEnterStep(option, from, to, emptied);
     }
 
     void calculateShowsTheResults_data()
@@ -129,12 +126,7 @@ private slots:
         fill(*window, inputs);
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), shown);
-        QVERIFY(!window->findChild<QLabel*>(QStringLiteral("messageLine"))->isVisible());
-        for (const ResultSpec& result : window->core().results) {
-            QLabel* value = label(*window, result.valueNumber);
-            QVERIFY(value->width() >= value->sizeHint().width());
-            QVERIFY(value->geometry().right() < window->width());
-        }
+        checkResultsShownWhole(*window);
     }
 
     void failedCalculateSaysWhy_data()
@@ -170,14 +162,8 @@ private slots:
         fill(*window, example + QLatin1Char(' ') + inputs);
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), shown);
-        auto* line = window->findChild<QLabel*>(QStringLiteral("messageLine"));
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), message);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        // The message sits inside the window, clear of the buttons.
-        QVERIFY(window->rect().contains(line->geometry()));
-        QVERIFY(!line->geometry().intersects(button(*window, 1)->geometry()));
-        QVERIFY(!line->geometry().intersects(button(*window, 2)->geometry()));
+        checkMessageLine(*window, message);
         QVERIFY(!session.watchdog.sawModal());
     }
 };

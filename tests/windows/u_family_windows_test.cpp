@@ -162,10 +162,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(QString, to);
         QFETCH(bool, emptied);
-        WindowSession session;
-        CalculatorWindow* window = session.open(option);
-        QVERIFY(window);
-        checkEnterStep(*window, from, to, emptied);
+        checkEnterStep(option, from, to, emptied);
     }
 
     void calculateShowsTheResults_data()
@@ -194,12 +191,7 @@ private slots:
         QCOMPARE(results(*window), shown);
         QCOMPARE(label(*window, resultLabels(option).c1Value)->text(), shown.section(QLatin1Char(' '), 0, 0));
         QCOMPARE(label(*window, resultLabels(option).c2Value)->text(), shown.section(QLatin1Char(' '), 1, 1));
-        QVERIFY(!window->findChild<QLabel*>(u"messageLine"_s)->isVisible());
-        for (const ResultSpec& result : window->core().results) {
-            QLabel* value = label(*window, result.valueNumber);
-            QVERIFY(value->width() >= value->sizeHint().width());
-            QVERIFY(value->geometry().right() < window->width());
-        }
+        checkResultsShownWhole(*window);
     }
 
     void failedCalculateSaysWhy_data()
@@ -243,15 +235,8 @@ private slots:
         fill(*window, inputs);
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), before);
-        auto* line = window->findChild<QLabel*>(u"messageLine"_s);
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), message);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        // The message sits inside the window, clear of every other control and the drawing.
-        QVERIFY(window->rect().contains(line->geometry()));
-        for (const QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (other != line && other->isVisible())
-                QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+        checkMessageLine(*window, message);
         QVERIFY(!session.watchdog.sawModal());
     }
 };

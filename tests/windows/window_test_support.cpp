@@ -94,6 +94,35 @@ void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool 
     }
 }
 
+void checkEnterStep(int index, int from, const QString& to, bool emptied)
+{
+    WindowSession session;
+    CalculatorWindow* window = session.open(index);
+    QVERIFY(window);
+    checkEnterStep(*window, from, to, emptied);
+}
+
+void checkMessageLine(CalculatorWindow& window, const QString& message)
+{
+    auto* line = window.findChild<QLabel*>(QStringLiteral("messageLine"));
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), message);
+    QVERIFY(window.rect().contains(line->geometry()));
+    for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != line && other->isVisible())
+            QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+}
+
+void checkResultsShownWhole(CalculatorWindow& window)
+{
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("messageLine"))->isVisible());
+    for (const ResultSpec& result : window.core().results) {
+        QLabel* value = label(window, result.valueNumber);
+        QVERIFY(value->width() >= value->sizeHint().width());
+        QVERIFY(value->geometry().right() < window.width());
+    }
+}
+
 void fill(CalculatorWindow& window, const QString& letters)
 {
     for (const QString& pair : letters.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

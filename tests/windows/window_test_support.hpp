@@ -56,6 +56,17 @@ void pressEnter(QWidget& window, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 // leaving every other field alone. Fails the running test otherwise.
 void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool emptied);
 
+// The same step in the window of option `index`, opened afresh.
+void checkEnterStep(int index, int from, const QString& to, bool emptied);
+
+// The message line after a failed Calculate: it says `message` and stands inside
+// the window, clear of every other visible control and of the drawing.
+void checkMessageLine(CalculatorWindow& window, const QString& message);
+
+// After a successful Calculate: no message, and every value label is wide enough
+// for its text and ends inside the window.
+void checkResultsShownWhole(CalculatorWindow& window);
+
 // Fills the fields from "A=10 B=6 h=4" (letters as the core's captions give them).
 void fill(CalculatorWindow& window, const QString& letters);
 
