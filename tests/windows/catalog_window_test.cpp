@@ -26,6 +26,16 @@ const QString kCustom = QStringLiteral("自定义");
 QComboBox* catalogue(QWidget& window) { return window.findChild<QComboBox*>(QStringLiteral("catalogComboBox")); }
 
 // The reference line as it reads: the blanks that hold a figure to its unit are plain blanks here.
+// Types `text` over whatever the catalogue box holds, as a user who clicked into it would.
+QComboBox* typeIntoCatalogue(QWidget& window, const QString& text)
+{
+    QComboBox* combo = catalogue(window);
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), text);
+    return combo;
+}
+
 QString reference(QWidget& window)
 {
     return window.findChild<QLabel*>(QStringLiteral("catalogReference"))->text().replace(QChar::Nbsp, u' ');
@@ -232,10 +242,7 @@ private slots:
         WindowSession session;
         CalculatorWindow* window = session.open(kEtd);
         QVERIFY(window);
-        QComboBox* combo = catalogue(*window);
-        combo->setFocus();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("34"));
+        QComboBox* combo = typeIntoCatalogue(*window, QStringLiteral("34"));
         QCompleter* completer = combo->completer();
         QVERIFY(completer->popup()->isVisible());
         QStringList shown;
@@ -259,10 +266,7 @@ private slots:
         WindowSession session;
         CalculatorWindow* window = session.open(kEtd);
         QVERIFY(window);
-        QComboBox* combo = catalogue(*window);
-        combo->setFocus();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("etd 34/17/11 (ferroxcube)"));
+        QComboBox* combo = typeIntoCatalogue(*window, QStringLiteral("etd 34/17/11 (ferroxcube)"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(combo->currentText(), QStringLiteral("ETD 34/17/11 (Ferroxcube)"));
         QCOMPARE(field(*window, 1)->text(), QStringLiteral("34.2"));
@@ -274,10 +278,7 @@ private slots:
         CalculatorWindow* window = session.open(kEtd);
         QVERIFY(window);
         QVERIFY(choose(*window, QStringLiteral("ETD 34/17/11 (Ferroxcube)")));
-        QComboBox* combo = catalogue(*window);
-        combo->setFocus();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("ER 4"));
+        QComboBox* combo = typeIntoCatalogue(*window, QStringLiteral("ER 4"));
         QTest::keyClick(combo->completer()->popup(), Qt::Key_Escape);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
         QCOMPARE(combo->currentText(), QStringLiteral("ETD 34/17/11 (Ferroxcube)"));
