@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "calc/drawing_view.hpp"
-#include "calc/look.hpp"
+#include "window/drawing_view.hpp"
+#include "window/look.hpp"
 
 namespace ferricalc {
 

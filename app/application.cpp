@@ -10,8 +10,8 @@
 #include <QSvgRenderer>
 #include <array>
 
-#include "calc/look.hpp"
-#include "calc/prerendered.hpp"
+#include "window/look.hpp"
+#include "window/prerendered.hpp"
 
 namespace ferricalc {
 

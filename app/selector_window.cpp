@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "calc/calculator_window.hpp"
-#include "calc/drawing_view.hpp"
-#include "calc/look.hpp"
+#include "window/calculator_window.hpp"
+#include "window/drawing_view.hpp"
+#include "window/look.hpp"
 
 namespace ferricalc {
 

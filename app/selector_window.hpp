@@ -11,7 +11,7 @@
 #include <array>
 
 #include "app/about_window.hpp"
-#include "calc/calculator_window.hpp"
+#include "window/calculator_window.hpp"
 #include "cores/registry.hpp"
 
 class QButtonGroup;

@@ -1,7 +1,7 @@
 // Renders SVG artwork to bitmaps at build time, so that a window shows its
 // picture at once instead of parsing and drawing the SVG while the user waits.
 // The bitmaps are raw premultiplied ARGB32 behind a 16-byte header (see
-// calc/prerendered.hpp); the resource compiler compresses them.
+// window/prerendered.hpp); the resource compiler compresses them.
 //
 // Usage: ferricalc-prerender SVG OUTPUT_PREFIX SCALE...
 //   SCALE 150 writes OUTPUT_PREFIX@150.argb32, the picture at 150 % of its own
@@ -18,7 +18,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "calc/prerendered.hpp"
+#include "window/prerendered.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "calc/calculator_window.hpp"
+#include "window/calculator_window.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,9 +13,9 @@
 #include <string>
 
 #include "calc/calculation.hpp"
-#include "calc/catalog_panel.hpp"
-#include "calc/drawing_view.hpp"
-#include "calc/look.hpp"
+#include "window/catalog_panel.hpp"
+#include "window/drawing_view.hpp"
+#include "window/look.hpp"
 
 namespace ferricalc {
 

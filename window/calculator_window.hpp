@@ -16,7 +16,7 @@
 // field or result with selected text keeps Ctrl+C for that selection.
 //
 // The family's standard cores fill the fields from a combo box, with the data
-// sheet's figures beside the results (calc/catalog_panel.hpp).
+// sheet's figures beside the results (window/catalog_panel.hpp).
 
 #include <QWidget>
 #include <array>

@@ -1,4 +1,4 @@
-#include "calc/catalog_panel.hpp"
+#include "window/catalog_panel.hpp"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 #include <string>
 
 #include "calc/catalog_texts.hpp"
-#include "calc/look.hpp"
+#include "window/look.hpp"
 
 namespace ferricalc {
 

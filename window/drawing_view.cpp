@@ -1,11 +1,11 @@
-#include "calc/drawing_view.hpp"
+#include "window/drawing_view.hpp"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
 
-#include "calc/prerendered.hpp"
+#include "window/prerendered.hpp"
 
 namespace ferricalc {
 

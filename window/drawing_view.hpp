@@ -1,7 +1,7 @@
 #pragma once
 // A picture box showing one SVG drawing at its own size from the box's top left,
 // sharp at any scaling: at a device pixel ratio the build drew it for, the box
-// shows that bitmap (calc/prerendered.hpp); at any other it draws the SVG once
+// shows that bitmap (window/prerendered.hpp); at any other it draws the SVG once
 // for that ratio.
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "calc/look.hpp"
+#include "window/look.hpp"
 
 #include <QApplication>
 #include <QFontDatabase>

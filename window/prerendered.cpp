@@ -1,4 +1,4 @@
-#include "calc/prerendered.hpp"
+#include "window/prerendered.hpp"
 
 #include <QResource>
 #include <cstdint>

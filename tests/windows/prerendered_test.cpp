@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/application.hpp"
-#include "calc/prerendered.hpp"
+#include "window/prerendered.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
