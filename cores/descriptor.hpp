@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "cores/constants.hpp"
+#include "cores/magnetics.hpp"
 
 namespace ferricalc {
 
@@ -109,6 +110,7 @@ struct CoreDescriptor {
     TwipRect messageLine;      // where a failed Calculate is explained
     CatalogPlacement catalog;
     CoreGeometry geometry = nullptr;  // null while the core type is not built yet
+    CoreMagnetics magnetics = nullptr;  // Amin, the winding window and the gap's faces (cores/magnetics.hpp)
 
     bool available() const { return geometry != nullptr; }
 };

@@ -26,6 +26,22 @@ CoreConstants constants(const Dimensions& d)
     });
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F] = d;
+        const Real legWidth = (A - B) / 2.0;
+        const Real post = ((C * C) * kPi) / 4.0;
+        const Real outerLeg = legWidth * D;
+        shape.amin = smallestSection({post, 2.0 * outerLeg, 2.0 * ((F - E) * D)}).value();
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = roundFace(C, post);
+        shape.outerLegs = {rectangleFace(legWidth, D, outerLeg), rectangleFace(legWidth, D, outerLeg)};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kCaptionLeft = 4440;
@@ -43,6 +59,11 @@ constexpr FieldSpec kFields[] = {
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5};
 
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5]}); }
+
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5]});
+}
 
 }  // namespace
 
@@ -70,6 +91,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {240, 5640, 7320, 780},
     .catalog = {{4680, 3105, 900, 255}, {5640, 3060, 2040, kComboBoxHeight}, {4680, 3480, 3000, 780}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ed

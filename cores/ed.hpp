@@ -16,6 +16,10 @@ struct Dimensions {
 
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the round centre leg, both outer legs and both halves of the
+// back. The window is one side of the centre leg, over the pair's height 2E.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ed

@@ -27,6 +27,25 @@ CoreConstants constants(const Dimensions& d)
     });
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, Rd, Rw, Rn] = d;
+        const Real legWidth = (A - B) / 2.0;
+        // The sections as the loop takes them: Rn from both window edges of the
+        // post, Rw and Rn from each outer leg, Rd and Rn from each half of the back.
+        const Real post = (C * D) - (2.0 * (Rn * Rn));
+        const Real outerLeg = ((legWidth * D) - (Rw * Rw)) - (Rn * Rn);
+        const Real halfBack = (((F - E) * D) - (Rd * Rd)) - (Rn * Rn);
+        shape.amin = smallestSection({post, 2.0 * outerLeg, 2.0 * halfBack}).value();
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = rectangleFace(C, D, post);
+        shape.outerLegs = {rectangleFace(legWidth, D, outerLeg), rectangleFace(legWidth, D, outerLeg)};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kCaptionLeft = 5160;
@@ -49,6 +68,11 @@ constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]});
+}
+
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]});
 }
 
 }  // namespace
@@ -78,6 +102,7 @@ constinit const CoreDescriptor descriptor{
     // Beside the results there is room for the reference alone; the combo box sits right of Return.
     .catalog = {{5880, 5280, 900, 255}, {5880, 5580, 2040, kComboBoxHeight}, {4560, 4275, 3420, 615}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ee

@@ -20,6 +20,11 @@ struct Dimensions {
 
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the centre leg, both outer legs and both halves of the back,
+// each less its rounded edges. The window is one side of the centre leg, over
+// the pair's height 2E.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ee

@@ -30,6 +30,24 @@ CoreConstants constants(const Dimensions& d)
     });
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, G] = d;
+        const Real legWidth = (A - B) / 2.0;
+        const Real post = C * D;
+        const Real outerLeg = legWidth * D;
+        // The back and the I bar each carry half the flux on either side of the post.
+        shape.amin = smallestSection({post, 2.0 * outerLeg, 2.0 * ((F - E) * D), 2.0 * (G * D)}).value();
+        setWindow(shape, (B - C) / 2.0, E);
+        shape.post = rectangleFace(C, D, post);
+        shape.outerLegs = {rectangleFace(legWidth, D, outerLeg), rectangleFace(legWidth, D, outerLeg)};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
+        shape.opposite = GapOpposite::Plate;
+    });
+}
+
 namespace {
 
 constexpr int kCaptionLeft = 4200;
@@ -48,6 +66,11 @@ constexpr FieldSpec kFields[] = {
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
+
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+}
 
 }  // namespace
 
@@ -76,6 +99,7 @@ constinit const CoreDescriptor descriptor{
     // Right of the fields the combo box stands under its caption; the reference sits beside C1 and C2.
     .catalog = {{6000, 2460, 900, 255}, {6000, 2760, 1590, kComboBoxHeight}, {4800, 3360, 2790, 1020}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ei

@@ -17,6 +17,11 @@ struct Dimensions {
 
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the centre leg, both outer legs, both halves of the back and of
+// the I bar. The window is one side of the centre leg, E long; the gaps lie
+// between the legs' end faces and the bar.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ei

@@ -52,6 +52,28 @@ CoreConstants constants(const Dimensions& d)
     });
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, G] = d;
+        const Real post = (kPi * (C * C)) / 4.0;
+        // The block less the winding space: a half disc of diameter B and a
+        // channel B wide from the post's axis to the open side, taken at C/2.
+        const Real wall = (((A * D) - ((kPi * (B * B)) / 8.0))) - ((B * C) / 2.0);
+        // The back plate is whole round the post, where its section is least.
+        shape.amin = smallestSection({post, wall, (kPi * C) * (F - E)}).value();
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = roundFace(C, post);
+        // The wall is one face round the winding space: as long as the space's
+        // outline (the half circle and both sides of the channel), as wide as its
+        // section over that length.
+        const Real wallLength = ((kPi * B) / 2.0) + C;
+        shape.outerLegs[0] = rectangleFace(wall / wallLength, wallLength, wall);
+        shape.outerLegCount = 1;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 3960;
@@ -72,6 +94,11 @@ constexpr FieldSpec kFields[] = {
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
+
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+}
 
 }  // namespace
 
@@ -99,6 +126,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {240, 5760, 7140, 780},
     .catalog = {{4080, 2805, 900, 255}, {5040, 2760, 2175, kComboBoxHeight}, {4440, 3180, 3060, 1080}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ep

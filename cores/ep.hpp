@@ -20,6 +20,11 @@ struct Dimensions {
 // Every part's shares of C1 and C2 are formed before C1 is shown.
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the post, the wall round the winding space and the back plate
+// round the post. The window is one side of the post, over the pair's height
+// 2E; a spacer gaps the wall as well.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ep

@@ -6,25 +6,43 @@ namespace ferricalc::etd {
 
 using namespace efamily;
 
+namespace {
+
+// One outer leg and one half of the back, as the loop takes them.
+struct OuterParts {
+    PathSegment outerLeg;
+    PathSegment back;
+    Real meanLegWidth;  // from the leg's mean inner face to its outer face
+};
+
+OuterParts outerParts(const Dimensions& d)
+{
+    const auto& [A, B, C, D, E, F, Rd, Rw, Rn, R] = d;
+    const Real backThickness = F - E;
+    // The circle of diameter B meets the core's front and back faces at ±chord/2
+    // from the centre line.
+    const Real chord = sqrt((B * B) - (D * D));
+
+    // One outer leg: the rectangle from the centre line to the outer face, less the
+    // part of the circle of diameter B on that side, both over the depth D.
+    const Real rectangle = (A * D) / 2.0;
+    const PathSegment outerLeg{
+        E, ((rectangle - ((D * chord) / 4.0)) - (((B * B) * atan(D / chord)) / 4.0)) - (Rw * Rw)};
+    // The inner face of a leg lies between chord/2 and B/2 from the centre; the back
+    // runs from the centre leg's surface to the mean of the two.
+    const PathSegment back{((B + chord) / 4.0) - (C / 2.0), (backThickness * D) - (R * R)};
+    return {outerLeg, back, ((A / 2.0) - back.length) - (C / 2.0)};
+}
+
+}  // namespace
+
 CoreConstants constants(const Dimensions& d)
 {
     return formConstants([&](CoreConstants& shown) {
         const auto& [A, B, C, D, E, F, Rd, Rw, Rn, R] = d;
         const Real backThickness = F - E;
-        // The circle of diameter B meets the core's front and back faces at ±chord/2
-        // from the centre line.
-        const Real chord = sqrt((B * B) - (D * D));
-
-        // One outer leg: the rectangle from the centre line to the outer face, less the
-        // part of the circle of diameter B on that side, both over the depth D.
-        const Real rectangle = (A * D) / 2.0;
-        const PathSegment outerLeg{
-            E, ((rectangle - ((D * chord) / 4.0)) - (((B * B) * atan(D / chord)) / 4.0)) - (Rw * Rw)};
-        // The inner face of a leg lies between chord/2 and B/2 from the centre; the back
-        // runs from the centre leg's surface to the mean of the two.
-        const PathSegment back{((B + chord) / 4.0) - (C / 2.0), (backThickness * D) - (R * R)};
+        const auto [outerLeg, back, meanLegWidth] = outerParts(d);
         const PathSegment halfCentreLeg{E, ((C * C) * kPi) / 8.0};
-        const Real meanLegWidth = ((A / 2.0) - back.length) - (C / 2.0);
         const PathSegment legToBack{cornerLengthEighthOfPi(meanLegWidth + backThickness),
                                     meanSection(outerLeg, back)};
         // The round centre leg turns the corner as if it were 0.596·C wide.
@@ -33,6 +51,25 @@ CoreConstants constants(const Dimensions& d)
 
         const PathSegment halfLoop[] = {outerLeg, back, halfCentreLeg, legToBack, backToCentre};
         showPathSums(shown, halfLoop, kHalfLoopOfPair);
+    });
+}
+
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, Rd, Rw, Rn, R] = d;
+        const auto [outerLeg, back, meanLegWidth] = outerParts(d);
+        const Real post = ((C * C) * kPi) / 4.0;
+        shape.amin = smallestSection({post, 2.0 * outerLeg.section, 2.0 * back.section}).value();
+        // The window's width is taken on the centre line, where the legs' inner
+        // faces lie on the circle of diameter B.
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = roundFace(C, post);
+        // An outer leg's face as a rectangle of its mean width over the depth.
+        const GapFace leg = rectangleFace(meanLegWidth, D, outerLeg.section);
+        shape.outerLegs = {leg, leg};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
     });
 }
 
@@ -69,6 +106,11 @@ CoreConstants fromFields(std::span<const double> v)
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]});
 }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -97,6 +139,7 @@ constinit const CoreDescriptor descriptor{
     // Right of E and F the combo box stands under its caption; the reference sits beside C1 and C2.
     .catalog = {{5940, 2460, 900, 255}, {5940, 2760, 1740, kComboBoxHeight}, {4635, 4500, 3090, 750}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::etd

@@ -23,6 +23,11 @@ struct Dimensions {
 // not depend on them.
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the round centre leg, both outer legs and both halves of the
+// back. The window is one side of the centre leg, (B − C)/2 wide on the centre
+// line, over the pair's height 2E.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::etd

@@ -8,6 +8,19 @@ using potfamily::c1Share;
 using potfamily::c2Share;
 using potfamily::sumInOrder;
 
+namespace {
+
+// The angle that the wall and the outer back ring span, the two slots left out.
+Real unslottedAngle(const Dimensions& d)
+{
+    // Half the angle that one slot of width G takes up on the mean diameter (arcsin x).
+    const Real x = (2.0 * d.G) / (d.A + d.B);
+    const Real slotAngle = atan(x / sqrt(1.0 - (x * x)));
+    return kPi - (2.0 * slotAngle);
+}
+
+}  // namespace
+
 CoreConstants constants(const Dimensions& d)
 {
     return formConstants([&](CoreConstants& shown) {
@@ -18,11 +31,7 @@ CoreConstants constants(const Dimensions& d)
         // that halves the wall's (the post's) section: where the corner arcs run.
         const Real wallOffset = sqrt(((A * A) + (B * B)) / 8.0) - (B / 2.0);
         const Real postOffset = (C / 2.0) - sqrt(((C * C) + (D * D)) / 8.0);
-        // Half the angle that one slot of width G takes up on the mean diameter (arcsin x).
-        const Real x = (2.0 * G) / (A + B);
-        const Real slotAngle = atan(x / sqrt(1.0 - (x * x)));
-        // The angle that the wall and the outer back ring span, the two slots left out.
-        const Real unslotted = kPi - (2.0 * slotAngle);
+        const Real unslotted = unslottedAngle(d);
 
         const PathSegment wall{pairWindingHeight, (unslotted * ((A * A) - (B * B))) / 4.0};
         const PathSegment post{pairWindingHeight, (kPi * ((C * C) - (D * D))) / 4.0};
@@ -58,6 +67,30 @@ CoreConstants constants(const Dimensions& d)
     });
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, G, H] = d;
+        const Real plate = F - E;
+        const Real unslotted = unslottedAngle(d);
+        const Real post = (kPi * ((C * C) - (D * D))) / 4.0;
+        const Real wall = (unslotted * ((A * A) - (B * B))) / 4.0;
+        // The plate carries the flux radially: its section is narrowest round the
+        // post, where it is whole, or where the slots begin, at diameter H.
+        shape.amin = smallestSection({post, wall, (kPi * C) * plate, (unslotted * H) * plate}).value();
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = roundFace(C, post);
+        // The slots cut the wall in two; each half as a rectangle of the wall's
+        // thickness by its arc on the mean diameter.
+        const Real wallThickness = (A - B) / 2.0;
+        const Real halfWall = wall / 2.0;
+        const GapFace wallHalf = rectangleFace(wallThickness, halfWall / wallThickness, halfWall);
+        shape.outerLegs = {wallHalf, wallHalf};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 3600;
@@ -81,6 +114,11 @@ constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
 }
 
 }  // namespace
@@ -110,6 +148,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {120, 5760, 7140, 780},
     .catalog = {{3600, 2925, 900, 255}, {4560, 2880, 2655, kComboBoxHeight}, {4440, 3300, 2820, 1080}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::pot

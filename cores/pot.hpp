@@ -21,6 +21,11 @@ struct Dimensions {
 // C1 is shown as soon as it is summed, before any C2 term is formed.
 CoreConstants constants(const Dimensions& d);
 
+// Amin compares the post (less its hole), the slotted wall and the back plate
+// round the post and where the slots begin. The window is one side of the post,
+// over the pair's height 2E; a spacer gaps the two halves of the wall as well.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::pot

@@ -2,14 +2,25 @@
 
 namespace ferricalc::ring {
 
+namespace {
+
+// The section's height less what the rounded edges and the tapered faces take off.
+Real effectiveHeight(const Dimensions& d)
+{
+    const auto& [A, B, h, r3, a, b] = d;
+    // Rounding the four edges of the section removes (4 − π)·r3², here 0.8584·r3².
+    const Real edgeShare = ((0.8584 * r3) * r3) / (h * (A - B));
+    const Real taperShare = (h * (tan(a) + tan(b))) / (2.0 * (A - B));
+    return h * ((1.0 - edgeShare) - taperShare);
+}
+
+}  // namespace
+
 CoreConstants constants(const Dimensions& d)
 {
     return formConstants([&](CoreConstants& shown) {
         const auto& [A, B, h, r3, a, b] = d;
-        // Rounding the four edges of the section removes (4 − π)·r3², here 0.8584·r3².
-        const Real edgeShare = ((0.8584 * r3) * r3) / (h * (A - B));
-        const Real taperShare = (h * (tan(a) + tan(b))) / (2.0 * (A - B));
-        const Real effectiveHeight = h * ((1.0 - edgeShare) - taperShare);
+        const Real effectiveHeight = ring::effectiveHeight(d);
 
         // The path is one continuous circle: C1 = 2π / (he·ln(A/B)).
         shown.c1 = (6.2831853 / (effectiveHeight * ln(A / B))).value();
@@ -19,6 +30,24 @@ CoreConstants constants(const Dimensions& d)
         const Real denominator =
             toSingle((((effectiveHeight * effectiveHeight) * ln(A / B)) * ln(A / B)) * ln(A / B));
         shown.c2 = (numerator / denominator).value();
+    });
+}
+
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, h, r3, a, b] = d;
+        const Real radialWidth = (A - B) / 2.0;
+        const Real section = effectiveHeight(d) * radialWidth;
+        // The flux passes one section all the way round; the window is the hole.
+        shape.amin = section.value();
+        shape.windowWidth = B.value();
+        shape.windowHeight = B.value();
+        shape.windowArea = ((kPi * B) * B / 4.0).value();
+        // A gap is a cut through the ring. The ring goes on beyond it on either
+        // side, bending away; the fringe field's room is taken as its mean radius.
+        shape.post = rectangleFace(radialWidth, h, section);
+        shape.legHeight = ((A + B) / 4.0).value();
     });
 }
 
@@ -39,6 +68,8 @@ CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5]});
 }
+
+MagneticShape magneticsFromFields(std::span<const double> v) { return magnetics({v[0], v[1], v[2], v[3], v[4], v[5]}); }
 
 }  // namespace
 
@@ -66,6 +97,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {120, 5955, 8730, 780},
     .catalog = {{4440, 3465, 900, 255}, {5400, 3420, 3000, kComboBoxHeight}, {4440, 3840, 4410, 720}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ring

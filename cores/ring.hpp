@@ -17,6 +17,10 @@ struct Dimensions {
 
 CoreConstants constants(const Dimensions& d);
 
+// Amin is the section (its height less the rounded edges and tapers); the
+// window is the hole; a gap is a cut through the ring, with no other leg.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ring

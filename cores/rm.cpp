@@ -15,6 +15,25 @@ constexpr double kSqrt2 = 1.41421356;
 Real tanDegrees(Real degrees) { return tan((degrees * kPi) / 180.0); }
 Real cosDegrees(Real degrees) { return cos((degrees * kPi) / 180.0); }
 
+struct Legs {
+    Real arc;      // degrees that one leg's arc spans within a quarter circle
+    Real section;  // both legs together, mm²
+};
+
+Legs legs(const Dimensions& d)
+{
+    const auto& [A, B, C, E, F, G, H, I] = d;
+    const Real chamfer = (kSqrt2 * A) - G;
+    // Half the angle that an open side takes up on the winding-space circle (arcsin I/B),
+    // and the angle in degrees that one leg's arc spans within a quarter circle.
+    const Real openHalfAngle = atan(I / sqrt((B * B) - (I * I)));
+    const Real legArc = 90.0 - ((openHalfAngle * 180.0) / kPi);
+    const Real legsSection = ((((A * A) * (abs(tanDegrees(legArc - 45.0)) + 1.0)) / 2.0)
+                              - (((legArc * kPi) * (B * B)) / 360.0))
+                             - ((chamfer * chamfer) / 2.0);
+    return {legArc, legsSection};
+}
+
 }  // namespace
 
 CoreConstants constants(const Dimensions& d)
@@ -23,14 +42,7 @@ CoreConstants constants(const Dimensions& d)
         const auto& [A, B, C, E, F, G, H, I] = d;
         const Real pairWindingHeight = E + E;
         const Real plate = F - (pairWindingHeight / 2.0);  // back plate thickness of one half
-        const Real chamfer = (kSqrt2 * A) - G;
-        // Half the angle that an open side takes up on the winding-space circle (arcsin I/B),
-        // and the angle in degrees that one leg's arc spans within a quarter circle.
-        const Real openHalfAngle = atan(I / sqrt((B * B) - (I * I)));
-        const Real legArc = 90.0 - ((openHalfAngle * 180.0) / kPi);
-        const Real legsSection = ((((A * A) * (abs(tanDegrees(legArc - 45.0)) + 1.0)) / 2.0)
-                                  - (((legArc * kPi) * (B * B)) / 360.0))
-                                 - ((chamfer * chamfer) / 2.0);
+        const auto [legArc, legsSection] = legs(d);
 
         // The flux leaving the post towards the middle of an open side must reach
         // round to a leg's end: the path through the plate grows from r to the mean of p and r.
@@ -44,7 +56,7 @@ CoreConstants constants(const Dimensions& d)
         const Real quarterRing = ((90.0 * kPi) * ((B * B) - (C * C))) / 1440.0;
         const Real widthFactor = quarterUnderLegs / quarterRing;
 
-        const PathShares legs = shares({pairWindingHeight, legsSection});
+        const PathShares legShares = shares({pairWindingHeight, legsSection});
         // The back plate carries radial flux from the post out to the legs.
         const PathShares backPlate{
             (ln(B / C) * lengthening) / ((widthFactor * kPi) * plate),
@@ -63,7 +75,28 @@ CoreConstants constants(const Dimensions& d)
             (((kPi * (C * C)) / 4.0) + ((kPi * C) * plate)) / 2.0,
         });
 
-        potfamily::showSums({legs, backPlate, post, outerCorner, centreCorner}, shown);
+        potfamily::showSums({legShares, backPlate, post, outerCorner, centreCorner}, shown);
+    });
+}
+
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, E, F, G, H, I] = d;
+        const auto [legArc, legsSection] = legs(d);
+        const Real post = (kPi * (C * C)) / 4.0;
+        // The back plate is whole round the post, where its section is least.
+        shape.amin = smallestSection({post, legsSection, (kPi * C) * (F - E)}).value();
+        setWindow(shape, (B - C) / 2.0, 2.0 * E);
+        shape.post = roundFace(C, post);
+        // Each leg as a rectangle as long as its arc of the winding space
+        // (2·legArc degrees), as wide as its section over that length.
+        const Real legLength = ((B * legArc) * kPi) / 180.0;
+        const Real legSection = legsSection / 2.0;
+        const GapFace leg = rectangleFace(legSection / legLength, legLength, legSection);
+        shape.outerLegs = {leg, leg};
+        shape.outerLegCount = 2;
+        shape.legHeight = E.value();
     });
 }
 
@@ -92,6 +125,11 @@ CoreConstants fromFields(std::span<const double> v)
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
 }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -118,6 +156,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {240, 5520, 7275, 780},
     .catalog = {{3960, 2925, 900, 255}, {4920, 2880, 2415, kComboBoxHeight}, {4440, 3300, 3195, 720}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::rm

@@ -23,6 +23,22 @@ CoreConstants constants(const Dimensions& d)
     return constantsOfPath(d, path);
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, P] = d;
+        const Real upperLimb = P * D;
+        const Real lowerLimb = C * D;
+        shape.amin = smallestSection({upperLimb, (F - E) * D, lowerLimb}).value();
+        // The window lies between the limbs, along both halves' limbs.
+        setWindow(shape, B, 2.0 * E);
+        shape.post = rectangleFace(P, D, upperLimb);
+        shape.outerLegs[0] = rectangleFace(C, D, lowerLimb);
+        shape.outerLegCount = 1;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 3960;
@@ -44,6 +60,11 @@ constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -64,6 +85,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {360, 6120, 7200, 780},
     .catalog = {{3960, 2745, 900, 255}, {4920, 2700, 2655, kComboBoxHeight}, {3960, 3180, 3690, 720}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::uf

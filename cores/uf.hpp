@@ -24,6 +24,10 @@ std::array<PathSegment, 5> path(const Dimensions& d);
 
 CoreConstants constants(const Dimensions& d);
 
+// The upper limb is the wound one that a centre gap is cut in; a spacer gaps
+// the lower limb as well. Amin compares both limbs and the back.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::uf

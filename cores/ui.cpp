@@ -29,6 +29,23 @@ CoreConstants constants(const Dimensions& d)
     return constantsOfPath(d, path);
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, G, P] = d;
+        const Real upperLimb = P * D;
+        const Real lowerLimb = C * D;
+        shape.amin = smallestSection({upperLimb, (F - E) * D, lowerLimb, G * D}).value();
+        // One U: the window is B between the limbs by the limbs' length E.
+        setWindow(shape, B, E);
+        shape.post = rectangleFace(P, D, upperLimb);
+        shape.outerLegs[0] = rectangleFace(C, D, lowerLimb);
+        shape.outerLegCount = 1;
+        shape.legHeight = E.value();
+        shape.opposite = GapOpposite::Plate;
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 4320;
@@ -55,6 +72,11 @@ CoreConstants fromFields(std::span<const double> v)
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
 }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -75,6 +97,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {360, 5640, 7020, 780},
     .catalog = {{4440, 2625, 900, 255}, {5400, 2580, 2175, kComboBoxHeight}, {4800, 3000, 2760, 1200}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::ui

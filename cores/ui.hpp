@@ -26,6 +26,11 @@ std::array<PathSegment, 8> path(const Dimensions& d);
 
 CoreConstants constants(const Dimensions& d);
 
+// The gaps lie between the limbs' end faces and the I bar: the upper limb is
+// the wound one that a centre gap is cut in; a spacer gaps the lower limb as
+// well. Amin compares the limbs, the back and the bar.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::ui

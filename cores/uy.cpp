@@ -40,6 +40,21 @@ CoreConstants constants(const Dimensions& d)
     return constantsOfPath(d, path);
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, E, F, r1, r2, r3] = d;
+        // The same parts as the path: each part's section is its path segment's.
+        const auto [upperLimbs, backs, lowerLimbs, upperCorners, lowerCorners] = path(d);
+        shape.amin = smallestSection({upperLimbs.section, backs.section, lowerLimbs.section}).value();
+        setWindow(shape, B, 2.0 * E);
+        shape.post = roundFace(C, upperLimbs.section);
+        shape.outerLegs[0] = roundFace(C, lowerLimbs.section);
+        shape.outerLegCount = 1;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 3960;
@@ -66,6 +81,11 @@ CoreConstants fromFields(std::span<const double> v)
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
 }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -86,6 +106,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {360, 6120, 7320, 780},
     .catalog = {{3960, 3045, 900, 255}, {4920, 3000, 2535, kComboBoxHeight}, {3960, 3420, 3870, 600}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::uy

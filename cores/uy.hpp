@@ -26,6 +26,10 @@ std::array<PathSegment, 5> path(const Dimensions& d);
 
 CoreConstants constants(const Dimensions& d);
 
+// The upper limb is the wound one that a centre gap is cut in (its groove r1
+// taken off the round face); a spacer gaps the lower limb as well.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::uy

@@ -45,6 +45,22 @@ CoreConstants constants(const Dimensions& d)
     return constantsOfPath(d, path);
 }
 
+MagneticShape magnetics(const Dimensions& d)
+{
+    return formMagnetics([&](MagneticShape& shape) {
+        const auto& [A, B, C, D, E, F, G, Gd, H, X, Y, Z] = d;
+        const auto [roundLegs, backs, rectangularLegs, roundLegCorners, rectangularLegCorners] = path(d);
+        shape.amin = smallestSection({roundLegs.section, backs.section, rectangularLegs.section}).value();
+        setWindow(shape, B, 2.0 * E);
+        // The round leg carries the winding; the rectangular leg is D wide across
+        // the window and C deep, its groove taken off.
+        shape.post = roundFace(C, roundLegs.section);
+        shape.outerLegs[0] = rectangleFace(D, C, rectangularLegs.section);
+        shape.outerLegCount = 1;
+        shape.legHeight = E.value();
+    });
+}
+
 namespace {
 
 constexpr int kLeftCaption = 4680;
@@ -75,6 +91,11 @@ CoreConstants fromFields(std::span<const double> v)
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]});
 }
 
+MagneticShape magneticsFromFields(std::span<const double> v)
+{
+    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]});
+}
+
 }  // namespace
 
 constinit const CoreDescriptor descriptor{
@@ -103,6 +124,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {120, 6375, 7905, 600},
     .catalog = {{4680, 3585, 900, 255}, {5640, 3540, 2295, kComboBoxHeight}, {4680, 3960, 3345, 720}},
     .geometry = fromFields,
+    .magnetics = magneticsFromFields,
 };
 
 }  // namespace ferricalc::uyf

@@ -37,6 +37,10 @@ std::array<PathSegment, 5> path(const Dimensions& d);
 
 CoreConstants constants(const Dimensions& d);
 
+// The round leg (its flat taken off) is the wound one that a centre gap is cut
+// in; a spacer gaps the rectangular leg as well.
+MagneticShape magnetics(const Dimensions& d);
+
 extern const CoreDescriptor descriptor;
 
 }  // namespace ferricalc::uyf

@@ -29,6 +29,24 @@ Calculation runCase(const CoreDescriptor& core, std::string_view inputs, std::st
     return calculate(core, views, separator);
 }
 
+std::vector<double> dimensionsOf(const CoreDescriptor& core, std::string_view inputs)
+{
+    std::vector<double> dimensions(core.fields.size(), 0.0);
+    std::istringstream words{std::string(inputs)};
+    std::string word;
+    while (words >> word) {
+        const std::size_t equals = word.find('=');
+        const std::string letter = word.substr(0, equals);
+        std::size_t i = 0;
+        while (i < core.fields.size() && core.fields[i].letter != letter)
+            ++i;
+        EXPECT_LT(i, core.fields.size()) << "no field " << letter << " in " << core.name;
+        if (i < core.fields.size())
+            dimensions[i] = std::stod(word.substr(equals + 1));
+    }
+    return dimensions;
+}
+
 std::string shownTexts(const Calculation& calculation)
 {
     std::string joined;

@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calculation.hpp"
 #include "cores/descriptor.hpp"
@@ -31,6 +32,10 @@ inline void PrintTo(const CoreCase& c, std::ostream* os) { *os << c.name << " ["
 
 // Runs one calculation with `inputs` ("A=10 B=6") over the core's start texts.
 Calculation runCase(const CoreDescriptor& core, std::string_view inputs, std::string_view separator = ".");
+
+// The dimensions that `inputs` ("A=10 B=6") give, in the core's field order; a
+// letter not named is 0.
+std::vector<double> dimensionsOf(const CoreDescriptor& core, std::string_view inputs);
 
 // The written texts joined by single spaces.
 std::string shownTexts(const Calculation& calculation);
