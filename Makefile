@@ -7,6 +7,7 @@
 #   make bench        time start-up, the windows, the arithmetic and the command line against bare Qt
 #   make accuracy     how far each window lands from the data sheets of the standard-core catalogue
 #   make catalog      regenerate cores/catalog_table.cpp from data/catalog.json (needs python3)
+#   make materials    regenerate cores/materials_table.cpp from data/materials.json (needs python3)
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
@@ -24,7 +25,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps configure build run test screenshots screenshots-hidpi package bench accuracy catalog drawings clean \
+.PHONY: all deps configure build run test screenshots screenshots-hidpi package bench accuracy catalog materials drawings clean \
         test-sanitize fuzz
 
 all: build
@@ -73,6 +74,10 @@ accuracy: build
 # The catalogue is compiled in; the generated table is committed, so a build needs neither python3 nor the JSON.
 catalog:
 	python3 cores/catalog_table.py
+
+# The materials table is compiled in the same way; data/materials.json names each figure's source.
+materials:
+	python3 cores/materials_table.py
 
 # Regenerates the SVG artwork from its scripts (needs python3; the SVGs are committed).
 # Every script but the shared helper modules writes one picture; a drawing that

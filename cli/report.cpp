@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/standard_core.hpp"
+#include "cores/names.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
@@ -26,8 +27,6 @@ std::string_view arithmeticWords(ArithmeticError error)
 }
 
 constexpr std::array<Quantity, 3> kPublished{Le, Ae, Ve};
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b)
 {

@@ -3,24 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "cores/names.hpp"
+
 namespace ferricalc {
-
-namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// The name as compared: lower case, blanks dropped, so "ETD34" finds "ETD 34".
-std::string comparable(std::string_view name)
-{
-    std::string folded;
-    folded.reserve(name.size());
-    for (const char c : name)
-        if (c != ' ' && c != '\t')
-            folded.push_back(lowerAscii(c));
-    return folded;
-}
-
-}  // namespace
 
 std::optional<double> DataSheet::figure(Quantity quantity) const
 {
@@ -46,21 +31,21 @@ std::span<const StandardCore> standardCores(const CoreDescriptor& core)
 
 std::vector<const StandardCore*> standardCoresNaming(const CoreDescriptor& core, std::string_view part)
 {
-    const std::string wanted = comparable(part);
+    const std::string wanted = comparableName(part);
     std::vector<const StandardCore*> found;
     for (const StandardCore& standard : standardCores(core))
-        if (comparable(standard.name).find(wanted) != std::string::npos)
+        if (comparableName(standard.name).find(wanted) != std::string::npos)
             found.push_back(&standard);
     return found;
 }
 
 const StandardCore* findStandardCore(const CoreDescriptor& core, std::string_view name)
 {
-    const std::string wanted = comparable(name);
+    const std::string wanted = comparableName(name);
     if (wanted.empty())
         return nullptr;
     for (const StandardCore& standard : standardCores(core))
-        if (comparable(standard.name) == wanted)
+        if (comparableName(standard.name) == wanted)
             return &standard;
     const std::vector<const StandardCore*> naming = standardCoresNaming(core, name);
     return naming.size() == 1 ? naming.front() : nullptr;
