@@ -7,8 +7,6 @@ namespace ferricalc {
 
 namespace {
 
-constexpr std::size_t kMaxFields = 16;
-
 class Writer {
 public:
     Writer(const CoreDescriptor& core, Calculation& out, std::string_view separator)
@@ -39,24 +37,37 @@ private:
 
 }  // namespace
 
+FieldValues readFields(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                       std::string_view decimalSeparator)
+{
+    assert(fieldTexts.size() == core.fields.size() && fieldTexts.size() <= kMaxFields);
+    FieldValues read;
+    read.count = core.fields.size();
+    for (const int field : core.conversionOrder) {
+        const auto value = parseNumber(fieldTexts[static_cast<std::size_t>(field)], decimalSeparator);
+        if (!value) {
+            read.failedField = field;
+            return read;
+        }
+        read.values[static_cast<std::size_t>(field)] = *value;
+    }
+    return read;
+}
+
 Calculation calculate(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
                       std::string_view decimalSeparator)
 {
     using Stage = CalculationFailure::Stage;
     Calculation out;
-    assert(core.available() && fieldTexts.size() == core.fields.size() && fieldTexts.size() <= kMaxFields);
+    assert(core.available());
 
-    std::array<double, kMaxFields> dimensions{};
-    for (const int field : core.conversionOrder) {
-        const auto value = parseNumber(fieldTexts[static_cast<std::size_t>(field)], decimalSeparator);
-        if (!value) {
-            out.failure = {Stage::Conversion, field, ArithmeticError::None};
-            return out;
-        }
-        dimensions[static_cast<std::size_t>(field)] = *value;
+    const FieldValues fields = readFields(core, fieldTexts, decimalSeparator);
+    if (!fields.read()) {
+        out.failure = {Stage::Conversion, fields.failedField, ArithmeticError::None};
+        return out;
     }
 
-    out.constants = core.geometry(std::span(dimensions.data(), core.fields.size()));
+    out.constants = core.geometry(fields.dimensions());
     Writer writer(core, out, decimalSeparator);
     double c1Shown = 0.0;
     double c2Shown = 0.0;

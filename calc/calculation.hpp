@@ -42,6 +42,24 @@ struct Calculation {
     bool succeeded() const { return failure.stage == CalculationFailure::Stage::None; }
 };
 
+// The most fields a core type has.
+inline constexpr std::size_t kMaxFields = 16;
+
+// The fields' texts as numbers, read in the core's conversion order; the first
+// text that does not convert ends the reading.
+struct FieldValues {
+    std::array<double, kMaxFields> values{};  // in the descriptor's field order
+    std::size_t count = 0;
+    int failedField = -1;  // the field whose text is not a number, or -1
+
+    bool read() const { return failedField < 0; }
+    std::span<const double> dimensions() const { return std::span(values.data(), count); }
+};
+
+// `fieldTexts` holds one text per descriptor field, in the descriptor's order.
+FieldValues readFields(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                       std::string_view decimalSeparator);
+
 // `fieldTexts` holds one text per descriptor field, in the descriptor's order.
 Calculation calculate(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
                       std::string_view decimalSeparator);

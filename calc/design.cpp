@@ -1,0 +1,261 @@
+#include "calc/design.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ferricalc {
+
+namespace {
+
+constexpr double kPiFull = std::numbers::pi;
+
+bool finite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool positive(double value) { return std::isfinite(value) && value > 0.0; }
+
+// The fringe field of a gapped leg, after Mühlethaler, Kolar and Ecklebe, "A
+// Novel Approach for 3D Air Gap Reluctance Calculations", 8th Int. Conf. on
+// Power Electronics (ICPE 2011-ECCE Asia), Jeju, pp. 446–452. Their basic
+// element is the edge of a leg of width w facing a flat at distance l, the leg
+// reaching h back from the gap; its permeance per unit depth is
+//     μ0·[ w/(2l) + (2/π)·(1 + ln(πh/(4l))) ],
+// the face's share and the fringe field round the edge. Two mirror legs face
+// each other across a gap lg: the middle plane is the flat, l = lg/2 for each
+// leg, and the two halves are in series. A leg facing an I bar sees the flat at
+// l = lg. Either way the edge adds a permeance per unit length of edge that
+// equals μ0·δ/lg, as if the face were widened by δ beyond every edge:
+//     leg to leg:   δ = (lg/π)·(1 + ln(πh/(2·lg)))
+//     leg to flat:  δ = (2·lg/π)·(1 + ln(πh/(4·lg)))
+// Their three-dimensional reluctance multiplies the fringing factors of the two
+// directions across the face, σx·σy, which for a rectangle a × b is the
+// reluctance of the face widened by δ on every side, lg/(μ0·(a + 2δ)(b + 2δ)).
+// A round post is widened by δ all round the same way, π(d/2 + δ)². Both are
+// A + p·δ + k·δ² with the face's perimeter p, k = 4 for the rectangle and π for
+// the circle; A is the iron of the face (a centre hole is left as it is: the
+// field it holds is neglected). Where the gap is long against the leg's height
+// the logarithm turns the widening negative; the fringe field then has no room
+// and no widening is counted.
+double fringeWidening(double gap, double legHeight, GapOpposite opposite)
+{
+    const double widening = opposite == GapOpposite::Leg
+                                ? gap / kPiFull * (1.0 + std::log(kPiFull * legHeight / (2.0 * gap)))
+                                : 2.0 * gap / kPiFull * (1.0 + std::log(kPiFull * legHeight / (4.0 * gap)));
+    return std::max(0.0, widening);
+}
+
+double effectiveArea(const GapFace& face, double widening)
+{
+    const double corner = face.outline == FaceOutline::Round ? kPiFull : 4.0;
+    return face.section + face.perimeter() * widening + corner * widening * widening;
+}
+
+bool shapeFormed(const MagneticShape& shape)
+{
+    if (!positive(shape.amin) || !positive(shape.windowArea) || !positive(shape.legHeight)
+        || !positive(shape.post.section) || !positive(shape.post.width))
+        return false;
+    return std::all_of(shape.outer().begin(), shape.outer().end(),
+                       [](const GapFace& face) { return positive(face.section) && positive(face.width); });
+}
+
+}  // namespace
+
+CoreSetResult coreSet(const CoreDescriptor& core, std::span<const double> dimensions)
+{
+    using Stage = CalculationFailure::Stage;
+    CoreSetResult result;
+    const CoreConstants constants = core.geometry(dimensions);
+    if (!constants.complete()) {
+        result.error = DesignError::CoreNotCalculated;
+        result.failure = {Stage::Geometry, -1, constants.failure};
+        return result;
+    }
+    CoreSet& set = result.set;
+    set.c1 = *constants.c1;
+    set.c2 = *constants.c2;
+    set.shape = core.magnetics(dimensions);
+    if (!set.shape.formed()) {
+        result.error = DesignError::CoreNotCalculated;
+        result.failure = {Stage::Geometry, -1, set.shape.failure};
+        return result;
+    }
+    if (!positive(set.c1) || !positive(set.c2) || !shapeFormed(set.shape)) {
+        result.error = DesignError::NoWindow;
+        return result;
+    }
+    set.le = set.c1 * set.c1 / set.c2;
+    set.ae = set.c1 / set.c2;
+    set.ve = set.c1 * set.c1 * set.c1 / (set.c2 * set.c2);
+    if (!finite({set.le, set.ae, set.ve})) {
+        result.error = DesignError::Overflow;
+        return result;
+    }
+    return result;
+}
+
+CoreSetResult coreSet(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                      std::string_view decimalSeparator)
+{
+    const FieldValues fields = readFields(core, fieldTexts, decimalSeparator);
+    if (!fields.read()) {
+        CoreSetResult result;
+        result.error = DesignError::CoreNotCalculated;
+        result.failure = {CalculationFailure::Stage::Conversion, fields.failedField, ArithmeticError::None};
+        return result;
+    }
+    return coreSet(core, fields.dimensions());
+}
+
+DesignInputs materialInputs(const Material& material)
+{
+    DesignInputs inputs;
+    inputs.muI = material.muI;
+    inputs.bsat100 = material.bsat100;
+    inputs.density = material.density;
+    return inputs;
+}
+
+SaturationLevel saturationLevel(double fluxDensity, std::optional<double> bsat100)
+{
+    if (!bsat100 || !positive(*bsat100))
+        return SaturationLevel::Unknown;
+    const double share = std::abs(fluxDensity) / *bsat100;
+    if (share >= 1.0)
+        return SaturationLevel::Warning;
+    return share >= 0.8 ? SaturationLevel::Advisory : SaturationLevel::Clear;
+}
+
+double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing)
+{
+    if (gap <= 0.0)
+        return 0.0;
+    const double widening = fringing ? fringeWidening(gap, shape.legHeight, shape.opposite) : 0.0;
+    double reluctance = gap / effectiveArea(shape.post, widening);
+    if (place == GapPlace::AllLegs && shape.outerLegCount > 0) {
+        // The outer legs (or the halves of the wall) carry the flux side by side.
+        double area = 0.0;
+        for (const GapFace& face : shape.outer())
+            area += effectiveArea(face, widening);
+        reluctance += gap / area;
+    }
+    return reluctance;
+}
+
+double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing)
+{
+    // The core's reluctance C1/(μ0·μi) in series with the gap's.
+    return kMu0NanohenryPerMm / (set.c1 / muI + gapReluctance(set.shape, gap, place, fringing));
+}
+
+GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl)
+{
+    const double ungapped = inductanceFactor(set, muI, 0.0, place, true);
+    if (targetAl > ungapped * (1.0 + 1e-12))
+        return {GapForAl::Outcome::AboveUngapped, 0.0};
+    if (targetAl >= ungapped)
+        return {GapForAl::Outcome::Found, 0.0};
+    // AL falls as the gap grows: bracket the gap by doubling, then halve the
+    // bracket on a logarithmic scale until it is as narrow as a double allows.
+    double low = 0.0;
+    double high = 1e-3;
+    for (int i = 0; i < 200 && inductanceFactor(set, muI, high, place, true) > targetAl; ++i) {
+        low = high;
+        high *= 2.0;
+    }
+    for (int i = 0; i < 200; ++i) {
+        const double middle = low > 0.0 ? std::sqrt(low * high) : high / 2.0;
+        if (middle <= low || middle >= high)
+            break;
+        if (inductanceFactor(set, muI, middle, place, true) > targetAl)
+            low = middle;
+        else
+            high = middle;
+    }
+    return {GapForAl::Outcome::Found, low > 0.0 ? std::sqrt(low * high) : high};
+}
+
+double turnsFor(double inductance, double al)
+{
+    // N² · AL ≥ L, with a part in 10¹² to spare so that an inductance typed as
+    // exactly N²·AL gives N, not N + 1.
+    const double needed = inductance * 1000.0 / al * (1.0 - 1e-12);
+    double turns = std::max(1.0, std::ceil(std::sqrt(needed)));
+    while (turns > 1.0 && (turns - 1.0) * (turns - 1.0) >= needed)
+        turns -= 1.0;
+    while (turns * turns < needed)
+        turns += 1.0;
+    return turns;
+}
+
+Design design(const CoreSet& set, const DesignInputs& inputs)
+{
+    Design out;
+    const auto refuse = [&out](DesignError error) {
+        out = Design{};
+        out.error = error;
+        return out;
+    };
+    if (!(inputs.muI >= 1.0) || !std::isfinite(inputs.muI))
+        return refuse(DesignError::MuBelowOne);
+    if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap))
+        return refuse(DesignError::NegativeGap);
+    if (inputs.turns && !(*inputs.turns >= 1.0))
+        return refuse(DesignError::TurnsBelowOne);
+    if (inputs.turns && std::floor(*inputs.turns) != *inputs.turns)
+        return refuse(DesignError::TurnsNotWhole);
+    if (inputs.current && !(*inputs.current >= 0.0))
+        return refuse(DesignError::NegativeCurrent);
+    for (const auto& wanted : {inputs.inductance, inputs.targetAl, inputs.bsat100, inputs.density})
+        if (wanted && !positive(*wanted))
+            return refuse(DesignError::NotPositive);
+
+    out.le = set.le;
+    out.ae = set.ae;
+    out.ve = set.ve;
+    out.amin = set.shape.amin;
+    out.windowArea = set.shape.windowArea;
+    out.areaProduct = set.ae * set.shape.windowArea;
+    if (inputs.density)
+        out.mass = set.ve * *inputs.density * 1e-6;  // mm³ · kg/m³ → g
+
+    out.alUngapped = inductanceFactor(set, inputs.muI, 0.0, inputs.gapPlace, true);
+    out.alNoFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, false);
+    out.alFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, true);
+    // μe refers the set's AL to its own C1: μe = AL·C1/μ0, μi/(1 + μi·lg/le) for
+    // a gap of the section Ae in the whole path.
+    out.muENoFringing = out.alNoFringing * set.c1 / kMu0NanohenryPerMm;
+    out.muEFringing = out.alFringing * set.c1 / kMu0NanohenryPerMm;
+
+    if (inputs.turns)
+        out.turns = *inputs.turns;
+    else if (inputs.inductance)
+        out.turns = turnsFor(*inputs.inductance, out.alFringing);
+    if (out.turns) {
+        const double turns = *out.turns;
+        out.inductance = out.alFringing * turns * turns / 1000.0;
+        if (inputs.current) {
+            // B = L·Î/(N·Ae) = AL·N·Î/Ae: nH · A / mm² is mT.
+            out.peakFlux = out.alFringing * turns * *inputs.current / set.ae;
+            out.peakFluxAmin = *out.peakFlux * set.ae / set.shape.amin;
+            out.saturation = saturationLevel(*out.peakFlux, inputs.bsat100);
+            out.saturationAmin = saturationLevel(*out.peakFluxAmin, inputs.bsat100);
+            if (inputs.bsat100)
+                out.bsatShareAmin = *out.peakFluxAmin / *inputs.bsat100 * 100.0;
+        }
+    }
+    if (inputs.targetAl)
+        out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl);
+
+    const auto figure = [](const std::optional<double>& value) { return value.value_or(0.0); };
+    if (!finite({out.areaProduct, figure(out.mass), out.alUngapped, out.alNoFringing, out.alFringing,
+                 out.muENoFringing, out.muEFringing, figure(out.inductance), figure(out.peakFlux),
+                 figure(out.peakFluxAmin), figure(out.bsatShareAmin)}))
+        return refuse(DesignError::Overflow);
+    return out;
+}
+
+}  // namespace ferricalc

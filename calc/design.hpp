@@ -1,0 +1,208 @@
+#pragma once
+// Magnetic design from a core set's constants: the inductance factor AL with
+// and without an air gap, the effective permeability, turns and inductance,
+// peak flux density against saturation, the gap for a wanted AL, the winding
+// window's area product and the core's mass. Pure: no Qt, no I/O.
+//
+// How a front end gets from a core to every figure and its text:
+//   1. coreSet(core, fieldTexts, separator) reads the window's fields, as
+//      Calculate does, and gives the set's unrounded C1 and C2, the Le, Ae and
+//      Ve they give, and the family's MagneticShape (Amin, the winding window,
+//      the gap's faces); or why it cannot (designErrorMessage).
+//   2. The design's inputs, each from its field: readDesignInput(kind, text,
+//      separator) refuses what is not a number or out of range with a
+//      DesignError (a negative gap, zero or fractional turns, μi below 1 ...);
+//      a material comes from findMaterial()/materials() (cores/materials.hpp)
+//      and gives μi, Bsat at 100 °C and the density through materialInputs(),
+//      or the user types μi and Bsat for 自定义.
+//   3. design(set, inputs) gives every figure as a number: those that need an
+//      input not given are absent.
+//   4. designText(quantity, value, separator) writes each figure with its unit
+//      at its quantity's fixed number of decimals (designFormat), exactly as the
+//      command line and the web page write it; saturationLevel() says how close
+//      a flux density comes to Bsat.
+//
+// Which constants: the design works from the unrounded C1 and C2, and from Le,
+// Ae and Ve derived from them. The window shows C1 and C2 rounded to a fixed
+// number of decimals, which on a large core keeps one or two significant digits
+// of C2 and moves the Ae and Ve derived from it by percents; an AL or a flux
+// density should not inherit that display rounding.
+//
+// Units: lengths mm, areas mm², volumes mm³, AL nH, inductance µH, current A
+// (peak), flux density mT, density kg/m³, mass g.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calc/calculation.hpp"
+#include "cores/magnetics.hpp"
+#include "cores/materials.hpp"
+
+namespace ferricalc {
+
+// μ0 in nH/mm (4π·10⁻⁷ H/m, CODATA 2018: 1.25663706212·10⁻⁶ H/m).
+inline constexpr double kMu0NanohenryPerMm = 1.25663706212;
+
+// The core set as the design sees it.
+struct CoreSet {
+    double c1 = 0.0;  // mm⁻¹, unrounded
+    double c2 = 0.0;  // mm⁻³, unrounded
+    double le = 0.0;  // C1²/C2, mm
+    double ae = 0.0;  // C1/C2, mm²
+    double ve = 0.0;  // C1³/C2², mm³
+    MagneticShape shape;
+};
+
+enum class DesignError {
+    None,
+    NotANumber,       // a field's text is not a number
+    NegativeGap,      // a gap below 0
+    TurnsBelowOne,    // no turns, or fewer than one
+    TurnsNotWhole,    // a fraction of a turn
+    MuBelowOne,       // μi below 1
+    NotPositive,      // an inductance, target AL or Bsat of 0 or less
+    NegativeCurrent,  // a peak current below 0
+    UnknownMaterial,  // no material of that name
+    CoreNotCalculated,  // the core's dimensions do not calculate (see the Calculate message)
+    NoWindow,           // the dimensions leave no section, window or gap face
+    Overflow,           // a figure beyond what a double holds
+};
+
+// What went wrong, in a few words: Chinese for the windows, English for the
+// command line ("the gap must not be negative").
+std::string designErrorMessage(DesignError error, Language language);
+
+struct CoreSetResult {
+    CoreSet set;
+    DesignError error = DesignError::None;  // CoreNotCalculated or NoWindow
+    CalculationFailure failure;             // why the core did not calculate, for CoreNotCalculated
+
+    bool formed() const { return error == DesignError::None; }
+};
+
+// The set from the window's field texts (one per field, in the descriptor's order).
+CoreSetResult coreSet(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                      std::string_view decimalSeparator);
+
+// The set from the dimensions in the descriptor's field order.
+CoreSetResult coreSet(const CoreDescriptor& core, std::span<const double> dimensions);
+
+// Where the air gap is: ground into the centre post (or the wound limb) only,
+// or a spacer that gaps every leg by the same length.
+enum class GapPlace { CentrePost, AllLegs };
+
+struct DesignInputs {
+    double muI = 1.0;                    // initial permeability, ≥ 1
+    std::optional<double> bsat100;       // saturation flux density at 100 °C, mT, for the check
+    std::optional<double> density;       // kg/m³, for the mass
+    double gap = 0.0;                    // mm, the gap across the post (and each leg for AllLegs)
+    GapPlace gapPlace = GapPlace::CentrePost;
+    std::optional<double> turns;         // whole turns ≥ 1
+    std::optional<double> inductance;    // µH wanted: the turns are found for it when not given
+    std::optional<double> current;       // peak A
+    std::optional<double> targetAl;      // nH wanted: the gap is found for it
+};
+
+// μi, Bsat at 100 °C and the density of a table material.
+DesignInputs materialInputs(const Material& material);
+
+// A flux density against the material's Bsat at 100 °C.
+enum class SaturationLevel {
+    Unknown,   // no Bsat to compare with
+    Clear,     // below 80 %
+    Advisory,  // 80 % or more
+    Warning,   // 100 % or more: saturated
+};
+
+SaturationLevel saturationLevel(double fluxDensity, std::optional<double> bsat100);
+
+// The gap that gives a wanted AL.
+struct GapForAl {
+    enum class Outcome {
+        Found,           // `gap` gives the wanted AL, with fringing
+        AboveUngapped,   // the wanted AL is above the ungapped set's: no gap reaches it
+    };
+    Outcome outcome = Outcome::Found;
+    double gap = 0.0;
+};
+
+struct Design {
+    double le = 0.0;
+    double ae = 0.0;
+    double ve = 0.0;
+    double amin = 0.0;
+    double windowArea = 0.0;   // Aw
+    double areaProduct = 0.0;  // Ap = Ae·Aw, mm⁴
+    std::optional<double> mass;  // Ve·density, g
+
+    double alUngapped = 0.0;    // μ0·μi/C1
+    double alNoFringing = 0.0;  // the gap's section taken as the face's
+    double alFringing = 0.0;    // the gap's fringe field counted: the figure shown first
+    double muENoFringing = 0.0;
+    double muEFringing = 0.0;  // AL·C1/μ0
+
+    std::optional<double> turns;       // given, or the fewest whole turns reaching the inductance
+    std::optional<double> inductance;  // AL·N², µH, with the fringing AL
+    std::optional<double> peakFlux;      // L·Î/(N·Ae), mT
+    std::optional<double> peakFluxAmin;  // the same on Amin, mT
+    SaturationLevel saturation = SaturationLevel::Unknown;      // of peakFlux
+    SaturationLevel saturationAmin = SaturationLevel::Unknown;  // of peakFluxAmin
+    std::optional<double> bsatShareAmin;  // peakFluxAmin in percent of Bsat at 100 °C
+    std::optional<GapForAl> gapForTarget;
+
+    DesignError error = DesignError::None;  // Overflow: a figure beyond range (the figures are then absent)
+};
+
+Design design(const CoreSet& set, const DesignInputs& inputs);
+
+// The gap's reluctance times μ0 (mm⁻¹) for a gap `gap` across the set's post
+// (and outer legs for AllLegs), with or without the fringe field. Zero for no gap.
+double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing);
+
+// AL in nH of the set with μi and that gap.
+double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing);
+
+// The gap (mm) that gives `targetAl` with fringing.
+GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl);
+
+// The fewest whole turns whose inductance reaches `inductance` (µH) with `al` (nH).
+double turnsFor(double inductance, double al);
+
+// ---- Texts -----------------------------------------------------------------
+
+enum class DesignQuantity {
+    Le, Ae, Ve, Amin, WindowArea, AreaProduct, Mass,
+    MuI, Bsat, MuE, MuENoFringing, AlUngapped, Al, AlNoFringing,
+    Gap, Turns, Inductance, Current, PeakFlux, PeakFluxAmin, FluxShare, TargetAl,
+    Count
+};
+
+struct DesignFormat {
+    std::string_view name;         // the command line's name, e.g. "AL_nofringing"
+    int decimals;                  // fixed, whatever the value
+    std::string_view unit;         // ASCII, as the command line writes it: "mm2", "uH"; empty for none
+    std::string_view displayUnit;  // as a window shows it: "mm²", "µH"
+};
+
+const DesignFormat& designFormat(DesignQuantity quantity);
+
+// The value alone at the quantity's decimals: "1234.5" (with the separator given).
+std::string designValueText(DesignQuantity quantity, double value, std::string_view decimalSeparator);
+
+// The value and its ASCII unit: "1234.5 nH", "25" for turns.
+std::string designText(DesignQuantity quantity, double value, std::string_view decimalSeparator);
+
+// The kinds of input a field holds, each with its own range.
+enum class DesignInput { MuI, Bsat, Gap, Turns, Inductance, Current, TargetAl };
+
+struct InputReading {
+    std::optional<double> value;
+    DesignError error = DesignError::None;
+};
+
+// Reads one input field; blanks around the number are allowed.
+InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator);
+
+}  // namespace ferricalc
