@@ -1,7 +1,9 @@
 #include "cli/batch.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,13 @@ private:
     void appendColumn(std::size_t column);
     const CoreColumns* columnsOf(const CoreDescriptor* core) const;
     void fatal(std::string_view problem);
+    // The `std` column or a design column: not a field letter.
+    bool isOptionColumn(std::size_t column) const
+    {
+        const int index = static_cast<int>(column);
+        return index == m_standardColumn
+               || std::find(m_designColumns.begin(), m_designColumns.end(), index) != m_designColumns.end();
+    }
 
     CsvReader m_reader;
     OutputBuffer m_out;
@@ -68,6 +77,8 @@ private:
     long long m_headerLine = 1;
     std::vector<std::string> m_columnNames;  // trimmed
     int m_standardColumn = -1;               // the `std` column, -1 when the file has none
+    std::array<int, DesignOptionCount> m_designColumns{};  // each design column, -1 when the file lacks it
+    bool m_design = false;                                 // the file has design columns
     std::vector<CoreColumns> m_cores;        // the built cores
     FailureMessages m_failureMessages;
 
@@ -135,6 +146,11 @@ bool Batch::readHeader()
     const auto standard = std::find(m_columnNames.begin() + 1, m_columnNames.end(), kStandardColumn);
     if (standard != m_columnNames.end())
         m_standardColumn = static_cast<int>(standard - m_columnNames.begin());
+    for (std::size_t option = 0; option < m_designColumns.size(); ++option) {
+        const auto named = std::find(m_columnNames.begin() + 1, m_columnNames.end(), kDesignOptions[option].column);
+        m_designColumns[option] = named == m_columnNames.end() ? -1 : static_cast<int>(named - m_columnNames.begin());
+        m_design = m_design || m_designColumns[option] >= 0;
+    }
 
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
@@ -148,7 +164,7 @@ bool Batch::readHeader()
                                                 : static_cast<int>(named - m_columnNames.begin()));
         }
         for (std::size_t column = 1; column < columnCount; ++column)
-            if (static_cast<int>(column) != m_standardColumn
+            if (!isOptionColumn(column)
                 && std::find(columns.columnOfField.begin(), columns.columnOfField.end(), static_cast<int>(column))
                        == columns.columnOfField.end())
                 columns.foreignColumns.push_back(column);
@@ -163,7 +179,7 @@ bool Batch::readHeader()
             return std::find(columns.columnOfField.begin(), columns.columnOfField.end(), static_cast<int>(column))
                    != columns.columnOfField.end();
         });
-        if (someCoreHasIt || name.empty() || static_cast<int>(column) == m_standardColumn)
+        if (someCoreHasIt || name.empty() || isOptionColumn(column))
             continue;
         m_message.assign("line ").append(std::to_string(m_headerLine)).append(", ");
         appendColumn(column);
@@ -177,7 +193,7 @@ bool Batch::readHeader()
                 m_out.put(',');
             m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResultHeader(m_out, m_options.exact, m_standardColumn >= 0);
+        writeCsvResultHeader(m_out, m_options.exact, m_standardColumn >= 0, m_design);
     }
     m_reader.keepCells(columnCount);
     return true;
@@ -262,11 +278,30 @@ void Batch::calculateRow()
             appendColumn(static_cast<std::size_t>(m_standardColumn));
             m_message.append(": ").append(unknownStandardCore(core, standardName));
         } else {
+            DesignTexts designTexts{};
+            for (std::size_t option = 0; option < designTexts.size(); ++option)
+                if (m_designColumns[option] >= 0)
+                    designTexts[option] = trimBlanks(m_record.cell(static_cast<std::size_t>(m_designColumns[option])));
+            const DesignRequest request = readDesignRequest(designTexts, true);
+            outcome.designAsked = m_design;
+            if (!request.problem.empty()) {
+                m_message.append(request.problem);
+                outcome.error = m_message;
+                writeRow(outcome);
+                return;
+            }
             const Calculation calculation = calculate(core, outcome.fieldTexts, kDecimalPoint);
             const ExactResults exact = m_options.exact ? exactResults(calculation.constants) : ExactResults{};
             outcome.calculation = &calculation;
             outcome.exact = m_options.exact ? &exact : nullptr;
             outcome.error = m_failureMessages.describe(core, calculation, outcome.exact);
+            std::optional<DesignOutcome> designed;
+            if (request.asked && calculation.succeeded()) {
+                designed = makeDesign(core, outcome.fieldTexts, request);
+                outcome.design = &*designed;
+                if (!designed->problem.empty())
+                    outcome.error = designed->problem;
+            }
             writeRow(outcome);
             return;
         }
@@ -286,7 +321,7 @@ void Batch::writeRow(const Outcome& outcome)
             if (i < m_record.keptCells())
                 m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResults(m_out, outcome, m_options.exact, m_standardColumn >= 0);
+        writeCsvResults(m_out, outcome, m_options.exact, m_standardColumn >= 0, m_design);
     }
 
     if (!outcome.error.empty()) {

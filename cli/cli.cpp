@@ -27,10 +27,10 @@ constexpr std::string_view kStandardInput = "-";
 
 void printUsage(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << " [--json] [--exact] CORE [--std NAME] [LETTER=TEXT ...]\n"
+    out << "Usage: " << kProgramName << " [--json] [--exact] CORE [--std NAME] [LETTER=TEXT ...] [DESIGN ...]\n"
         << "       " << kProgramName << " [--json] [--exact] --batch FILE\n"
         << "       " << kProgramName << " --std-list [CORE]\n"
-        << "       " << kProgramName << " --list | --help | --version\n\n"
+        << "       " << kProgramName << " --materials | --list | --help | --version\n\n"
         << "Computes the core constants C1 and C2 of a ferrite core and its effective\n"
         << "length Le, area Ae and volume Ve, exactly as the ferricalc window shows them.\n"
         << "Dimensions are in millimetres. A letter not given keeps its field's start\n"
@@ -50,6 +50,20 @@ void printUsage(std::ostream& out)
         << "  --exact       also C1 and C2 unrounded, and Le, Ae and Ve derived from them\n"
         << "                (the window derives them from the rounded C1 and C2)\n"
         << "  --list        the cores with each field's letter, start text and meaning\n\n"
+        << "Magnetic design (DESIGN, anywhere after CORE; each adds lines after the results):\n"
+        << "  --mu-i MU     initial permeability (instead of, or over, the material's)\n"
+        << "  --material NAME  a material of the table (--materials lists them): its\n"
+        << "                mu_i, Bsat at 100 C and density; --bsat MT sets Bsat\n"
+        << "  --gap MM      the air gap across the centre post (0 for none)\n"
+        << "  --gap-in centre|all  the gap in the centre post only, or in every leg\n"
+        << "  --turns N | --inductance UH  the turns, or the fewest for an inductance\n"
+        << "  --current A   peak current: the flux density B and B_Amin\n"
+        << "  --target-al NH  the gap that gives this AL\n"
+        << "  Lines: Amin Aw Ap [mass] mu_e AL AL_nofringing [L N B B_Amin\n"
+        << "  B_Amin_of_Bsat gap], each NAME VALUE UNIT; in a batch the same names\n"
+        << "  are columns (mu_i material bsat gap gap_in turns inductance current\n"
+        << "  target_al) and the figures are added before error; --json adds design\n"
+        << "  --materials   the materials with mu_i, Bsat at 25 and 100 C and density\n\n"
         << "Cores and their letters:\n";
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
@@ -104,7 +118,7 @@ const CoreDescriptor* coreNamed(std::string_view name, std::ostream& err)
 }
 
 int runSingle(std::span<const std::string_view> args, std::optional<std::string_view> standardName,
-              const OutputOptions& options, std::ostream& out, std::ostream& err)
+              const DesignTexts& designTexts, const OutputOptions& options, std::ostream& out, std::ostream& err)
 {
     const CoreDescriptor* core = coreNamed(args.front(), err);
     if (core == nullptr)
@@ -139,6 +153,10 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
         texts[index] = arg.substr(equals + 1);
     }
 
+    const DesignRequest request = readDesignRequest(designTexts, false);
+    if (!request.problem.empty())
+        return usageError(err, request.problem);
+
     const Calculation calculation = calculate(*core, texts, ".");
     const ExactResults exact = exactResults(calculation.constants);
     FailureMessages messages;
@@ -151,6 +169,12 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
     outcome.error = messages.describe(*core, calculation, outcome.exact);
     outcome.standard = standard;
     outcome.standardTextsKept = standard != nullptr && std::equal(texts.begin(), texts.end(), standard->texts.begin());
+    outcome.designAsked = request.asked;
+    std::optional<DesignOutcome> designed;
+    if (request.asked && calculation.succeeded()) {
+        designed = makeDesign(*core, texts, request);
+        outcome.design = &*designed;
+    }
     {
         OutputBuffer buffer(out);
         if (options.json)
@@ -158,10 +182,19 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
         else
             writeTextLines(buffer, outcome);
     }
-    if (outcome.error.empty())
-        return kSucceeded;
-    err << kProgramName << ": " << outcome.error << "\n";
-    return kCalculationFailed;
+    if (!outcome.error.empty()) {
+        err << kProgramName << ": " << outcome.error << "\n";
+        return kCalculationFailed;
+    }
+    if (designed) {
+        if (const std::string remark = saturationRemark(*designed); !remark.empty())
+            err << kProgramName << ": " << remark << "\n";
+        if (!designed->problem.empty()) {
+            err << kProgramName << ": " << designed->problem << "\n";
+            return kCalculationFailed;
+        }
+    }
+    return kSucceeded;
 }
 
 int runBatchFile(std::string_view path, const OutputOptions& options, std::ostream& out, std::ostream& err)
@@ -188,10 +221,28 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     std::optional<std::string_view> standardName;
     std::optional<std::string_view> batchPath;
     std::vector<std::string_view> calculation;  // CORE and its LETTER=TEXT arguments
+    bool materialList = false;
+    DesignTexts designTexts{};
+    std::optional<std::string_view> firstDesignOption;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        if (const int option = designOptionOf(arg); option >= 0) {
+            const std::string_view name = kDesignOptions[static_cast<std::size_t>(option)].option;
+            std::string_view& text = designTexts[static_cast<std::size_t>(option)];
+            if (!text.empty())
+                return usageError(err, std::string(name) + " given twice");
+            if (arg == name && i + 1 == args.size())
+                return usageError(err, std::string(name) + " needs a value");
+            text = arg == name ? args[++i] : arg.substr(name.size() + 1);
+            if (text.empty())
+                return usageError(err, std::string(name) + " needs a value");
+            firstDesignOption = firstDesignOption.value_or(name);
+            continue;
+        }
+        if (arg == "--materials") {
+            materialList = true;
+        } else if (arg == "--help" || arg == "-h") {
             help = true;
         } else if (arg == "--version") {
             version = true;
@@ -234,6 +285,10 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         printList(out);
         return kSucceeded;
     }
+    if (materialList) {
+        writeMaterialList(out);
+        return kSucceeded;
+    }
     if (standardList) {
         if (calculation.size() > 1)
             return usageError(err, "--std-list takes at most one CORE");
@@ -248,12 +303,14 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             return usageError(err, "--batch takes its cores from the file, not '" + std::string(calculation.front()) + "'");
         if (standardName)
             return usageError(err, "--std names one core; in a batch, give each row's in a 'std' column");
+        if (firstDesignOption)
+            return usageError(err, std::string(*firstDesignOption) + ": in a batch, give the design in columns");
         return runBatchFile(*batchPath, options, out, err);
     }
     if (calculation.empty())
         return usageError(err, standardName ? "--std needs a CORE, as in: etd --std ETD34-Z"
                                             : "no core given");
-    return runSingle(calculation, standardName, options, out, err);
+    return runSingle(calculation, standardName, designTexts, options, out, err);
 }
 
 }  // namespace ferricalc

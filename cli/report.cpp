@@ -124,6 +124,12 @@ std::array<std::optional<double>, QuantityCount> dataSheetDeviations(const Outco
     return deviations;
 }
 
+namespace {
+
+void writeDataSheetLines(OutputBuffer& out, const Outcome& outcome);
+
+}  // namespace
+
 void writeTextLines(OutputBuffer& out, const Outcome& outcome)
 {
     const int written = outcome.calculation != nullptr ? outcome.calculation->written : 0;
@@ -145,9 +151,16 @@ void writeTextLines(OutputBuffer& out, const Outcome& outcome)
         }
         out.put('\n');
     }
-    if (outcome.standard == nullptr)
-        return;
+    if (outcome.standard != nullptr)
+        writeDataSheetLines(out, outcome);
+    if (outcome.design != nullptr)
+        writeDesignLines(out, *outcome.design);
+}
 
+namespace {
+
+void writeDataSheetLines(OutputBuffer& out, const Outcome& outcome)
+{
     const DataSheet& sheet = outcome.standard->dataSheet;
     out.put("datasheet");
     if (!sheet.anyPublished())
@@ -179,7 +192,9 @@ void writeTextLines(OutputBuffer& out, const Outcome& outcome)
     out.put('\n');
 }
 
-void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet)
+}  // namespace
+
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design)
 {
     for (const std::string_view name : kQuantityNames) {
         out.put(',');
@@ -201,10 +216,12 @@ void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet)
             }
         }
     }
+    if (design)
+        writeDesignCsvHeader(out);
     out.put(",error\n");
 }
 
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet)
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design)
 {
     const int written = outcome.calculation != nullptr ? outcome.calculation->written : 0;
     for (int i = 0; i < QuantityCount; ++i) {
@@ -234,6 +251,8 @@ void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool
                 out.put(deviationText(*deviations[q], "."));
         }
     }
+    if (design)
+        writeDesignCsvCells(out, outcome.design);
     out.put(',');
     out.putCsvCell(outcome.error);
     out.put('\n');
@@ -320,6 +339,8 @@ void writeJsonObject(OutputBuffer& out, const Outcome& outcome, long long line, 
         putPublished("deviation", [&deviations](Quantity q) { return deviations[q]; });
     }
 
+    if (outcome.designAsked)
+        writeDesignJson(out, outcome.design);
     out.put(",\"error\":");
     if (outcome.error.empty())
         out.put("null");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/calculation.hpp"
+#include "cli/design_report.hpp"
 #include "cli/output.hpp"
 #include "cores/catalog.hpp"
 #include "cores/descriptor.hpp"
@@ -68,6 +69,8 @@ struct Outcome {
     std::string_view error;                        // empty on success
     const StandardCore* standard = nullptr;        // the catalogue core the fields were taken from
     bool standardTextsKept = false;  // every field still holds the catalogue's text: the data sheet applies
+    bool designAsked = false;               // design options or columns were given: the design's output appears
+    const DesignOutcome* design = nullptr;  // the design made, when the core calculated
 };
 
 // Each computed Le, Ae and Ve's deviation from the standard core's data sheet,
@@ -78,17 +81,19 @@ std::array<std::optional<double>, QuantityCount> dataSheetDeviations(const Outco
 // "C1 3.07501" for each written result; with exact values "C1 3.07501 3.0750123…",
 // a "-" standing for what is missing on one side. A standard core adds its data
 // sheet ("datasheet Le 78.58mm Ae 97.1mm2 Ve 7630mm3", or "datasheet none") and
-// the deviations from it ("deviation Le +0.2% Ae +0.0% Ve +0.2%").
+// the deviations from it ("deviation Le +0.2% Ae +0.0% Ve +0.2%"). A design
+// adds its figures, "Amin 91.61 mm2" and on.
 void writeTextLines(OutputBuffer& out, const Outcome& outcome);
 
 // The header cells that follow the input columns: C1 … Ve, the exact columns,
-// the data sheet's figures and the deviations from them, error.
-void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet);
+// the data sheet's figures and the deviations from them, the design's figures, error.
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design = false);
 // The cells that follow the input cells of a row, each preceded by its comma.
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet);
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design = false);
 
 // One JSON object on one line; `line` is left out when negative. A standard
-// core adds "std", its "datasheet" figures and the "deviation" in percent.
+// core adds "std", its "datasheet" figures and the "deviation" in percent; a
+// design asked for adds "design".
 void writeJsonObject(OutputBuffer& out, const Outcome& outcome, long long line, bool exact);
 
 }  // namespace ferricalc

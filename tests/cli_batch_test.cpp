@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -566,6 +567,50 @@ TEST(ExactValues, AFailureOfTheirOwnIsReportedBesideTheWindowsFailure)
     EXPECT_EQ(messages.describe(ring, calculation, nullptr),
               "division by zero: C2 shows as zero, so Le, Ae and Ve cannot be derived from it");
     EXPECT_EQ(messages.describe(ring, Calculation{}, nullptr), "");
+}
+
+TEST(BatchDesign, ColumnsGiveTheSingleCommandsFigures)
+{
+    const std::string csv = "core,std,A,B,h,material,mu_i,gap,gap_in,turns,current,target_al\n"
+                            "etd,ETD34-Z,,,,N87,,0.5,,20,2,\n"
+                            "ring,,10,6,4,,2000,,,,,817.3\n"
+                            "ring,,10,6,4,,,0.1,,,,\n"
+                            "ring,,10,6,4,,,,,,,\n";
+    const Outputs run = batch(csv);
+    EXPECT_EQ(run.status, 1);
+    const Records records = readRecords(run.out);
+    ASSERT_EQ(records.size(), 5u);
+    const std::vector<std::string>& header = records[0];
+    const auto column = [&](std::string_view name) {
+        const auto found = std::find(header.begin(), header.end(), name);
+        EXPECT_NE(found, header.end()) << name;
+        return static_cast<std::size_t>(found - header.begin());
+    };
+    // The figures as values, their units fixed per column: the single command's digits.
+    EXPECT_EQ(records[1][column("AL")], "273.5");
+    EXPECT_EQ(records[1][column("N")], "20");
+    EXPECT_EQ(records[1][column("B_Amin")], "119.4");
+    EXPECT_EQ(records[1][column("error")], "");
+    EXPECT_EQ(records[2][column("gap_for_target_al")], "0.000");
+    EXPECT_EQ(records[2][column("mass")], "");
+    // A design cell without a permeability is the row's error; a row with no design cells has no design.
+    EXPECT_EQ(records[3][column("error")], "gap needs mu_i or material");
+    EXPECT_EQ(records[3][column("C1")], "");
+    EXPECT_EQ(records[4][column("C1")], "3.07501");
+    EXPECT_EQ(records[4][column("AL")], "");
+    EXPECT_EQ(records[4][column("error")], "");
+    EXPECT_NE(run.err.find("line 4: gap needs mu_i or material"), std::string::npos) << run.err;
+
+    const std::vector<std::string> json = splitLines(batch(csv, {.json = true}).out);
+    ASSERT_EQ(json.size(), 4u);
+    const std::optional<Json> first = parseJson(json[0]);
+    ASSERT_TRUE(first.has_value()) << json[0];
+    const Json& design = (*first)["design"];
+    EXPECT_EQ(design["material"].text, "N87");
+    EXPECT_EQ(design["texts"]["AL"].text, "273.5 nH");
+    EXPECT_NEAR(design["values"]["L"].number, 109.405, 1e-3);
+    EXPECT_EQ(design["saturation"].text, "clear");
+    EXPECT_TRUE((*parseJson(json[3]))["design"].isNull());
 }
 
 }  // namespace

@@ -86,6 +86,86 @@ INSTANTIATE_TEST_SUITE_P(
                 "cannot open '/nonexistent/cores.csv'"}),
     [](const testing::TestParamInfo<CliCase>& info) { return info.param.name; });
 
+constexpr const char* kEtd34 =
+    "C1 0.81450\nC2 0.00839\nLe 79.07154mm\nAe 97.07986mm2\nVe 7676.25413mm3\n"
+    "datasheet Le 78.58mm Ae 97.1mm2 Ve 7630mm3\ndeviation Le +0.6% Ae 0.0% Ve +0.6%\n";
+constexpr const char* kEtd34Set = "Amin 91.61 mm2\nAw 187.55 mm2\nAp 18211.75 mm4\n";
+constexpr const char* kRing = "C1 3.07501\nC2 0.39281\nLe 24.07191mm\nAe 7.82824mm2\nVe 188.44062mm3\n"
+                              "Amin 8.00 mm2\nAw 28.27 mm2\nAp 221.34 mm4\n";
+
+// The design's lines follow the results; the figures themselves are checked in design_test.
+INSTANTIATE_TEST_SUITE_P(
+    Design, CommandLine,
+    testing::Values(
+        CliCase{"MaterialGapTurnsAndCurrent",
+                {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "2"}, 0,
+                std::string(kEtd34) + kEtd34Set
+                    + "mu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 112.7 mT\n"
+                      "B_Amin 119.4 mT\nB_Amin_of_Bsat 30.6 %\n",
+                ""},
+        CliCase{"TurnsFoundForAnInductance", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "10"}, 0,
+                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nL 13.077 uH\nN 4\n", ""},
+        CliCase{"MaterialWithDensityGivesTheMass", {"ring", "A=10", "B=6", "h=4", "--material=pc200"}, 0,
+                std::string(kRing) + "mass 0.914 g\nmu_e 800.0\nAL 326.9 nH\nAL_nofringing 326.9 nH\n", ""},
+        CliCase{"GapForATargetAl", {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "250"}, 0,
+                std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap 0.559 mm\n",
+                ""},
+        CliCase{"NoGapReachesAnAlAboveTheUngappedOne",
+                {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "5000"}, 1,
+                std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap none\n",
+                "no gap reaches AL 5000.0 nH: the set without a gap gives 3085.7 nH"},
+        CliCase{"SaturationIsAdvisedOnTheErrorStream",
+                {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "3", "--current", "1"}, 0,
+                std::string(kRing)
+                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
+                      "B_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\n",
+                "advisory: B_Amin 337.1 mT is 86.4 % of Bsat at 100 °C (390 mT)"},
+        CliCase{"SaturatedCoreIsWarned", {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "5",
+                                          "--current", "1"}, 0,
+                std::string(kRing)
+                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
+                      "B_Amin 561.9 mT\nB_Amin_of_Bsat 144.1 %\n",
+                "warning: B_Amin 561.9 mT is 144.1 % of Bsat at 100 °C (390 mT): the core saturates"},
+        CliCase{"NegativeGap", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "-0.1"}, 2, "",
+                "--gap '-0.1': the gap must not be negative"},
+        CliCase{"ZeroTurns", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "0"}, 2, "",
+                "--turns '0': the turns must be at least 1"},
+        CliCase{"MuBelowOne", {"ring", "A=10", "B=6", "h=4", "--mu-i", "0.5"}, 2, "",
+                "--mu-i '0.5': mu_i must be at least 1"},
+        CliCase{"ValueThatIsNotANumber", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--current", "2A"}, 2, "",
+                "--current '2A': not a number"},
+        CliCase{"UnknownMaterial", {"ring", "A=10", "B=6", "h=4", "--material", "N99"}, 2, "",
+                "--material 'N99': no such material (--materials lists them)"},
+        CliCase{"GapPlaceIsCentreOrAll", {"ring", "A=10", "B=6", "h=4", "--mu-i", "9", "--gap-in", "outer"}, 2, "",
+                "--gap-in 'outer': the gap is in the 'centre' post or in 'all' legs"},
+        CliCase{"DesignNeedsAPermeability", {"ring", "A=10", "B=6", "h=4", "--gap", "0.1"}, 2, "",
+                "--gap needs --mu-i or --material"},
+        CliCase{"CurrentNeedsTurns", {"ring", "A=10", "B=6", "h=4", "--mu-i", "9", "--current", "1"}, 2, "",
+                "--current needs --turns or --inductance"},
+        CliCase{"TurnsOrInductanceNotBoth",
+                {"ring", "A=10", "B=6", "h=4", "--mu-i", "9", "--turns", "3", "--inductance", "1"}, 2, "",
+                "--turns and --inductance: give one of them"},
+        CliCase{"OptionGivenTwice", {"ring", "A=10", "B=6", "h=4", "--mu-i", "9", "--mu-i=10"}, 2, "",
+                "--mu-i given twice"},
+        CliCase{"OptionWithoutValue", {"ring", "A=10", "B=6", "h=4", "--mu-i"}, 2, "", "--mu-i needs a value"},
+        CliCase{"BatchTakesTheDesignInColumns", {"--batch", "cores.csv", "--gap", "0.1"}, 2, "",
+                "--gap: in a batch, give the design in columns"},
+        // A core that does not calculate has no design: the calculation's failure is reported.
+        CliCase{"NoDesignForACoreThatFails", {"ring", "A=10", "B=10", "h=4", "--mu-i", "2000"}, 1, "",
+                "division by zero"}),
+    [](const testing::TestParamInfo<CliCase>& info) { return info.param.name; });
+
+TEST(CommandLineMaterials, ListsEveryMaterialWithItsFigures)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--materials"};
+    EXPECT_EQ(runCli(args, out, err), 0);
+    EXPECT_NE(out.str().find("N87     TDK (EPCOS)   MnZn  2200   490mT     390mT      -\n"), std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("PC200   TDK (EPCOS)   MnZn  800    -         -          4850kg/m3\n"), std::string::npos);
+}
+
 struct RunResult {
     int status;
     std::string out;
