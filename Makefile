@@ -5,7 +5,8 @@
 #   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
 #   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
 #   make bench        time start-up, the windows, the arithmetic and the command line against bare Qt
-#   make accuracy     how far each window lands from the data sheets of the standard-core catalogue
+#   make accuracy     how far each window lands from the data sheets of the standard-core catalogue,
+#                     and the design's AL from the published AL of real sets
 #   make catalog      regenerate cores/catalog_table.cpp from data/catalog.json (needs python3)
 #   make materials    regenerate cores/materials_table.cpp from data/materials.json (needs python3)
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
@@ -67,7 +68,8 @@ bench: build
 	@./scripts/install-deps.sh xvfb xauth
 	$(BUILD)/bench/ferricalc_bench_table $(BUILD)
 
-# The README's Accuracy table: every catalogue core with published figures, as its window calculates it.
+# The README's Accuracy tables: every catalogue core with published figures, as its window calculates it,
+# and the published AL of real sets (data/al-published.csv) against the design's.
 accuracy: build
 	$(BUILD)/cli/ferricalc-accuracy
 

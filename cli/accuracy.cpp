@@ -4,8 +4,11 @@
 #include <cmath>
 #include <numeric>
 #include <string>
+#include <tuple>
 
 #include "calc/calculation.hpp"
+#include "calc/design.hpp"
+#include "cli/csv_reader.hpp"
 #include "cli/standard_core.hpp"
 #include "cores/registry.hpp"
 
@@ -120,6 +123,182 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
             }
             out << '\n';
         }
+    }
+}
+
+namespace {
+
+constexpr std::string_view kAlColumns[] = {"shape", "material", "mu_i", "gap_mm", "AL_nH", "AL_tol_minus_pct",
+                                           "AL_tol_plus_pct", "window", "standard_core", "gap_def", "source"};
+
+// The median and the 90th percentile (nearest rank) of the sizes of `errors`.
+std::pair<double, double> medianAndP90(std::vector<double> errors)
+{
+    if (errors.empty())
+        return {0.0, 0.0};
+    for (double& error : errors)
+        error = std::abs(error);
+    std::sort(errors.begin(), errors.end());
+    const std::size_t n = errors.size();
+    const double median = n % 2 == 1 ? errors[n / 2] : (errors[n / 2 - 1] + errors[n / 2]) / 2.0;
+    const auto rank = static_cast<std::size_t>(std::ceil(0.9 * static_cast<double>(n)));
+    return {median, errors[std::max<std::size_t>(rank, 1) - 1]};
+}
+
+double signedMedian(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+std::string percent(double value) { return deviationText(value, ".") + " %"; }
+
+std::string magnitude(double value) { return designValueText(DesignQuantity::FluxShare, value, ".") + " %"; }
+
+}  // namespace
+
+std::vector<AlRecord> readAlRecords(std::istream& in, std::string& problem)
+{
+    CsvReader reader(in);
+    CsvRecord record;
+    if (!reader.next(record)) {
+        problem = "no header";
+        return {};
+    }
+    std::array<std::size_t, std::size(kAlColumns)> columnOf{};
+    for (std::size_t c = 0; c < std::size(kAlColumns); ++c) {
+        std::size_t i = 0;
+        while (i < record.keptCells() && record.cell(i) != kAlColumns[c])
+            ++i;
+        if (i == record.keptCells()) {
+            problem = "no column " + std::string(kAlColumns[c]);
+            return {};
+        }
+        columnOf[c] = i;
+    }
+    std::vector<AlRecord> records;
+    while (reader.next(record)) {
+        const auto cell = [&](std::size_t c) { return std::string(record.cell(columnOf[c])); };
+        const auto number = [&](std::size_t c) { return parseNumber(record.cell(columnOf[c]), "."); };
+        if (record.problem != CsvRecord::Problem::None || record.keptCells() <= *std::max_element(columnOf.begin(), columnOf.end())) {
+            problem = "line " + std::to_string(record.line) + ": not a record";
+            return {};
+        }
+        AlRecord& r = records.emplace_back();
+        r.shape = cell(0);
+        r.material = cell(1);
+        const std::optional<double> muI = number(2);
+        const std::optional<double> gap = number(3);
+        const std::optional<double> al = number(4);
+        if (!muI || !gap || !al) {
+            problem = "line " + std::to_string(record.line) + ": mu_i, gap_mm or AL_nH is not a number";
+            return {};
+        }
+        r.muI = *muI;
+        r.gap = *gap;
+        r.al = *al;
+        r.toleranceMinus = number(5);
+        r.tolerancePlus = number(6);
+        r.window = cell(7);
+        r.standardCore = cell(8);
+        r.gapDefinition = cell(9);
+        r.source = cell(10);
+    }
+    return records;
+}
+
+std::vector<AlComparison> compareAl(std::span<const AlRecord> records, std::string& problem)
+{
+    std::vector<AlComparison> comparisons;
+    for (const AlRecord& record : records) {
+        const CoreDescriptor* core = findCoreType(record.window);
+        const StandardCore* standard = core != nullptr ? findStandardCore(*core, record.standardCore) : nullptr;
+        const CoreSetResult set = standard != nullptr ? coreSet(*core, standard->texts, ".") : CoreSetResult{};
+        if (standard == nullptr || !set.formed()) {
+            problem = record.shape + ": no catalogue core '" + record.standardCore + "' in " + record.window;
+            return {};
+        }
+        AlComparison& c = comparisons.emplace_back();
+        c.record = &record;
+        c.fringing = inductanceFactor(set.set, record.muI, record.gap, GapPlace::CentrePost, true);
+        c.noFringing = inductanceFactor(set.set, record.muI, record.gap, GapPlace::CentrePost, false);
+        c.errorFringing = deviationPercent(c.fringing, record.al);
+        c.errorNoFringing = deviationPercent(c.noFringing, record.al);
+        c.withinTolerance = record.toleranceMinus && record.tolerancePlus && c.errorFringing >= *record.toleranceMinus
+                            && c.errorFringing <= *record.tolerancePlus;
+    }
+    return comparisons;
+}
+
+std::vector<AlSummary> summarizeAl(std::span<const AlComparison> comparisons)
+{
+    std::vector<std::string> families;
+    for (const AlComparison& c : comparisons)
+        if (std::find(families.begin(), families.end(), c.record->shape) == families.end())
+            families.push_back(c.record->shape);
+    families.emplace_back();  // every gapped set
+
+    std::vector<AlSummary> summaries;
+    for (const std::string& family : families) {
+        AlSummary& summary = summaries.emplace_back();
+        summary.family = family.empty() ? "all gapped sets" : family;
+        std::vector<double> fringing;
+        std::vector<double> noFringing;
+        std::vector<double> ungapped;
+        for (const AlComparison& c : comparisons) {
+            if (!family.empty() && c.record->shape != family)
+                continue;
+            if (c.record->gap > 0.0) {
+                fringing.push_back(c.errorFringing);
+                noFringing.push_back(c.errorNoFringing);
+                summary.within20Fringing += std::abs(c.errorFringing) <= 20.0 ? 1 : 0;
+            } else if (!family.empty()) {
+                ungapped.push_back(c.errorFringing);
+                summary.ungappedWithinTolerance += c.withinTolerance ? 1 : 0;
+            }
+        }
+        summary.gapped = static_cast<int>(fringing.size());
+        std::tie(summary.medianFringing, summary.p90Fringing) = medianAndP90(fringing);
+        std::tie(summary.medianNoFringing, summary.p90NoFringing) = medianAndP90(noFringing);
+        summary.ungapped = static_cast<int>(ungapped.size());
+        summary.ungappedMedian = signedMedian(ungapped);
+    }
+    return summaries;
+}
+
+void writeAlTable(std::ostream& out, std::span<const AlSummary> summaries)
+{
+    out << "| Set | Gapped | Median size of error, fringing | 90th percentile | Within ±20 % | Median size of error, no fringing "
+           "| 90th percentile | Ungapped | Ungapped median error | Within the published tolerance |\n"
+        << "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    for (const AlSummary& s : summaries) {
+        out << "| " << s.family << " | " << s.gapped;
+        if (s.gapped > 0)
+            out << " | " << magnitude(s.medianFringing) << " | " << magnitude(s.p90Fringing) << " | "
+                << s.within20Fringing << " | " << magnitude(s.medianNoFringing) << " | " << magnitude(s.p90NoFringing);
+        else
+            out << " | – | – | – | – | –";
+        out << " | " << s.ungapped;
+        if (s.ungapped > 0)
+            out << " | " << percent(s.ungappedMedian) << " | " << s.ungappedWithinTolerance;
+        else
+            out << " | – | –";
+        out << " |\n";
+    }
+}
+
+void writeAlRecords(std::ostream& out, std::span<const AlComparison> comparisons)
+{
+    for (const AlComparison& c : comparisons) {
+        const AlRecord& r = *c.record;
+        out << r.shape << '\t' << r.material << "\tmu_i " << designValueText(DesignQuantity::MuI, r.muI, ".")
+            << "\tgap " << designText(DesignQuantity::Gap, r.gap, ".") << "\tAL " << figureText(r.al, ".")
+            << " nH\tcomputed " << designText(DesignQuantity::Al, c.fringing, ".") << ' ' << percent(c.errorFringing)
+            << "\tno fringing " << designText(DesignQuantity::AlNoFringing, c.noFringing, ".") << ' '
+            << percent(c.errorNoFringing) << '\n';
     }
 }
 

@@ -4,8 +4,11 @@
 // calculate it, and the displayed Le, Ae and Ve are set against the figures.
 
 #include <array>
+#include <istream>
+#include <optional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,5 +53,65 @@ void writeAccuracyTable(std::ostream& out, std::span<const WindowAccuracy> windo
 
 // One line per core: its name and its three deviations.
 void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> windows);
+
+// ---- AL of real gapped and ungapped sets ------------------------------------
+//
+// data/al-published.csv holds published inductance factors of real core sets,
+// one per row: the set, its material and that material's nominal μi, the air
+// gap as printed (and what the printed figure measures), the AL with its
+// tolerance, the catalogue core of the set's dimensions and the data sheet.
+
+struct AlRecord {
+    std::string shape;     // "ETD 34/17/11"
+    std::string material;  // "N87"
+    double muI = 0.0;
+    double gap = 0.0;  // mm, the total gap in the centre post; 0 for an ungapped set
+    double al = 0.0;   // nH, published
+    std::optional<double> toleranceMinus;  // percent, negative
+    std::optional<double> tolerancePlus;   // percent
+    std::string window;        // the core type, "etd"
+    std::string standardCore;  // the catalogue core with the set's dimensions
+    std::string gapDefinition;
+    std::string source;
+};
+
+// The records of the CSV text; on a bad file, none and the reason in `problem`.
+std::vector<AlRecord> readAlRecords(std::istream& in, std::string& problem);
+
+struct AlComparison {
+    const AlRecord* record;
+    double fringing = 0.0;    // AL the design gives, nH
+    double noFringing = 0.0;  // without the fringe field
+    double errorFringing = 0.0;    // percent of the published AL
+    double errorNoFringing = 0.0;
+    bool withinTolerance = false;  // the fringing figure within the published tolerance (when one is given)
+};
+
+// Each record as the design computes it, from its catalogue core's dimensions,
+// the material's μi and the printed gap in the centre post; on a record whose
+// core the catalogue lacks, none and the reason in `problem`.
+std::vector<AlComparison> compareAl(std::span<const AlRecord> records, std::string& problem);
+
+struct AlSummary {
+    std::string family;  // a set, or "all gapped sets"
+    int gapped = 0;
+    double medianFringing = 0.0;  // of |error|, percent
+    double p90Fringing = 0.0;     // the 90th percentile of |error| (nearest rank)
+    double medianNoFringing = 0.0;
+    double p90NoFringing = 0.0;
+    int within20Fringing = 0;  // gapped sets within ±20 %
+    int ungapped = 0;
+    double ungappedMedian = 0.0;  // signed, percent
+    int ungappedWithinTolerance = 0;
+};
+
+// One row per set in the records' order, then one for all gapped sets.
+std::vector<AlSummary> summarizeAl(std::span<const AlComparison> comparisons);
+
+// The README's AL table (Markdown).
+void writeAlTable(std::ostream& out, std::span<const AlSummary> summaries);
+
+// One line per record: set, material, gap, published and computed AL, errors.
+void writeAlRecords(std::ostream& out, std::span<const AlComparison> comparisons);
 
 }  // namespace ferricalc
