@@ -61,6 +61,18 @@ private:
     double m_value = 0.0;
 };
 
+// Runs `body`, which computes with Real; the failure that ended it, or None.
+template <typename Body>
+ArithmeticError runChecked(Body&& body)
+{
+    try {
+        body();
+    } catch (const ArithmeticFailure& failure) {
+        return failure.error;
+    }
+    return ArithmeticError::None;
+}
+
 inline Real ln(Real x)
 {
     if (x.value() <= 0.0)

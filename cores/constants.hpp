@@ -26,11 +26,7 @@ template <typename Body>
 CoreConstants formConstants(Body&& body)
 {
     CoreConstants shown;
-    try {
-        body(shown);
-    } catch (const ArithmeticFailure& failure) {
-        shown.failure = failure.error;
-    }
+    shown.failure = runChecked([&] { body(shown); });
     return shown;
 }
 

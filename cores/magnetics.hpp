@@ -71,11 +71,9 @@ template <typename Body>
 MagneticShape formMagnetics(Body&& body)
 {
     MagneticShape shape;
-    try {
-        body(shape);
-    } catch (const ArithmeticFailure& failure) {
+    if (const ArithmeticError failure = runChecked([&] { body(shape); }); failure != ArithmeticError::None) {
         shape = MagneticShape{};
-        shape.failure = failure.error;
+        shape.failure = failure;
     }
     return shape;
 }
