@@ -1,8 +1,8 @@
 #include "calc/catalog_texts.hpp"
 
 #include <algorithm>
-#include <charconv>
 
+#include "calc/decimal_conversion.hpp"
 #include "calc/number_text.hpp"
 
 namespace ferricalc {
@@ -15,9 +15,7 @@ constexpr DisplayFormat kOneDecimal{1, true, ""};
 
 std::string figureText(double value, std::string_view decimalSeparator)
 {
-    char digits[352];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-    return catalogText(std::string_view(digits, static_cast<std::size_t>(end - digits)), decimalSeparator);
+    return catalogText(shortestFixed(value), decimalSeparator);
 }
 
 std::string deviationText(double percent, std::string_view decimalSeparator)

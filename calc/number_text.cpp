@@ -6,8 +6,9 @@
 #include <cmath>
 #include <cstring>
 #include <iterator>
-#include <limits>
 #include <string>
+
+#include "calc/decimal_conversion.hpp"
 
 namespace ferricalc {
 
@@ -50,25 +51,12 @@ Symbol readSymbol(std::string_view text)
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The text rewritten as plain ASCII for std::from_chars, with the facts needed
-// to tell an overflow from an underflow.
-struct PlainNumber {
-    std::string ascii;
-    bool negative = false;
-    bool anyNonZeroDigit = false;
-    long long magnitude = 0;  // decimal exponent of the leading non-zero digit, roughly
-};
-
-std::optional<PlainNumber> normalise(std::string_view text, std::string_view separator)
+// The text rewritten as a plain ASCII decimal for nearestDouble.
+std::optional<std::string> normalise(std::string_view text, std::string_view separator)
 {
     enum class State { Lead, Sign, Integer, Point, Fraction, ExponentMark, ExponentSign, Exponent, Trail };
     State state = State::Lead;
-    PlainNumber number;
-    long long integerDigits = 0;      // significant integer digits
-    long long leadingFractionZeros = 0;
-    bool fractionNonZeroSeen = false;
-    long long exponent = 0;
-    bool exponentNegative = false;
+    std::string ascii;
     bool hasMantissaDigit = false;
 
     std::size_t pos = 0;
@@ -92,9 +80,9 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
             if (state != State::Lead && state != State::Sign && state != State::Integer)
                 return std::nullopt;
             if (state != State::Integer)
-                number.ascii += '0';  // ".5" is read as "0.5"
+                ascii += '0';  // ".5" is read as "0.5"
             state = State::Point;
-            number.ascii += '.';
+            ascii += '.';
         } else if (isBlank(c)) {
             if (state == State::Lead || state == State::Trail)
                 continue;
@@ -106,14 +94,12 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
         } else if (c == '+' || c == '-') {
             if (state == State::Lead) {
                 state = State::Sign;
-                number.negative = c == '-';
-                if (number.negative)
-                    number.ascii += '-';
+                if (c == '-')
+                    ascii += '-';
             } else if (state == State::ExponentMark) {
                 state = State::ExponentSign;
-                exponentNegative = c == '-';
-                if (exponentNegative)
-                    number.ascii += '-';
+                if (c == '-')
+                    ascii += '-';
             } else {
                 return std::nullopt;
             }
@@ -122,7 +108,7 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
                 || (state != State::Integer && state != State::Point && state != State::Fraction))
                 return std::nullopt;
             state = State::ExponentMark;
-            number.ascii += 'e';
+            ascii += 'e';
         } else if (isDigit(c)) {
             switch (state) {
             case State::Lead:
@@ -130,30 +116,21 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
             case State::Integer:
                 state = State::Integer;
                 hasMantissaDigit = true;
-                if (c != '0' || integerDigits > 0)
-                    ++integerDigits;
                 break;
             case State::Point:
             case State::Fraction:
                 state = State::Fraction;
                 hasMantissaDigit = true;
-                if (c != '0')
-                    fractionNonZeroSeen = true;
-                else if (!fractionNonZeroSeen)
-                    ++leadingFractionZeros;
                 break;
             case State::ExponentMark:
             case State::ExponentSign:
             case State::Exponent:
                 state = State::Exponent;
-                exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000);
                 break;
             case State::Trail:
                 return std::nullopt;
             }
-            if (c != '0' && state != State::Exponent)
-                number.anyNonZeroDigit = true;
-            number.ascii += c;
+            ascii += c;
         } else {
             return std::nullopt;
         }
@@ -163,10 +140,7 @@ std::optional<PlainNumber> normalise(std::string_view text, std::string_view sep
                           || state == State::Trail || (state == State::Point && hasMantissaDigit);
     if (!complete)
         return std::nullopt;
-
-    const long long leading = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
-    number.magnitude = leading + (exponentNegative ? -exponent : exponent);
-    return number;
+    return ascii;
 }
 
 // A displayed number before its separator and suffix are chosen.
@@ -249,19 +223,16 @@ RoundedDigits roundForDisplay(double value, int decimals, char (&buffer)[344])
         return rounded;
     }
 
-    // A whole number beyond 64 bits of units: the general conversion writes it exactly.
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    if (error != std::errc())
-        text = "0";  // unreachable for finite values: the buffer holds every double
-    const bool negative = text.starts_with('-');
-    if (negative)
-        text.remove_prefix(1);
-    const std::size_t point = text.find('.');
-    rounded.integer = text.substr(0, point);
-    rounded.fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    rounded.negative =
-        negative && !std::all_of(text.begin(), text.end(), [](char c) { return c == '0' || c == '.'; });
+    // A whole number beyond 64 bits of units: its exact digits, and zeros for the decimals.
+    rounded.negative = std::signbit(value);
+    if (!std::isfinite(value)) {  // never met: the checked arithmetic lets no infinity or NaN reach a label
+        rounded.integer = std::isnan(value) ? "nan" : "inf";
+        return rounded;
+    }
+    rounded.integer = wholeNumberDigits(value, std::span<char, 320>(buffer, 320));
+    const auto zeros = static_cast<std::size_t>(std::clamp(decimals, 0, 9));  // the formats write at most nine
+    std::fill_n(buffer + 320, zeros, '0');
+    rounded.fraction = std::string_view(buffer + 320, zeros);
     return rounded;
 }
 
@@ -310,8 +281,11 @@ bool readPlainDecimal(std::string_view text, std::string_view separator, double&
         value = negative ? -magnitude : magnitude;
         return true;
     }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
+    const std::optional<double> nearest = nearestDouble(text);
+    if (!nearest || !std::isfinite(*nearest))
+        return false;
+    value = *nearest;
+    return true;
 }
 
 }  // namespace
@@ -320,20 +294,12 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
 {
     if (double plain = 0.0; readPlainDecimal(text, decimalSeparator, plain))
         return plain;
-    const std::optional<PlainNumber> number = normalise(text, decimalSeparator);
-    if (!number)
+    const std::optional<std::string> ascii = normalise(text, decimalSeparator);
+    if (!ascii)
         return std::nullopt;
-
-    std::string_view ascii = number->ascii;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large to hold does not convert.
-        if (!number->anyNonZeroDigit || number->magnitude < 0)
-            return number->negative ? -0.0 : 0.0;
-        return std::nullopt;
-    }
-    if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value))
+    // Too small to hold is zero; too large to hold does not convert.
+    const std::optional<double> value = nearestDouble(*ascii);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }
