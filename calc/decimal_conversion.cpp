@@ -279,7 +279,7 @@ struct BinaryValue {
 
 BinaryValue binaryValue(double value)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = doubleBits(value);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     if (biased == 0)

@@ -4,12 +4,22 @@
 // build's and the WebAssembly build's, whose library has no floating-point
 // std::from_chars or std::to_chars.
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace ferricalc {
+
+// A double's bits (std::bit_cast, which not every C++20 library has yet).
+inline std::uint64_t doubleBits(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
 
 // The double nearest to a plain decimal text, a tie to the even mantissa, as
 // IEEE 754 rounds: an optional minus, digits with at most one '.', and an

@@ -163,7 +163,7 @@ std::optional<WideUnsigned> scaledMagnitude(double value, int decimals)
 {
     if (decimals < 0 || decimals >= static_cast<int>(std::size(kPowersOfTen)))
         return std::nullopt;
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = doubleBits(value);
     const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
     if (biasedExponent == 0x7FF)
         return std::nullopt;
