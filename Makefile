@@ -4,6 +4,8 @@
 #   make screenshots  render the windows to PNG under build/screenshots/ and refresh the README's
 #   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
 #   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
+#   make web          build the web page into build/web/ (open build/web/index.html, or serve the folder)
+#   make web-screenshots  render the web page in headless Chromium to PNG under build/web-screenshots/
 #   make bench        time start-up, the windows, the arithmetic and the command line against bare Qt
 #   make accuracy     how far each window lands from the data sheets of the standard-core catalogue,
 #                     and the design's AL from the published AL of real sets
@@ -27,7 +29,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
 .PHONY: all deps configure build run test screenshots screenshots-hidpi package bench accuracy catalog materials drawings clean \
-        test-sanitize fuzz
+        test-sanitize fuzz web web-screenshots
 
 all: build
 
@@ -56,6 +58,14 @@ screenshots-hidpi: build
 	for scale in 1.5 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
 	        $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots-$$scale || exit 1; done
+
+# The web page: the same C++ compiled to WebAssembly, with the page's own files and the drawings.
+web: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target web
+
+# The selector, calculators after a Calculate, a failure and the phone layout, as Chromium draws them.
+web-screenshots: web
+	NODE_PATH=$(CURDIR)/web/node_modules node tests/web/screenshots.js $(BUILD)/web $(BUILD)/web-screenshots
 
 # The package holds what cmake --install puts under /usr; its test reads it back.
 package: build
@@ -92,8 +102,10 @@ drawings:
 
 # Debug keeps the assertions; -O1 keeps the windows' tests quick enough. Qt and
 # fontconfig are not instrumented: the suppressions name their own leaks only.
+# The web page is left out: the sanitizers do not reach into WebAssembly, and
+# make test runs its tests.
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DFERRICALC_BUILD_BENCHMARKS=OFF \
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DFERRICALC_BUILD_BENCHMARKS=OFF -DFERRICALC_BUILD_WEB=OFF \
 	    -DCMAKE_CXX_FLAGS="-O1 -fno-omit-frame-pointer $(SANITIZERS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)" $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
@@ -109,7 +121,8 @@ fuzz:
 	@./scripts/install-deps.sh make cmake g++ clang-$(FUZZ_CLANG) libclang-rt-$(FUZZ_CLANG)-dev
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
 	    -DCMAKE_CXX_COMPILER=clang++-$(FUZZ_CLANG) -DFERRICALC_BUILD_FUZZERS=ON \
-	    -DFERRICALC_BUILD_GUI=OFF -DFERRICALC_BUILD_TESTS=OFF -DFERRICALC_BUILD_BENCHMARKS=OFF > /dev/null
+	    -DFERRICALC_BUILD_GUI=OFF -DFERRICALC_BUILD_TESTS=OFF -DFERRICALC_BUILD_BENCHMARKS=OFF \
+	    -DFERRICALC_BUILD_WEB=OFF > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 

@@ -6,12 +6,33 @@ set -eu
 
 # desktop-file-utils and appstream validate the launcher and the metainfo in
 # the tests; dpkg-dev finds the package's dependencies for make package.
+# emscripten compiles the web page's module, nodejs runs it in the tests, and
+# chromium shows the page to them (driven by playwright-core from npm, below).
 packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
 libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
-desktop-file-utils appstream dpkg-dev"
+desktop-file-utils appstream dpkg-dev emscripten nodejs chromium"
+web=yes
 if [ "$#" -gt 0 ]; then
     packages="$*"
+    web=no
 fi
+# Debian's nodejs comes without npm; a Node.js that brings its own keeps it.
+if [ "$web" = yes ] && ! command -v npm >/dev/null 2>&1; then
+    packages="$packages npm"
+fi
+
+# The web tests' npm packages, exactly as web/package-lock.json pins them;
+# again only when the lock file has changed since the last install.
+install_npm_packages() {
+    [ "$web" = yes ] || return 0
+    web_dir="$(dirname "$0")/../web"
+    if cmp -s "$web_dir/package-lock.json" "$web_dir/node_modules/.installed-lock.json"; then
+        return 0
+    fi
+    echo "Installing the web tests' npm packages (npm ci in web/)"
+    (cd "$web_dir" && npm ci --no-audit --no-fund --ignore-scripts) &&
+        cp "$web_dir/package-lock.json" "$web_dir/node_modules/.installed-lock.json"
+}
 
 missing=""
 for package in $packages; do
@@ -22,7 +43,10 @@ for package in $packages; do
     esac
 done
 
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then
+    install_npm_packages
+    exit 0
+fi
 
 echo "Installing missing Debian packages:$missing"
 if [ "$(id -u)" -eq 0 ]; then
@@ -43,3 +67,4 @@ if ! $run apt-get install -y -q --no-install-recommends $missing; then
     $run apt-get update -q
     $run apt-get install -y -q --no-install-recommends $missing
 fi
+install_npm_packages

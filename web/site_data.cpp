@@ -1,0 +1,177 @@
+// Writes the web page's data from the tables the windows and the command line
+// are built from: each core's descriptor (captions, fields and their letters,
+// meanings and start texts, the Enter chain, the conversion order, the result
+// formats, the windows' object names, the drawing) and its standard cores with
+// their data sheets. A change to a core's module shows in the page with the
+// next build.
+//
+//   ferricalc-web-data OUTPUT.js
+//
+// The output is a script that sets FERRICALC_DATA (and exports it under
+// Node.js), so that the page reads it from a file:// address too.
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "calc/catalog_texts.hpp"
+#include "cores/catalog.hpp"
+#include "cores/registry.hpp"
+
+namespace {
+
+using namespace ferricalc;
+
+class Json {
+public:
+    std::string text;
+
+    Json& raw(std::string_view part)
+    {
+        text += part;
+        return *this;
+    }
+
+    Json& string(std::string_view value)
+    {
+        text += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\') {
+                text += '\\';
+                text += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                text += escape;
+            } else {
+                text += c;
+            }
+        }
+        text += '"';
+        return *this;
+    }
+
+    Json& number(double value)
+    {
+        char digits[64];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+
+    Json& number(int value) { return raw(std::to_string(value)); }
+
+    Json& key(std::string_view name)
+    {
+        if (!text.empty() && text.back() != '{' && text.back() != '[')
+            text += ',';
+        return string(name).raw(":");
+    }
+
+    Json& item()
+    {
+        if (!text.empty() && text.back() != '{' && text.back() != '[')
+            text += ',';
+        return *this;
+    }
+};
+
+std::string objectName(const char* kind, int number) { return kind + std::to_string(number); }
+
+// ":/drawings/ring.svg" is drawings/ring.svg beside the page.
+std::string_view drawingFile(std::string_view resource)
+{
+    return resource.starts_with(":/") ? resource.substr(2) : resource;
+}
+
+void writeCatalogue(Json& json, const CoreDescriptor& core)
+{
+    json.key("catalogue").raw("[");
+    for (const StandardCore& standard : standardCores(core)) {
+        json.item().raw("{").key("name").string(standard.name).key("texts").raw("[");
+        for (const std::string_view text : standard.texts)
+            json.item().string(text);
+        json.raw("]").key("datasheet").raw("{");
+        for (const Quantity quantity : {Le, Ae, Ve}) {
+            if (const std::optional<double> figure = standard.dataSheet.figure(quantity)) {
+                json.key(kQuantityNames[quantity]).raw("{").key("value").number(*figure);
+                json.key("text").string(figureText(*figure, ".")).raw("}");
+            }
+        }
+        json.raw("}").key("source").string(standard.source).raw("}");
+    }
+    json.raw("]");
+}
+
+void writeCore(Json& json, const CoreDescriptor& core, int optionIndex)
+{
+    json.item().raw("{").key("name").string(core.name).key("option").string(core.optionCaption);
+    json.key("optionId").string("Option1_" + std::to_string(optionIndex));
+    json.key("form").string(core.form).key("caption").string(core.caption);
+    json.key("drawing").raw("{").key("file").string(drawingFile(core.drawing.resource));
+    json.key("width").number(core.drawing.pixelWidth).key("height").number(core.drawing.pixelHeight).raw("}");
+
+    json.key("fields").raw("[");
+    for (const FieldSpec& field : core.fields) {
+        json.item().raw("{").key("id").string(objectName("Text", field.textNumber));
+        json.key("captionId").string(objectName("Label", field.captionNumber));
+        json.key("caption").string(field.caption).key("letter").string(field.letter);
+        json.key("meaning").string(field.meaning);
+        json.key("start").string(field.start == StartText::Zero ? "0" : "").raw("}");
+    }
+    json.raw("]").key("conversionOrder").raw("[");
+    for (const int field : core.conversionOrder)
+        json.item().number(field);
+
+    json.raw("]").key("results").raw("[");
+    for (std::size_t i = 0; i < core.results.size(); ++i) {
+        const ResultSpec& result = core.results[i];
+        json.item().raw("{").key("name").string(kQuantityNames[i]);
+        json.key("captionId").string(objectName("Label", result.captionNumber));
+        json.key("id").string(objectName("Label", result.valueNumber));
+        json.key("decimals").number(result.format.decimals);
+        json.key("integerDigitAlways").raw(result.format.integerDigitAlways ? "true" : "false");
+        json.key("suffix").string(result.format.suffix).raw("}");
+    }
+    json.raw("]").key("note");
+    if (core.note.labelNumber != 0) {
+        // The window pads the note with blanks to place it; the page lays it out itself.
+        std::string_view text = core.note.text;
+        text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+        json.raw("{").key("id").string(objectName("Label", core.note.labelNumber)).key("text").string(text).raw("}");
+    } else {
+        json.raw("null");
+    }
+    writeCatalogue(json, core);
+    json.raw("}");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: ferricalc-web-data OUTPUT.js\n";
+        return 2;
+    }
+    Json json;
+    json.raw("{").key("version").string(FERRICALC_VERSION).key("cores").raw("[");
+    for (int index = 0; index < kCoreTypeCount; ++index)
+        if (coreType(index).available())
+            writeCore(json, coreType(index), index);
+    json.raw("]}");
+
+    std::ofstream out(argv[1], std::ios::binary);
+    out << "// Generated by ferricalc-web-data from the cores' descriptors and the catalogue; do not edit.\n"
+        << "var FERRICALC_DATA = " << json.text << ";\n"
+        << "if (typeof module !== \"undefined\") module.exports = FERRICALC_DATA;\n";
+    out.close();
+    if (!out) {
+        std::cerr << "ferricalc-web-data: cannot write " << argv[1] << '\n';
+        return 1;
+    }
+    return 0;
+}
