@@ -89,6 +89,24 @@ std::string failureCode(const CoreDescriptor& core, const Calculation& calculati
 
 std::string caseName(const testing::TestParamInfo<CoreCase>& info) { return info.param.name; }
 
+namespace {
+
+std::vector<std::span<const CoreCase>>& tables()
+{
+    static std::vector<std::span<const CoreCase>> listed;
+    return listed;
+}
+
+}  // namespace
+
+const std::vector<std::span<const CoreCase>>& coreCaseTables() { return tables(); }
+
+bool listCoreCases(std::span<const CoreCase> table)
+{
+    tables().push_back(table);
+    return true;
+}
+
 TEST_P(CoreExamples, ShowsTheExpectedTexts)
 {
     const CoreCase& c = GetParam();

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +47,15 @@ std::string failureCode(const CoreDescriptor& core, const Calculation& calculati
 class CoreExamples : public testing::TestWithParam<CoreCase> {};
 
 std::string caseName(const testing::TestParamInfo<CoreCase>& info);
+
+// Every core's table, for the programs that hold another build to the same
+// texts (tests/web/ writes them for the WebAssembly module).
+const std::vector<std::span<const CoreCase>>& coreCaseTables();
+bool listCoreCases(std::span<const CoreCase> table);
+
+// A core's table as tests, and listed among coreCaseTables().
+#define FERRICALC_CORE_EXAMPLES(Family, table)                                                                         \
+    INSTANTIATE_TEST_SUITE_P(Family, CoreExamples, testing::ValuesIn(table), caseName);                               \
+    [[maybe_unused]] const bool Family##Listed = listCoreCases(table)
 
 }  // namespace ferricalc::testing_support

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "calc/number_text.hpp"
+#include "number_cases.hpp"
 
 namespace ferricalc {
 namespace {
@@ -66,12 +67,7 @@ TEST(DisplayRounding, AgreesWithPrintfAcrossMagnitudes)
     }
 }
 
-struct RoundingCase {
-    const char* name;
-    double value;
-    DisplayFormat format;
-    const char* shown;
-};
+using testing_support::RoundingCase;
 
 class DisplayRoundingCases : public testing::TestWithParam<RoundingCase> {};
 
@@ -81,28 +77,8 @@ TEST_P(DisplayRoundingCases, ShowsTheExpectedText)
     EXPECT_EQ(formatNumber(c.value, c.format, ".").view(), c.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, DisplayRoundingCases,
-    testing::Values(
-        // 0.015625 = 1/64 lies exactly between 0.01562 and 0.01563.
-        RoundingCase{"TieRoundsAwayFromZero", 0.015625, kPlain5, "0.01563"},
-        RoundingCase{"NegativeTieRoundsAwayFromZero", -0.015625, kPlain5, "-0.01563"},
-        RoundingCase{"TieAtSixDecimals", 0.0078125, kPlain6, "0.007813"},
-        RoundingCase{"JustBelowATieRoundsDown", std::nextafter(0.015625, 0.0), kPlain5, "0.01562"},
-        RoundingCase{"TinyNegativeShowsNoMinus", -0.000001, kLength5, ".00000mm"},
-        RoundingCase{"SmallestSubnormal", 5e-324, kPlain5, "0.00000"},
-        RoundingCase{"NegativeZero", -0.0, kPlain5, "0.00000"},
-        RoundingCase{"BelowOneWithoutIntegerDigit", 0.5, kLength5, ".50000mm"},
-        RoundingCase{"NegativeBelowOne", -0.29684, kArea5, "-.29684mm2"},
-        // Large values are multiples of 1/256 and meet ties of their own: 0.078125 = 20/256.
-        RoundingCase{"TieOfALargeValue", -48282681480291.078125, kPlain5, "-48282681480291.07813"},
-        RoundingCase{"CarryIntoTheIntegerPart", 9.999995, kPlain5, "10.00000"},
-        // Around the largest count of units that 64 bits hold, where the general conversion takes over.
-        RoundingCase{"LastValueOfTheFastWay", 184467440737095.5, kPlain5, "184467440737095.50000"},
-        RoundingCase{"FirstValueOfTheGeneralWay", 184467440737096.0, kPlain5, "184467440737096.00000"},
-        RoundingCase{"HugeValueKeepsEveryDigit", 1e22, kVolume5, "10000000000000000000000.00000mm3"},
-        RoundingCase{"TwoToTheSixtyFourth", 18446744073709551616.0, kPlain5, "18446744073709551616.00000"}),
-    [](const testing::TestParamInfo<RoundingCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Values, DisplayRoundingCases, testing::ValuesIn(testing_support::kRoundingCases),
+                         [](const testing::TestParamInfo<RoundingCase>& info) { return info.param.name; });
 
 TEST(DisplayRounding, PlainDecimalsReadAsStrtodReadsThem)
 {

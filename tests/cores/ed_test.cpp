@@ -21,7 +21,7 @@ const CoreCase kEdCases[] = {
     {"FieldsConvertFromAToF", ed, "C=x F=y", "", "A"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ed, CoreExamples, testing::ValuesIn(kEdCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ed, kEdCases);
 
 }  // namespace
 }  // namespace ferricalc::testing_support

@@ -34,7 +34,7 @@ const CoreCase kEeCases[] = {
     {"FieldsConvertFromAToRn", ee, "A=x Rd=y", "", "A"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ee, CoreExamples, testing::ValuesIn(kEeCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ee, kEeCases);
 
 }  // namespace
 }  // namespace ferricalc::testing_support

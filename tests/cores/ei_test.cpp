@@ -28,7 +28,7 @@ const CoreCase kEiCases[] = {
     {"FieldsConvertFromAToG", ei, "A=30 B=? G=?", "", "B"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ei, CoreExamples, testing::ValuesIn(kEiCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ei, kEiCases);
 
 TEST(EiGeometry, EvenSectionsGiveTheWholeCoresSection)
 {

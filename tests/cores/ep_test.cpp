@@ -32,7 +32,7 @@ const CoreCase kEpCases[] = {
     {"ConversionRunsFromAToG", ep, "A=12.5 B=9 C=? D=8.8 E=4.5 F=x G=5", "", "C"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ep, CoreExamples, testing::ValuesIn(kEpCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ep, kEpCases);
 
 }  // namespace
 }  // namespace ferricalc::testing_support

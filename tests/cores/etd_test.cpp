@@ -30,7 +30,7 @@ const CoreCase kEtdCases[] = {
     {"OutlineIsConvertedBeforeR", etd, "R=y", "", "A"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Etd, CoreExamples, testing::ValuesIn(kEtdCases), caseName);
+FERRICALC_CORE_EXAMPLES(Etd, kEtdCases);
 
 TEST(EtdGeometry, WindowCornerRadiiLeaveBothSumsUntouched)
 {

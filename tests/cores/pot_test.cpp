@@ -45,7 +45,7 @@ const CoreCase kPotCases[] = {
     {"ConversionRunsFromAToH", pot, "A=18 B=x C=7.45 D=? E=3.6 F=5.3 G=2 H=13", "", "B"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Pot, CoreExamples, testing::ValuesIn(kPotCases), caseName);
+FERRICALC_CORE_EXAMPLES(Pot, kPotCases);
 
 TEST(PotGeometry, WithoutSlotsTheSlotEndDiameterDoesNotMatter)
 {

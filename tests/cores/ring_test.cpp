@@ -38,7 +38,7 @@ const CoreCase kRingCases[] = {
     {"BadAngleIsMetBeforeTheDiameters", ring, "A=10 B=6 h=4 b=?", "", "b"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ring, CoreExamples, testing::ValuesIn(kRingCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ring, kRingCases);
 
 TEST(RingGeometry, FiveRadiansIsTakenAsRadians)
 {

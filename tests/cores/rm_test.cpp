@@ -42,7 +42,7 @@ const CoreCase kRmCases[] = {
     {"EmptyOpeningFailsConversion", rm, "A=24.7 B=21.2 C=10.7 E=6.3 F=9.3 G=27.8 H=18.9", "", "I"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rm, CoreExamples, testing::ValuesIn(kRmCases), caseName);
+FERRICALC_CORE_EXAMPLES(Rm, kRmCases);
 
 }  // namespace
 }  // namespace ferricalc::testing_support

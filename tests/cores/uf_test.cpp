@@ -32,7 +32,7 @@ const CoreCase kUfCases[] = {
     {"LimbLengthIsMetBeforeTheOverallLength", uf, "A=40 B=20 C=10 D=10 E=? F=? P=10", "", "E"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Uf, CoreExamples, testing::ValuesIn(kUfCases), caseName);
+FERRICALC_CORE_EXAMPLES(Uf, kUfCases);
 
 TEST(UfGeometry, EqualLimbsMakeTheTwoCornersAlike)
 {

@@ -33,7 +33,7 @@ const CoreCase kUiCases[] = {
     {"OverallLengthIsMetBeforeTheUpperLimb", ui, "A=40 B=20 C=10 D=12 E=15 F=? G=8 P=?", "", "F"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ui, CoreExamples, testing::ValuesIn(kUiCases), caseName);
+FERRICALC_CORE_EXAMPLES(Ui, kUiCases);
 
 TEST(UiGeometry, EqualLimbsMakeTheCornersPairwiseAlike)
 {

@@ -30,7 +30,7 @@ const CoreCase kUyCases[] = {
     {"PrincipalDimensionsComeBeforeTheRadii", uy, "A=40 B=20 C=10 E=14 F=? r3=?", "", "F"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Uy, CoreExamples, testing::ValuesIn(kUyCases), caseName);
+FERRICALC_CORE_EXAMPLES(Uy, kUyCases);
 
 TEST(UyGeometry, EqualLimbGroovesMakeTheLimbsAlike)
 {

@@ -37,7 +37,7 @@ const CoreCase kUyfCases[] = {
     {"FieldsConvertFromAToZ", uyf, "A=50 B=25 C=16 D=12 E=20 F=32 Gd=? Z=?", "", "Gd"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Uyf, CoreExamples, testing::ValuesIn(kUyfCases), caseName);
+FERRICALC_CORE_EXAMPLES(Uyf, kUyfCases);
 
 TEST(UyfRoundLeg, SectionFollowsTheFlatsDepth)
 {

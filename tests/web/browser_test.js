@@ -1,0 +1,195 @@
+// The page in headless Chromium, used as a person would: the ring by keyboard
+// alone, the worked example of every window by clicks, failures, a catalogue
+// core with its deviation line, copying, the phone layout, offline use once
+// loaded, and a page opened from a file:// address.
+//   node browser_test.js SITE EXPECTATIONS.json
+"use strict";
+
+const fs = require("fs");
+const path = require("path");
+const { serve, launchChromium, Tally } = require("./site.js");
+
+const [site, expectationsFile] = process.argv.slice(2);
+const expected = JSON.parse(fs.readFileSync(expectationsFile, "utf8"));
+const data = require(path.resolve(site, "ferricalc-data.js"));
+const core = (name) => data.cores.find((c) => c.name === name);
+const NBSP = "\u00a0";
+
+async function shownResults(page, name) {
+    return page.evaluate((ids) => ids.map((id) => document.getElementById(id).value),
+                         core(name).results.map((result) => result.id));
+}
+
+async function focusedId(page) {
+    return page.evaluate(() => document.activeElement && document.activeElement.id);
+}
+
+(async () => {
+    const server = await serve(site);
+    const browser = await launchChromium();
+    const tally = new Tally();
+    const errors = [];
+    const context = await browser.newContext({ viewport: { width: 1280, height: 860 } });
+    await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: server.url.replace(/\/$/, "") });
+    const page = await context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+
+    try {
+        // The selector: the twelve options with their drawings.
+        await page.goto(server.url + "index.html");
+        await page.waitForFunction(() => window.ferricalc && window.ferricalc.calculate);
+        const options = await page.$$eval(".option", (links) => links.map((link) => [link.id, link.textContent,
+                                                                                     link.querySelector("img").naturalWidth]));
+        tally.check(options.length === 12 && options.every(([id, , width], i) => id === "Option1_" + i && width > 0)
+                    && options[0][1] === "环型", "the selector shows twelve options with drawings: " + JSON.stringify(options));
+
+        // The ring by keyboard alone: Tab to its option, Enter, then the Enter chain.
+        for (let i = 0; i < 10 && (await focusedId(page)) !== "Option1_0"; ++i)
+            await page.keyboard.press("Tab");
+        await page.keyboard.press("Enter");
+        await page.waitForSelector("#Form2");
+        tally.check(page.url().endsWith("#ring") && (await focusedId(page)) === "Text1", "Enter on 环型 opens #ring at A");
+        for (const text of ["10", "6", "4"]) {
+            await page.keyboard.type(text);
+            await page.keyboard.press("Enter");
+        }
+        const r3 = await page.evaluate(() => [document.activeElement.id, document.activeElement.value,
+                                              document.activeElement.selectionEnd]);
+        tally.check(JSON.stringify(r3) === '["Text4","0",1]', "the chain keeps r3's 0, selected: " + r3);
+        for (let i = 0; i < 3; ++i)
+            await page.keyboard.press("Enter");
+        tally.check((await focusedId(page)) === "Command1", "Enter in the last field goes to 计算");
+        await page.keyboard.press("Enter");
+        await page.waitForFunction(() => document.getElementById("Label17").value !== "");
+        const ring = await shownResults(page, "ring");
+        tally.check(ring.join(" ") === "3.07501 0.39281 24.07191mm 7.82824mm2 188.44062mm3", "ring by keyboard: " + ring);
+
+        // Ctrl+C with nothing selected copies the fields and results as two rows.
+        await page.keyboard.press("Control+C");
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        tally.check(copied === "磁芯类型\tA\tB\th\tr3\ta\tb\tC1\tC2\tLe\tAe\tVe\n"
+                               + "环型\t10\t6\t4\t0\t0\t0\t3.07501\t0.39281\t24.07191mm\t7.82824mm2\t188.44062mm3\n",
+                    "Ctrl+C copies two tab-separated rows: " + JSON.stringify(copied));
+
+        // Back returns to the selector, with the ring's option focused.
+        await page.goBack();
+        await page.waitForSelector("#Form1:not([hidden])");
+        tally.check((await focusedId(page)) === "Option1_0" && !(await page.$("#Form2")), "Back returns to the selector");
+
+        // One worked example per window, by clicks.
+        for (const example of expected.workedExamples) {
+            if (example.name === "LargeRing")
+                continue;
+            await page.click("#" + core(example.core).optionId);
+            await page.waitForSelector("#" + core(example.core).form);
+            for (const word of example.inputs.split(" ")) {
+                const [letter, text] = word.split("=");
+                const field = core(example.core).fields.find((f) => f.letter === letter);
+                await page.click("#" + field.id);
+                await page.fill("#" + field.id, text);
+            }
+            await page.click("#Command1");
+            await page.waitForFunction((id) => document.getElementById(id).value !== "",
+                                       core(example.core).results[4].id);
+            const shown = await shownResults(page, example.core);
+            tally.check(example.shown.split(" ").every((start, i) => shown[i].startsWith(start)),
+                        `${example.core} by clicks: ${shown.join(" ")} instead of ${example.shown}`);
+            await page.click("#Command2");
+            await page.waitForSelector("#Form1:not([hidden])");
+        }
+        tally.check(page.url().endsWith("index.html"), "返回 comes back to index.html: " + page.url());
+
+        // Failures: a field that is not a number is named and selected; bad arithmetic is explained.
+        await page.goto(server.url + "index.html#ring");
+        await page.fill("#Text1", "abc");
+        await page.click("#Command1");
+        const conversion = await page.evaluate(() => [document.getElementById("messageLine").textContent,
+                                                      document.activeElement.id, document.activeElement.selectionStart,
+                                                      document.activeElement.selectionEnd]);
+        tally.check(JSON.stringify(conversion) === '["A 不是有效的数字","Text1",0,3]',
+                    "a field that is not a number: " + conversion);
+        for (const [id, text] of [["#Text1", "10"], ["#Text2", "10"], ["#Text3", "4"]])
+            await page.fill(id, text);
+        await page.click("#Command1");
+        const geometry = await page.textContent("#messageLine");
+        tally.check(geometry === "计算失败：除数为零，所给尺寸不构成有效的磁芯。", "A = B: " + geometry);
+        await page.fill("#Text3", "1e308");
+        await page.fill("#Text2", "6");
+        await page.click("#Command1");
+        const body = await page.textContent("body");
+        tally.check(!/NaN|Infinity|inf/.test(body), "no NaN or Infinity on the page");
+
+        // A catalogue core: typing part of a name narrows the list, Enter takes it.
+        await page.goto(server.url + "index.html#etd");
+        await page.click("#catalogComboBox");
+        await page.keyboard.type("34");
+        const listed = await page.$$eval("#catalogList li", (items) => items.map((item) => item.textContent));
+        tally.check(listed.length === 2 && listed.every((name) => name.includes("34")), "34 leaves the ETD 34 sets: " + listed);
+        await page.keyboard.press("Enter");
+        const chosenName = await page.inputValue("#catalogComboBox");
+        const standard = core("etd").catalogue.find((entry) => entry.name === chosenName);
+        const filled = await page.evaluate((ids) => ids.map((id) => document.getElementById(id).value),
+                                           core("etd").fields.map((field) => field.id));
+        tally.check(standard && filled.join(" ") === standard.texts.join(" "), "the fields take " + chosenName);
+        await page.click("#Command1");
+        const sheet = expected.catalogue.find((entry) => entry.core === "etd" && entry.name === chosenName).sheet;
+        const line = (key) => Object.entries(sheet).map(([q, s]) => q + NBSP + s[key] + NBSP
+                                                              + (key === "deviation" ? "%" : { Le: "mm", Ae: "mm²", Ve: "mm³" }[q]));
+        const reference = await page.evaluate(() => document.getElementById("catalogReference").textContent);
+        tally.check(reference === "数据手册: " + line("figureText").join("  ") + "\n偏差: " + line("deviation").join("  "),
+                    "the reference line and deviations: " + JSON.stringify(reference));
+        await page.fill("#Text1", "35");
+        tally.check((await page.inputValue("#catalogComboBox")) === "自定义"
+                    && (await page.textContent("#catalogReference")) === "", "an edit returns to 自定义");
+
+        // Tooltips give each letter's meaning.
+        const titles = await page.evaluate(() => [document.getElementById("Text1").title,
+                                                  document.getElementById("Label1").title]);
+        tally.check(titles[0] === core("etd").fields[0].meaning && titles[1] === titles[0], "tooltips: " + titles);
+
+        // Offline once loaded: another window, its drawing and its Calculate need no network.
+        await context.setOffline(true);
+        await page.evaluate(() => { location.hash = "#pot"; });
+        await page.waitForSelector("#" + core("pot").form);
+        await page.fill("#Text1", "18");
+        await page.click("#Command1");
+        const offline = await page.evaluate(() => [document.getElementById("Picture1").complete
+                                                   && document.getElementById("Picture1").naturalWidth > 0,
+                                                   document.getElementById("messageLine").textContent]);
+        tally.check(offline[0] && offline[1] === "B 不是有效的数字", "offline: " + offline);
+        await context.setOffline(false);
+
+        // A phone: the drawing above the fields, nothing wider than the screen.
+        const phone = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true });
+        const phonePage = await phone.newPage();
+        phonePage.on("pageerror", (error) => errors.push(error.message));
+        await phonePage.goto(server.url + "index.html#ee");
+        await phonePage.waitForSelector("#Form6");
+        const layout = await phonePage.evaluate(() => ({
+            drawingBottom: document.getElementById("Picture1").getBoundingClientRect().bottom,
+            fieldTop: document.getElementById("Text1").getBoundingClientRect().top,
+            width: document.documentElement.scrollWidth,
+        }));
+        tally.check(layout.drawingBottom <= layout.fieldTop && layout.width <= 390, "phone layout: " + JSON.stringify(layout));
+        await phone.close();
+
+        // Opened from a file:// address, the page takes the module from a script.
+        const local = await context.newPage();
+        local.on("pageerror", (error) => errors.push(error.message));
+        await local.goto("file://" + path.resolve(site, "index.html") + "#ring");
+        await local.fill("#Text1", "10");
+        await local.fill("#Text2", "6");
+        await local.fill("#Text3", "4");
+        await local.click("#Command1");
+        await local.waitForFunction(() => document.getElementById("Label5").value !== "", null, { timeout: 10000 });
+        tally.check((await local.evaluate(() => document.getElementById("Label5").value)) === "3.07501",
+                    "the page works from a file:// address");
+    } catch (error) {
+        tally.check(false, "the run stopped: " + error.stack);
+    } finally {
+        tally.check(errors.length === 0, "no script errors: " + errors.join("; "));
+        await browser.close();
+        await server.close();
+        tally.finish();
+    }
+})();
