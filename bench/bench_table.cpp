@@ -351,6 +351,8 @@ std::map<std::string, Measured> googleBenchmark(const Settings& settings, const 
     return medians;
 }
 
+double g_nativeSlowestCalculation = 0;  // the whole pipeline's slowest core, ns
+
 void measureArithmetic(const Settings& settings)
 {
     progress("core arithmetic (Google Benchmark)");
@@ -378,6 +380,7 @@ void measureArithmetic(const Settings& settings)
     single("ReadDimension", "Reading a typed dimension");
     single("WriteResult", "Writing a result in its display format");
     single("ReadBackResult", "Reading a written result back");
+    g_nativeSlowestCalculation = slowestCalculation;
     if (!calculations.empty())
         g_rows.push_back({"Whole pipeline, field texts to the five result texts, ns" + reps,
                           "slowest " + fixed(slowestCalculation, 0) + " ns; " + calculations, "–", "–", "–"});
@@ -452,6 +455,63 @@ void measureCommandLine(const Settings& settings)
                           grouped(found->second.itemsPerSecond), "–", "–", "–"});
 }
 
+// ---- the web page ----------------------------------------------------------------
+
+// The module's Calculate per core under Node.js, beside the native pipeline's
+// figures measured above, and the page's first paint in headless Chromium.
+void measureWebPage(const Settings& settings, double nativeSlowest)
+{
+    const fs::path site = settings.build / "web";
+    const fs::path source = fs::path(FERRICALC_SOURCE_DIR);
+    if (!fs::exists(site / "ferricalc-module.wasm")) {
+        progress("the web page is not built (make web): its rows are left out");
+        return;
+    }
+    progress("web page (Node.js and headless Chromium)");
+    const Command command{{FERRICALC_NODE, (source / "bench/web_bench.js").string(), site.string(),
+                           std::to_string(settings.benchmarkRepetitions), std::to_string(settings.startupRuns)},
+                          {"NODE_PATH=" + (source / "web/node_modules").string()},
+                          "",
+                          "",
+                          true};
+    const std::optional<std::string> output = captureOutput(command);
+    if (!output)
+        return;
+    std::string calculations;
+    double slowest = 0;
+    std::map<std::string, double> paints;
+    std::istringstream lines(*output);
+    for (std::string kind, name; lines >> kind;) {
+        if (kind == "calculate") {
+            double nanoseconds = 0;
+            lines >> name >> nanoseconds;
+            calculations += (calculations.empty() ? "" : ", ") + name + " " + fixed(nanoseconds, 0);
+            slowest = std::max(slowest, nanoseconds);
+        } else {
+            lines >> paints[kind];
+        }
+    }
+    const std::string reps = " (median of " + std::to_string(settings.benchmarkRepetitions) + ")";
+    if (!calculations.empty())
+        g_rows.push_back({"Web page: the module's Calculate through the page's interface, field texts to the five "
+                          "result texts, Node.js, ns"
+                              + reps,
+                          "slowest " + fixed(slowest, 0) + " ns; " + calculations,
+                          nativeSlowest > 0 ? "native pipeline, slowest " + fixed(nativeSlowest, 0) + " ns" : "–",
+                          nativeSlowest > 0 ? ratioText(slowest, nativeSlowest) : "–", "< 1 ms"});
+    const std::string loads = " (median of " + std::to_string(settings.startupRuns) + ")";
+    if (paints.count("first-contentful-paint") != 0)
+        g_rows.push_back({"Web page: navigation to the selector's first paint / first contentful paint, headless "
+                          "Chromium, local server"
+                              + loads,
+                          fixed(paints["first-paint"], 1) + " ms / " + fixed(paints["first-contentful-paint"], 1)
+                              + " ms",
+                          "–", "–", "–"});
+    if (paints.count("module-ready") != 0)
+        g_rows.push_back({"Web page: navigation to the WebAssembly module ready, headless Chromium, local server" + loads,
+                          fixed(paints["module-ready"], 1) + " ms", "–", "–", "–"});
+}
+
 void printTable()
 {
     std::printf("Machine: %s.\n\n", machine().c_str());
@@ -469,7 +529,7 @@ int main(int argc, char* argv[])
 {
     using namespace ferricalc::bench;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: ferricalc_bench_table BUILD_DIR [--quick]\n");
+        std::fprintf(stderr, "usage: ferricalc_bench_table BUILD_DIR [--quick] [--web-only]\n");
         return 2;
     }
     Settings settings;
@@ -483,6 +543,14 @@ int main(int argc, char* argv[])
     }
 
     g_cpu = pinToOneCpu();
+    if (argc > 2 && std::string_view(argv[argc - 1]) == "--web-only") {
+        // The web page's rows alone, with the native pipeline's for the comparison.
+        measureArithmetic(settings);
+        g_rows.clear();
+        measureWebPage(settings, g_nativeSlowestCalculation);
+        printTable();
+        return 0;
+    }
     const Platform offscreen{"offscreen", {"QT_QPA_PLATFORM=offscreen"}};
     measureStartUp(settings, offscreen);
     std::optional<VirtualDisplay> display;
@@ -499,6 +567,7 @@ int main(int argc, char* argv[])
     display.reset();
     measureArithmetic(settings);
     measureCommandLine(settings);
+    measureWebPage(settings, g_nativeSlowestCalculation);
     printTable();
     return 0;
 }
