@@ -22,8 +22,6 @@ namespace {
 using namespace ferricalc;
 using namespace ferricalc::fuzzing;
 
-constexpr DisplayFormat kFormats[] = {kPlain5, kLength5, kArea5, kVolume5, kPlain6};
-
 // Enough fractional digits for the exact value of the smallest subnormal (1074).
 constexpr int kExactDecimals = 1100;
 

@@ -30,6 +30,9 @@ inline std::string_view separatorFor(std::uint8_t byte)
     return kSeparators[byte % kSeparators.size()];
 }
 
+// The display formats of the results; a byte picks one by its value modulo 5.
+inline constexpr DisplayFormat kFormats[] = {kPlain5, kLength5, kArea5, kVolume5, kPlain6};
+
 // The built core type that a byte picks: the option with index byte mod 12, or
 // the next built one after it when that type is not built yet. Null when no
 // core type is built at all.

@@ -76,8 +76,9 @@
             result.stage = module._ferricalc_failure_stage();
             result.field = module._ferricalc_failure_field();
             result.arithmetic = ARITHMETIC_ERRORS[module._ferricalc_failure_error()] || null;
-            result.message = replyText(module._ferricalc_failure_message(0));
-            result.error = replyText(module._ferricalc_failure_message(1));
+            const failed = result.stage !== 0;
+            result.message = failed ? replyText(module._ferricalc_failure_message(0)) : "";
+            result.error = failed ? replyText(module._ferricalc_failure_message(1)) : "";
             return result;
         }
 

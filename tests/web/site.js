@@ -9,7 +9,8 @@ const http = require("http");
 const path = require("path");
 
 // The scripting interface over the site's module, as the page builds it.
-async function loadFerricalc(site) {
+async function loadFerricalc(folder) {
+    const site = path.resolve(folder);
     const factory = require(path.join(site, "ferricalc-module.js"));
     const data = require(path.join(site, "ferricalc-data.js"));
     const { createApi } = require(path.join(site, "ferricalc-api.js"));

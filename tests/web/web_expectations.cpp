@@ -260,7 +260,6 @@ int main(int argc, char** argv)
                    + ",\"expected\":" + (value ? number(*value) : "null"));
     }
     List formats("formats");
-    constexpr DisplayFormat kFormats[] = {kPlain5, kLength5, kArea5, kVolume5, kPlain6};  // as the fuzz target picks
     for (const std::string& input : corpus(corpora / "format_number")) {
         if (input.size() < sizeof(double))
             continue;
@@ -268,7 +267,8 @@ int main(int argc, char** argv)
         std::memcpy(&value, input.data(), sizeof value);
         if (!std::isfinite(value))
             continue;
-        const DisplayFormat& display = kFormats[(input.size() > 8 ? static_cast<std::uint8_t>(input[8]) : 0) % 5];
+        const DisplayFormat& display =
+            fuzzing::kFormats[(input.size() > 8 ? static_cast<std::uint8_t>(input[8]) : 0) % std::size(fuzzing::kFormats)];
         const std::string_view separator =
             fuzzing::separatorFor(input.size() > 9 ? static_cast<std::uint8_t>(input[9]) : 0);
         formats.add("\"value\":" + number(value) + "," + format(display) + ",\"separator\":" + hex(separator)
