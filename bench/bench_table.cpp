@@ -507,6 +507,11 @@ void measureWebPage(const Settings& settings, double nativeSlowest)
                           fixed(paints["first-paint"], 1) + " ms / " + fixed(paints["first-contentful-paint"], 1)
                               + " ms",
                           "–", "–", "–"});
+    if (paints.count("selector-drawings") != 0)
+        g_rows.push_back({"Web page: navigation to the selector's twelve drawings painted (Element Timing), headless "
+                          "Chromium, local server"
+                              + loads,
+                          fixed(paints["selector-drawings"], 1) + " ms", "–", "–", "–"});
     if (paints.count("module-ready") != 0)
         g_rows.push_back({"Web page: navigation to the WebAssembly module ready, headless Chromium, local server" + loads,
                           fixed(paints["module-ready"], 1) + " ms", "–", "–", "–"});

@@ -4,7 +4,8 @@
 // selector's first paint and to the module being ready, from a local server.
 //   node web_bench.js SITE REPETITIONS PAGE_LOADS
 // prints "calculate CORE NANOSECONDS" per core, then "first-paint MS",
-// "first-contentful-paint MS" and "module-ready MS" (medians).
+// "first-contentful-paint MS", "selector-drawings MS" (the options' twelve
+// drawings painted) and "module-ready MS" (medians).
 "use strict";
 
 const path = require("path");
@@ -12,7 +13,7 @@ const { loadFerricalc, serve, launchChromium } = require(path.join(__dirname, ".
 
 const [site, repetitionsText, loadsText] = process.argv.slice(2);
 const repetitions = Number(repetitionsText) || 10;
-const loads = Number(loadsText) || 20;
+const loads = loadsText === undefined ? 20 : Number(loadsText);
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 (async () => {
@@ -35,9 +36,11 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
         console.log("calculate " + core.name + " " + median(times).toFixed(0));
     }
 
+    if (loads === 0)
+        return;
     const server = await serve(site);
     const browser = await launchChromium();
-    const paints = { "first-paint": [], "first-contentful-paint": [], "module-ready": [] };
+    const paints = { "first-paint": [], "first-contentful-paint": [], "selector-drawings": [], "module-ready": [] };
     for (let run = 0; run < loads; ++run) {
         const context = await browser.newContext({ viewport: { width: 1280, height: 860 } });
         const page = await context.newPage();
@@ -45,9 +48,18 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
         const measured = await page.evaluate(async () => {
             await window.ferricalc.ready;
             const ready = performance.now();
-            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+            // The twelve drawings of the selector's options, as painted (Element Timing).
+            const drawings = await new Promise((resolve) => {
+                const times = [];
+                new PerformanceObserver((list) => {
+                    times.push(...list.getEntries().map((entry) => entry.renderTime || entry.loadTime));
+                    if (times.length >= 12)
+                        resolve(Math.max(...times));
+                }).observe({ type: "element", buffered: true });
+                setTimeout(() => resolve(times.length > 0 ? Math.max(...times) : undefined), 3000);
+            });
             const entries = Object.fromEntries(performance.getEntriesByType("paint").map((e) => [e.name, e.startTime]));
-            return { ...entries, "module-ready": ready };
+            return { ...entries, "module-ready": ready, "selector-drawings": drawings };
         });
         for (const name of Object.keys(paints))
             if (measured[name] !== undefined)

@@ -80,7 +80,7 @@
     for (const core of data.cores) {
         options.append(element("a", { class: "option", id: core.optionId, href: "#" + core.name },
                                element("img", { src: core.drawing.file, alt: "", width: core.drawing.width,
-                                                height: core.drawing.height, decoding: "async" }),
+                                                height: core.drawing.height, elementtiming: "selector" }),
                                element("span", { text: core.option })));
     }
 
@@ -90,7 +90,7 @@
     const title = document.title;
 
     function route() {
-        const name = decodeURIComponent(location.hash.slice(1)).toLowerCase();
+        const name = location.hash.slice(1).toLowerCase();  // core names are plain ASCII
         const core = data.cores.find((candidate) => candidate.name === name);
         if (current && current.core === core)
             return;  // a hash change and a history step both report the same move
@@ -166,7 +166,8 @@
                                          this.fields[i]));
             });
 
-            this.outputs = core.results.map((result) => element("output", { id: result.id }));
+            this.outputs = core.results.map((result) => element("output", { id: result.id,
+                                                                            "aria-labelledby": result.captionId }));
             const results = element("div", { class: "results", "aria-live": "polite" },
                                     ...core.results.map((result, i) => element("div", { class: "result" },
                                         element("span", { id: result.captionId, class: "caption", text: result.name + ":" }),
