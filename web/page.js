@@ -84,27 +84,35 @@
                                element("span", { text: core.option })));
     }
 
-    let current = null;  // the open calculator
+    // Every address the page answers to besides the selector's: each core's
+    // calculator by the command line's name. A view is an object with a title,
+    // the id of the selector's element that leads to it, focusFirst() and
+    // close(); other views (a design window) add their own addresses here.
+    const views = new Map(data.cores.map((core) => [core.name, () => new Calculator(core)]));
+
+    let current = null;  // the open view
+    let currentName = "";
     let selectorShown = false;
     let openedFromSelector = false;  // so that 返回 can go back in the history rather than add to it
     const title = document.title;
 
     function route() {
-        const name = location.hash.slice(1).toLowerCase();  // core names are plain ASCII
-        const core = data.cores.find((candidate) => candidate.name === name);
-        if (current && current.core === core)
+        const name = location.hash.slice(1).toLowerCase();  // the addresses are plain ASCII
+        const open = views.get(name);
+        if (current && currentName === name)
             return;  // a hash change and a history step both report the same move
         const previous = current;
         if (current)
             current.close();
         current = null;
-        if (core) {
+        if (open) {
             openedFromSelector = previous === null && selectorShown;
             selector.hidden = true;
-            current = new Calculator(core);
+            current = open();
+            currentName = name;
             calculatorHost.hidden = false;
-            document.title = core.option + " — " + title;
-            current.focusFirstField();
+            document.title = current.title + " — " + title;
+            current.focusFirst();
         } else {
             if (previous === null && selectorShown)
                 return;
@@ -112,7 +120,8 @@
             calculatorHost.hidden = true;
             selector.hidden = false;
             document.title = title;
-            const back = previous && document.getElementById(previous.core.optionId);
+            currentName = "";
+            const back = previous && document.getElementById(previous.optionId);
             if (back)
                 back.focus();
         }
@@ -140,6 +149,8 @@
     class Calculator {
         constructor(core) {
             this.core = core;
+            this.title = core.option;
+            this.optionId = core.optionId;
             this.chosen = null;  // the catalogue core whose texts fill the fields
             this.filling = false;
             this.build();
@@ -213,7 +224,7 @@
             calculatorHost.replaceChildren();
         }
 
-        focusFirstField() {
+        focusFirst() {
             this.fields[0].focus();
         }
 
