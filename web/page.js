@@ -299,6 +299,11 @@
             this.active = -1;
 
             this.combo.addEventListener("focus", () => this.combo.select());
+            // A click shows the whole list; from the keyboard, the down arrow does.
+            this.combo.addEventListener("click", () => {
+                if (this.list.hidden)
+                    this.openList(this.entryName());
+            });
             this.combo.addEventListener("input", () => this.openList(this.combo.value));
             this.combo.addEventListener("keydown", (event) => this.comboKey(event));
             this.combo.addEventListener("blur", () => {
