@@ -28,7 +28,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps configure build run test screenshots screenshots-hidpi package bench accuracy catalog materials drawings clean \
+.PHONY: all deps deps-web configure configure-web build run test screenshots screenshots-hidpi package bench accuracy catalog materials drawings clean \
         test-sanitize fuzz web web-screenshots
 
 all: build
@@ -36,16 +36,24 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
+# The web page's toolchain and the browser its tests drive: some hundred megabytes
+# that the desktop program does not need, so make run goes without them.
+deps-web:
+	@./scripts/install-deps.sh --web
+
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > /dev/null
+
+configure-web: deps-web configure
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target ferricalc ferricalc-cli
 	$(BUILD)/app/ferricalc
 
-test: build
+test: configure-web build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The README shows the selector and the EE/EF window from here (docs/screenshots/).
@@ -60,7 +68,7 @@ screenshots-hidpi: build
 	        $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots-$$scale || exit 1; done
 
 # The web page: the same C++ compiled to WebAssembly, with the page's own files and the drawings.
-web: configure
+web: configure-web
 	@cmake --build $(BUILD) -j $(JOBS) --target web
 
 # The selector, calculators after a Calculate, a failure and the phone layout, as Chromium draws them.

@@ -1,20 +1,24 @@
 #!/bin/sh
-# Installs the Debian packages that ferricalc needs to build, test and run,
-# when any of them is missing. Uses apt-get as root, or through sudo.
-# With arguments, installs those packages instead (make fuzz names its own).
+# Installs the Debian packages that ferricalc needs, when any of them is
+# missing. Uses apt-get as root, or through sudo.
+#   install-deps.sh          what the desktop program and the command line need to build and run
+#   install-deps.sh --web    that, and what the web page and every test need (make test, make web)
+#   install-deps.sh PKG...   those packages instead (make fuzz and make bench name their own)
 set -eu
 
 # desktop-file-utils and appstream validate the launcher and the metainfo in
 # the tests; dpkg-dev finds the package's dependencies for make package.
-# emscripten compiles the web page's module, nodejs runs it in the tests, and
-# chromium shows the page to them (driven by playwright-core from npm, below).
 packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
 libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
-desktop-file-utils appstream dpkg-dev emscripten nodejs chromium"
-web=yes
-if [ "$#" -gt 0 ]; then
+desktop-file-utils appstream dpkg-dev"
+web=no
+if [ "${1:-}" = "--web" ]; then
+    # emscripten compiles the web page's module, nodejs runs it in the tests, and
+    # chromium shows the page to them (driven by playwright-core from npm, below).
+    packages="$packages emscripten nodejs chromium"
+    web=yes
+elif [ "$#" -gt 0 ]; then
     packages="$*"
-    web=no
 fi
 # Debian's nodejs comes without npm; a Node.js that brings its own keeps it.
 if [ "$web" = yes ] && ! command -v npm >/dev/null 2>&1; then
