@@ -34,6 +34,7 @@ expected_files() {
         done
         echo share/man/man1/ferricalc.1.gz
         echo share/man/man1/ferricalc-cli.1.gz
+        echo share/doc/ferricalc/copyright
     } | sort
 }
 
@@ -75,6 +76,11 @@ check_metadata() {
     grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the metainfo does not launch $id.desktop"
+    grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "the metainfo's project_license is not MIT"
+    # The package's copyright file carries the same licence text as LICENSE (indented, "." for a blank line).
+    licence=$(sed -n '/^Permission/,$p' "$source/LICENSE")
+    debian=$(sed -n '/^ Permission/,$p' "$packaging/copyright" | sed 's/^ //; s/^\.$//')
+    [ "$licence" = "$debian" ] || fail "packaging/copyright's licence text differs from LICENSE"
     newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
     [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', the program's version $version"
 
@@ -153,6 +159,7 @@ check_deb() {
     dpkg-deb -x "$deb" "$root"
     shown=$("$root/usr/bin/ferricalc-cli" ring A=10 B=6 h=4 | head -n 1)
     [ "$shown" = "C1 3.07501" ] || fail "the packaged ferricalc-cli printed '$shown'"
+    grep -qx "License: Expat" "$root/usr/share/doc/ferricalc/copyright" || fail "the package's copyright is not MIT"
     rm -rf "$root"
 }
 
