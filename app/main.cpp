@@ -1,7 +1,6 @@
 #include <QApplication>
 
 #include "app/application.hpp"
-#include "app/first_frame.hpp"
 #include "app/selector_window.hpp"
 
 int main(int argc, char* argv[])
@@ -9,7 +8,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ferricalc::configureApplication(app);
     ferricalc::SelectorWindow selector;
-    ferricalc::announceFirstFrame(selector);
     selector.show();
     return QApplication::exec();
 }

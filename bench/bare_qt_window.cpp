@@ -1,7 +1,7 @@
 // The start-up baseline: the least a Qt Widgets program can do to show what the
 // selector shows first, one window of the selector's size with one Chinese line
 // in the Kai face, and nothing else. The start-up harness times it beside
-// ferricalc with the same first-frame probe.
+// ferricalc with the same first-frame probe (first_frame_probe.cpp).
 //
 // With --selector-controls it also shows the selector's other controls, bare:
 // twelve options in the Song face and two buttons in the Kai face, without the
@@ -16,7 +16,6 @@
 #include <QWidget>
 #include <cstring>
 
-#include "app/first_frame.hpp"
 
 int main(int argc, char* argv[])
 {
@@ -49,7 +48,6 @@ int main(int argc, char* argv[])
         }
     }
 
-    ferricalc::announceFirstFrame(window);
     window.show();
     return QApplication::exec();
 }

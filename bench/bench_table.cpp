@@ -4,10 +4,11 @@
 //
 //   ferricalc_bench_table BUILD_DIR [--quick]
 //
-// Start-up: ferricalc and a bare Qt window (bench/bare_qt_window.cpp) are
-// started in turn, each run timed from just before the start to the line the
-// first-frame probe prints (app/first_frame.hpp), with its peak resident memory
-// read at that moment; offscreen, and under Xvfb when it is installed.
+// Start-up: ferricalc and a bare Qt window (bench/bare_qt_window.cpp), each
+// built with the first-frame probe (bench/first_frame_probe.cpp), are started
+// in turn, each run timed from just before the start to the line the probe
+// prints, with its peak resident memory read at that moment; offscreen, and
+// under Xvfb when it is installed.
 // Windows: bench/window_latency.cpp in one process. Core arithmetic: Google
 // Benchmark medians (bench/core_bench.cpp, bench/batch_bench.cpp). Command
 // line: ferricalc-cli on generated files of mixed standard cores.
@@ -208,9 +209,8 @@ void measureStartUp(const Settings& settings, const Platform& platform)
     progress("start-up, " + platform.label);
     const std::string bare = (settings.build / "bench/ferricalc_bare_qt_window").string();
     const std::vector<std::vector<std::string>> programs{
-        {(settings.build / "app/ferricalc").string()}, {bare}, {bare, "--selector-controls"}};
+        {(settings.build / "bench/ferricalc_probed").string()}, {bare}, {bare, "--selector-controls"}};
     std::vector<std::string> environment = platform.environment;
-    environment.emplace_back("FERRICALC_ANNOUNCE_FIRST_FRAME=1");
     environment.emplace_back("LC_ALL=C.UTF-8");
 
     std::vector<std::vector<double>> times(programs.size()), peaks(programs.size());

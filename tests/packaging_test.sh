@@ -6,7 +6,8 @@
 #             and agree on the application id and the version; the man pages are
 #             clean troff and document every option and core that --help lists
 #   install   cmake --install puts exactly the expected files under the prefix,
-#             each icon bitmap of the size its folder says
+#             each icon bitmap of the size its folder says, and no program
+#             that reads a variable of ours
 #   deb       the package that make package built: its control data, exactly the
 #             same files, and a command line that runs; skipped (77) when there
 #             is no package, or it is older than the programs
@@ -120,6 +121,10 @@ check_install() {
         [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png"), not $folder"
     done
     [ -x "$root/usr/bin/ferricalc-cli" ] || fail "the installed ferricalc-cli cannot be run"
+    # The benchmark's start-up probe, and any other variable of our own, stay out of the shipped programs.
+    for program in ferricalc ferricalc-cli; do
+        ! grep -q FERRICALC_ "$root/usr/bin/$program" || fail "the installed $program reads a FERRICALC_ variable"
+    done
     gzip -t "$root/usr/share/man/man1/ferricalc-cli.1.gz" || fail "the installed man page is not gzip"
     rm -rf "$root"
 }
