@@ -7,6 +7,21 @@ namespace ferricalc {
 
 namespace {
 
+// Nothing but the blanks a number may stand between: a field left empty.
+bool isBlank(std::string_view text)
+{
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    while (!text.empty()) {
+        if (text.front() == ' ' || text.front() == '\t')
+            text.remove_prefix(1);
+        else if (text.starts_with(kIdeographicSpace))
+            text.remove_prefix(kIdeographicSpace.size());
+        else
+            return false;
+    }
+    return true;
+}
+
 class Writer {
 public:
     Writer(const CoreDescriptor& core, Calculation& out, std::string_view separator)
@@ -44,9 +59,11 @@ FieldValues readFields(const CoreDescriptor& core, std::span<const std::string_v
     FieldValues read;
     read.count = core.fields.size();
     for (const int field : core.conversionOrder) {
-        const auto value = parseNumber(fieldTexts[static_cast<std::size_t>(field)], decimalSeparator);
+        const std::string_view text = fieldTexts[static_cast<std::size_t>(field)];
+        const auto value = parseNumber(text, decimalSeparator);
         if (!value) {
             read.failedField = field;
+            read.failedFieldEmpty = isBlank(text);
             return read;
         }
         read.values[static_cast<std::size_t>(field)] = *value;
@@ -63,7 +80,7 @@ Calculation calculate(const CoreDescriptor& core, std::span<const std::string_vi
 
     const FieldValues fields = readFields(core, fieldTexts, decimalSeparator);
     if (!fields.read()) {
-        out.failure = {Stage::Conversion, fields.failedField, ArithmeticError::None};
+        out.failure = {Stage::Conversion, fields.failedField, ArithmeticError::None, fields.failedFieldEmpty};
         return out;
     }
 
@@ -102,6 +119,8 @@ std::string failureMessage(const CoreDescriptor& core, const CalculationFailure&
         return {};
     case Stage::Conversion: {
         const std::string letter(core.fields[static_cast<std::size_t>(failure.field)].letter);
+        if (failure.emptyField)
+            return zh ? letter + " 为空" : "field " + letter + " is empty";
         return zh ? letter + " 不是有效的数字" : "field " + letter + " is not a number";
     }
     case Stage::Geometry:

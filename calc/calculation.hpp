@@ -30,6 +30,7 @@ struct CalculationFailure {
     Stage stage = Stage::None;
     int field = -1;  // index into the descriptor's fields, for Conversion
     ArithmeticError error = ArithmeticError::None;
+    bool emptyField = false;  // for Conversion: the field holds nothing but blanks
 };
 
 struct Calculation {
@@ -51,6 +52,7 @@ struct FieldValues {
     std::array<double, kMaxFields> values{};  // in the descriptor's field order
     std::size_t count = 0;
     int failedField = -1;  // the field whose text is not a number, or -1
+    bool failedFieldEmpty = false;  // that field holds nothing but blanks
 
     bool read() const { return failedField < 0; }
     std::span<const double> dimensions() const { return std::span(values.data(), count); }
@@ -66,8 +68,8 @@ Calculation calculate(const CoreDescriptor& core, std::span<const std::string_vi
 
 enum class Language { Chinese, English };
 
-// What went wrong, for the user: the field that is not a number, or the kind of
-// arithmetic failure. Empty when the calculation succeeded.
+// What went wrong, for the user: the field that is empty or not a number, or
+// the kind of arithmetic failure. Empty when the calculation succeeded.
 std::string failureMessage(const CoreDescriptor& core, const CalculationFailure& failure, Language language);
 
 }  // namespace ferricalc

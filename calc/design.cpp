@@ -104,7 +104,8 @@ CoreSetResult coreSet(const CoreDescriptor& core, std::span<const std::string_vi
     if (!fields.read()) {
         CoreSetResult result;
         result.error = DesignError::CoreNotCalculated;
-        result.failure = {CalculationFailure::Stage::Conversion, fields.failedField, ArithmeticError::None};
+        result.failure = {CalculationFailure::Stage::Conversion, fields.failedField, ArithmeticError::None,
+                          fields.failedFieldEmpty};
         return result;
     }
     return coreSet(core, fields.dimensions());

@@ -99,10 +99,11 @@ void printList(std::ostream& out)
     }
 }
 
+// The reason and where to read on, as command-line tools answer a usage error.
 int usageError(std::ostream& err, std::string_view problem)
 {
-    err << kProgramName << ": " << problem << "\n";
-    printUsage(err);
+    err << kProgramName << ": " << problem << "\n"
+        << "Try '" << kProgramName << " --help' for more information.\n";
     return kUsageError;
 }
 

@@ -96,7 +96,8 @@ std::string_view FailureMessages::describe(const CoreDescriptor& core, const Cal
 
     for (const Entry& entry : m_entries)
         if (entry.core == &core && entry.stage == failure.stage && entry.field == failure.field
-            && entry.error == failure.error && entry.exactError == exactError)
+            && entry.emptyField == failure.emptyField && entry.error == failure.error
+            && entry.exactError == exactError)
             return entry.text;
 
     std::string text = failureMessage(core, failure, Language::English);
@@ -107,7 +108,8 @@ std::string_view FailureMessages::describe(const CoreDescriptor& core, const Cal
             .append(arithmeticWords(exactError))
             .append(" while deriving Le, Ae and Ve from the unrounded C1 and C2");
     }
-    m_entries.push_back({&core, failure.stage, failure.field, failure.error, exactError, std::move(text)});
+    m_entries.push_back(
+        {&core, failure.stage, failure.field, failure.emptyField, failure.error, exactError, std::move(text)});
     return m_entries.back().text;
 }
 

@@ -52,6 +52,7 @@ private:
         const CoreDescriptor* core;
         CalculationFailure::Stage stage;
         int field;
+        bool emptyField;
         ArithmeticError error;
         ArithmeticError exactError;
         std::string text;

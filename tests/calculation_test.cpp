@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"Success", {}, "", ""},
         MessageCase{"FieldNotANumber", {Stage::Conversion, 1, ArithmeticError::None}, "B 不是有效的数字",
                     "field B is not a number"},
+        MessageCase{"FieldEmpty", {Stage::Conversion, 2, ArithmeticError::None, true}, "h 为空", "field h is empty"},
         MessageCase{"TwoLetterField", {Stage::Conversion, 3, ArithmeticError::None}, "r3 不是有效的数字",
                     "field r3 is not a number"},
         MessageCase{"DivisionByZero", {Stage::Geometry, -1, ArithmeticError::DivisionByZero},

@@ -99,7 +99,7 @@ struct BatchRow {
 
 constexpr BatchRow kFailingRows[] = {
     {"FieldNotANumber", "ring", "A=1O B=6 h=4", "field A is not a number", ""},
-    {"EmptyCellIsAnEmptyField", "ring", "A= B=6 h=4", "field A is not a number", ""},
+    {"EmptyCellIsAnEmptyField", "ring", "A= B=6 h=4", "field A is empty", ""},
     {"FullWidthDigitsAreDigits", "ring", "A=１０ B=6 h=4", "", "3.07501 0.39281"},
     {"DivisionByZero", "ring", "A=10 B=10 h=4", "division by zero: the dimensions", ""},
     {"LogarithmOfANegativeRatio", "ring", "A=-10 B=6 h=4", "logarithm of zero or of a negative number", ""},
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
                  output("ring,\"1\n0\",6,4,,,,,,field A is not a number\nring,x,6,4,,,,,,field A is not a number\n"),
                  "line 4: field A"},
         FileCase{"MissingColumnTakesTheStartText", "core,A,B\nring,10,6\n", 1,
-                 "core,A,B,C1,C2,Le,Ae,Ve,error\nring,10,6,,,,,,field h is not a number\n", "line 2: field h"},
+                 "core,A,B,C1,C2,Le,Ae,Ve,error\nring,10,6,,,,,,field h is empty\n", "line 2: field h"},
         FileCase{"MissingZeroFieldsNeedNoColumn", "core,h,B,A\nring,4,6,10\n", 0,
                  "core,h,B,A,C1,C2,Le,Ae,Ve,error\n"
                  "ring,4,6,10,3.07501,0.39281,24.07191mm,7.82824mm2,188.44062mm3,\n",

@@ -44,8 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "C1 1.23265\nC2 0.02525\nLe 60.17529mm\nAe 48.81782mm2\nVe 2937.62649mm3\n", ""},
         CliCase{"SmallValuesHaveNoIntegerDigit", {"ring", "A=2", "B=1.4", "h=1"}, 0,
                 "C1 17.61600\nC2 59.34515\nLe 5.22913mm\nAe .29684mm2\nVe 1.55221mm3\n", ""},
-        CliCase{"EmptyTextIsAnEmptyField", {"ring", "A=", "B=6", "h=4"}, 1, "", "field A is not a number"},
-        CliCase{"MissingBlankFieldStaysEmpty", {"ring", "A=10", "B=6"}, 1, "", "field h is not a number"},
+        CliCase{"EmptyTextIsAnEmptyField", {"ring", "A=", "B=6", "h=4"}, 1, "", "field A is empty"},
+        CliCase{"BlanksAreAnEmptyField", {"ring", "A= \u3000\t", "B=6", "h=4"}, 1, "", "field A is empty"},
+        CliCase{"BlanksAroundAGapAreNotEmpty", {"ring", "A=1 0", "B=6", "h=4"}, 1, "", "field A is not a number"},
+        CliCase{"MissingBlankFieldStaysEmpty", {"ring", "A=10", "B=6"}, 1, "", "field h is empty"},
         CliCase{"ArithmeticFailure", {"ring", "A=10", "B=10", "h=4"}, 1, "", "division by zero"},
         CliCase{"PrintsWhatWasWrittenBeforeTheFailure", {"ring", "A=1000", "B=600", "h=200"}, 1,
                 "C1 0.06150\nC2 0.00000\n", "C2 shows as zero"},
@@ -237,6 +239,20 @@ TEST(CommandLineExact, ShortestRoundTripForm)
         char again[32];
         const auto end = std::to_chars(again, again + sizeof again, value).ptr;
         EXPECT_EQ(std::string(again, end), text);
+    }
+}
+
+TEST(CommandLineUsage, AnswersWithTheReasonAndAPointerToHelp)
+{
+    const std::vector<std::vector<std::string_view>> mistakes{
+        {}, {"toroid"}, {"ring", "H=4"}, {"--fast", "ring"}, {"etd", "--std", "ETD 34"}, {"--batch"}};
+    for (const auto& args : mistakes) {
+        const RunResult result = run(args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(std::regex_match(result.err, std::regex("ferricalc-cli: [^\n]+\n"
+                                                            "Try 'ferricalc-cli --help' for more information\\.\n")))
+            << result.err;
     }
 }
 

@@ -123,7 +123,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::newRow("B not a number") << "A=10 B=abc h=4" << kPlainRing << "B 不是有效的数字" << "Text2";
-        QTest::newRow("h empty") << "A=10 B=6 h=" << kPlainRing << "h 不是有效的数字" << "Text3";
+        QTest::newRow("h empty") << "A=10 B=6 h=" << kPlainRing << "h 为空" << "Text3";
         QTest::newRow("A equal to B")
             << "A=10 B=10 h=4" << kPlainRing << "计算失败：除数为零，所给尺寸不构成有效的磁芯。" << "Command1";
         QTest::newRow("C2 shown as zero")

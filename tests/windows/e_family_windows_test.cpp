@@ -185,7 +185,7 @@ private slots:
         QTest::newRow("ED") << kEd << kEdExample << "0.95693 0.01073 85.34157mm 89.18267mm2 7610.98851mm3" << ""
                             << "Command1";
 
-        QTest::newRow("EE opened and calculated at once") << kEe << "" << "    " << "A 不是有效的数字" << "Text1";
+        QTest::newRow("EE opened and calculated at once") << kEe << "" << "    " << "A 为空" << "Text1";
         QTest::newRow("EE outer legs without width")
             << kEe << "A=17.5 B=17.5 C=7.5 D=7.5 E=8.7 F=12.8" << "    " << kZeroSection << "Command1";
         QTest::newRow("ETD depth beyond the leg circle")

@@ -139,7 +139,7 @@ private slots:
         QTest::newRow("pot: C1 shown before C2 overflows")
             << kPot << "F=1e200" << "0.395253    " << "计算失败：数值溢出，所给尺寸不构成有效的磁芯。" << "Command1";
         QTest::newRow("pot: slot-end diameter empty")
-            << kPot << "H=" << "    " << "H 不是有效的数字" << "Text8";
+            << kPot << "H=" << "    " << "H 为空" << "Text8";
         QTest::newRow("RM: opening wider than the winding space")
             << kRm << "I=25" << "    " << "计算失败：对负数开平方，所给尺寸不构成有效的磁芯。" << "Command1";
         QTest::newRow("EP: post offset not a number though unused")

@@ -206,7 +206,7 @@ private slots:
                                                                << "Text1";
         QTest::newRow("UF: no depth") << kUf << "D=0" << divisionByZero << "Command1";
         QTest::newRow("UY: r3 empty") << kUy << "r3="
-                                      << "r3 不是有效的数字"
+                                      << "r3 为空"
                                       << "Text9";
         QTest::newRow("UY: limbs without diameter") << kUy << "C=0" << divisionByZero << "Command1";
         QTest::newRow("UYF: flat deeper than the leg")
