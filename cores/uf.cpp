@@ -47,7 +47,7 @@ constexpr int kRightCaption = 5880;
 constexpr int kRightField = 6480;
 
 constexpr FieldSpec kFields[] = {
-    {1, 1, " A:", "A", "两柱外侧总高", kLeftCaption, kLeftField, 240},
+    {1, 1, " A:", "A", "两柱外侧总高（不参与计算）", kLeftCaption, kLeftField, 240},
     {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
     {3, 3, " C:", "C", "下柱厚度", kLeftCaption, kLeftField, 1440},
     {4, 8, " D:", "D", "磁芯厚度（深度）", kLeftCaption, kLeftField, 2040},

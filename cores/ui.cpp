@@ -54,7 +54,7 @@ constexpr int kRightCaption = 6000;
 constexpr int kRightField = 6480;
 
 constexpr FieldSpec kFields[] = {
-    {1, 1, " A:", "A", "两柱外侧总高（I 片长度）", kLeftCaption, kLeftField, 360},
+    {1, 1, " A:", "A", "两柱外侧总高，即 I 片长度（不参与计算）", kLeftCaption, kLeftField, 360},
     {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 960},
     {3, 3, " C:", "C", "下柱厚度", kLeftCaption, kLeftField, 1560},
     {4, 8, " D:", "D", "磁芯厚度（深度）", kLeftCaption, kLeftField, 2160},

@@ -63,7 +63,7 @@ constexpr int kRightCaption = 5760;
 constexpr int kRightField = 6360;
 
 constexpr FieldSpec kFields[] = {
-    {1, 1, " A:", "A", "两柱外侧总高", kLeftCaption, kLeftField, 240},
+    {1, 1, " A:", "A", "两柱外侧总高（不参与计算）", kLeftCaption, kLeftField, 240},
     {2, 2, " B:", "B", "窗口高度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
     {3, 3, " C:", "C", "圆柱直径（背部深度与之相同）", kLeftCaption, kLeftField, 1440},
     {4, 8, " E:", "E", "柱长（背内侧至端面）", kLeftCaption, kLeftField, 2040},

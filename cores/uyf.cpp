@@ -70,13 +70,13 @@ constexpr int kRightField = 6840;
 constexpr StartText kZero = StartText::Zero;
 
 constexpr FieldSpec kFields[] = {
-    {1, 1, " A:", "A", "两柱外侧总宽", kLeftCaption, kLeftField, 240},
+    {1, 1, " A:", "A", "两柱外侧总宽（不参与计算）", kLeftCaption, kLeftField, 240},
     {2, 2, " B:", "B", "窗口宽度（两柱内侧间距）", kLeftCaption, kLeftField, 840},
     {3, 3, " C:", "C", "圆柱直径（亦为磁芯厚度）", kLeftCaption, kLeftField, 1440},
     {4, 8, " D:", "D", "方柱宽度", kLeftCaption, kLeftField, 2040},
     {5, 9, " E:", "E", "柱长（背内侧至端面）", kLeftCaption, kLeftField, 2520},
     {6, 15, " F:", "F", "总高（背外侧至端面）", kLeftCaption, kLeftField, 3120},
-    {7, 16, " G:", "G", "方柱棱边倒角", kRightCaption, kRightField, 240, kZero},
+    {7, 16, " G:", "G", "方柱棱边倒角（不参与计算）", kRightCaption, kRightField, 240, kZero},
     {8, 19, "Gd:", "Gd", "背部底边倒圆半径", kRightCaption, kRightField, 840, kZero},
     {9, 6, " H:", "H", "圆柱削平深度", kRightCaption, kRightField, 1320, kZero},
     {10, 5, " X:", "X", "槽底宽度", kRightCaption, kRightField, 1920, kZero},
