@@ -25,11 +25,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     credits->setObjectName(QStringLiteral("Picture1"));
     credits->setGeometry(look::fromTwips(0, 0, 4935, 6255));
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = look::pushButton(QStringLiteral("确定"), QStringLiteral("Command1"), 15.75, this);
     ok->setGeometry(look::fromTwips(1200, 6480, 1575, 495));
     // The window's one button has the focus, so Enter or Space closes it from the keyboard.
-    ok->setAutoDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -73,16 +74,10 @@ SelectorWindow::SelectorWindow(QWidget* parent)
 
     buildOptions();
 
-    auto* ok = new QPushButton(QStringLiteral("确 定"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = look::pushButton(QStringLiteral("确 定"), QStringLiteral("Command1"), 14.25, this);
     ok->setGeometry(look::fromTwips(1680, 4920, 1575, 615));
-    auto* exitButton = new QPushButton(QStringLiteral("退 出"), this);
-    exitButton->setObjectName(QStringLiteral("Command2"));
+    QPushButton* exitButton = look::pushButton(QStringLiteral("退 出"), QStringLiteral("Command2"), 14.25, this);
     exitButton->setGeometry(look::fromTwips(5280, 4920, 1575, 615));
-    for (QPushButton* button : {ok, exitButton}) {
-        button->setFont(look::kai(14.25));
-        button->setAutoDefault(false);
-    }
     connect(ok, &QPushButton::clicked, this, &SelectorWindow::confirm);
     connect(exitButton, &QPushButton::clicked, this, &SelectorWindow::exit);
 
@@ -119,6 +114,7 @@ void SelectorWindow::buildOptions()
         option->setGeometry(look::fromTwips(cell.left, cell.top, index == 6 ? kWideOptionWidth : kOptionWidth,
                                             kOptionHeight));
         m_options->addButton(option, index);
+        option->installEventFilter(this);
         m_optionButtons[static_cast<std::size_t>(index)] = option;
     }
 }
@@ -172,6 +168,15 @@ void SelectorWindow::showAbout()
 
 bool SelectorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Arrow keys (and Tab) move the focus among the options, but Qt chooses the
+    // option reached only once one is chosen; until then the option the user
+    // reaches from the keyboard is chosen, so that 确 定 opens what has the focus.
+    if (event->type() == QEvent::FocusIn && m_options->checkedId() < 0) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (auto* option = qobject_cast<QRadioButton*>(watched);
+            option != nullptr && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            option->setChecked(true);
+    }
     if (watched == m_notice && event->type() == QEvent::MouseButtonDblClick
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         showAbout();

@@ -156,14 +156,8 @@ void CalculatorWindow::buildResults()
 
 void CalculatorWindow::buildButtons()
 {
-    m_calculate = new QPushButton(QStringLiteral("计算"), this);
-    m_calculate->setObjectName(QStringLiteral("Command1"));
-    m_return = new QPushButton(QStringLiteral("返回"), this);
-    m_return->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* button : {m_calculate, m_return}) {
-        button->setFont(look::kai(15.75));
-        button->setAutoDefault(false);
-    }
+    m_calculate = look::pushButton(QStringLiteral("计算"), QStringLiteral("Command1"), 15.75, this);
+    m_return = look::pushButton(QStringLiteral("返回"), QStringLiteral("Command2"), 15.75, this);
     m_calculate->setGeometry(look::fromTwips(m_core.calculateButton));
     m_return->setGeometry(look::fromTwips(m_core.returnButton));
     setTabOrder(m_fields.back(), m_calculate);
@@ -193,6 +187,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CalculatorWindow::moveAlongChain(std::size_t field)
 {
+    look::showKeyboardFocus(*this);
     if (field + 1 == m_fields.size()) {
         m_calculate->setFocus(Qt::TabFocusReason);
         return;

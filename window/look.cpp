@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 
 namespace ferricalc::look {
@@ -82,5 +83,18 @@ void paintLabel(QLabel& label, const QColor& text, const QColor& background)
     label.setPalette(palette);
     label.setAutoFillBackground(true);
 }
+
+QPushButton* pushButton(const QString& caption, const QString& objectName, qreal pointSize, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(kai(pointSize));
+    // Outside a dialog nothing else is a default button, so this only makes a
+    // focused button take Enter; the style draws it as the default meanwhile.
+    button->setAutoDefault(true);
+    return button;
+}
+
+void showKeyboardFocus(QWidget& window) { window.window()->setAttribute(Qt::WA_KeyboardFocusChange); }
 
 }  // namespace ferricalc::look

@@ -10,6 +10,7 @@
 
 class QApplication;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace ferricalc::look {
@@ -31,5 +32,13 @@ QRect fromTwips(int left, int top, int width, int height);
 
 // A label drawn in `text` colour on an opaque `background`.
 void paintLabel(QLabel& label, const QColor& text, const QColor& background);
+
+// A push button of the windows, its caption in the Kai face. Enter (Return, or
+// the keypad's Enter) presses it while it has the focus, as Space does.
+QPushButton* pushButton(const QString& caption, const QString& objectName, qreal pointSize, QWidget* parent);
+
+// Focus that the program moves on the user's key (the Enter chain) shows the
+// style's focus frame, as focus moved by Tab does.
+void showKeyboardFocus(QWidget& window);
 
 }  // namespace ferricalc::look
