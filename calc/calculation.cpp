@@ -83,6 +83,7 @@ Calculation calculate(const CoreDescriptor& core, std::span<const std::string_vi
         out.failure = {Stage::Conversion, fields.failedField, ArithmeticError::None, fields.failedFieldEmpty};
         return out;
     }
+    out.dimensions = fields.values;
 
     out.constants = core.geometry(fields.dimensions());
     Writer writer(core, out, decimalSeparator);

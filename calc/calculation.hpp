@@ -20,6 +20,9 @@
 
 namespace ferricalc {
 
+// The most fields a core type has.
+inline constexpr std::size_t kMaxFields = 16;
+
 struct CalculationFailure {
     enum class Stage {
         None,
@@ -39,12 +42,11 @@ struct Calculation {
     int written = 0;  // texts[0, written) were written, in the order C1, C2, Le, Ae, Ve
     CoreConstants constants;  // the unrounded C1 and C2 as far as the geometry got
     CalculationFailure failure;
+    // The fields as numbers, in the descriptor's order, once all of them converted.
+    std::array<double, kMaxFields> dimensions{};
 
     bool succeeded() const { return failure.stage == CalculationFailure::Stage::None; }
 };
-
-// The most fields a core type has.
-inline constexpr std::size_t kMaxFields = 16;
 
 // The fields' texts as numbers, read in the core's conversion order; the first
 // text that does not convert ends the reading.

@@ -56,6 +56,7 @@ private:
     bool readHeader();
     void calculateRow();
     void writeRow(const Outcome& outcome);
+    void reportOnLine(std::string_view message);
     void describeRecordProblem();
     void appendColumn(std::size_t column);
     const CoreColumns* columnsOf(const CoreDescriptor* core) const;
@@ -291,7 +292,7 @@ void Batch::calculateRow()
                 return;
             }
             const Calculation calculation = calculate(core, outcome.fieldTexts, kDecimalPoint);
-            const ExactResults exact = m_options.exact ? exactResults(calculation.constants) : ExactResults{};
+            const ExactResults exact = exactResults(calculation.constants);
             outcome.calculation = &calculation;
             outcome.exact = m_options.exact ? &exact : nullptr;
             outcome.error = m_failureMessages.describe(core, calculation, outcome.exact);
@@ -303,6 +304,10 @@ void Batch::calculateRow()
                     outcome.error = designed->problem;
             }
             writeRow(outcome);
+            const Advisories advisories = advise(core, calculation, exact, Language::English, kDecimalPoint);
+            for (const std::string* advisory : {&advisories.dimensions, &advisories.display})
+                if (!advisory->empty())
+                    reportOnLine(*advisory);
             return;
         }
     }
@@ -326,13 +331,19 @@ void Batch::writeRow(const Outcome& outcome)
 
     if (!outcome.error.empty()) {
         m_anyRowFailed = true;
-        m_err.put(kProgramName);
-        m_err.put(": line ");
-        m_err.putInteger(m_record.line);
-        m_err.put(": ");
-        m_err.put(outcome.error);
-        m_err.put('\n');
+        reportOnLine(outcome.error);
     }
+}
+
+// "ferricalc-cli: line 4: …" on standard error.
+void Batch::reportOnLine(std::string_view message)
+{
+    m_err.put(kProgramName);
+    m_err.put(": line ");
+    m_err.putInteger(m_record.line);
+    m_err.put(": ");
+    m_err.put(message);
+    m_err.put('\n');
 }
 
 int Batch::run()

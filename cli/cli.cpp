@@ -183,10 +183,15 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
         else
             writeTextLines(buffer, outcome);
     }
-    if (!outcome.error.empty()) {
+    if (!outcome.error.empty())
         err << kProgramName << ": " << outcome.error << "\n";
+    // What the results do not say by themselves, as the window's message line says it.
+    const Advisories advisories = advise(*core, calculation, exact, Language::English, ".");
+    for (const std::string* advisory : {&advisories.dimensions, &advisories.display})
+        if (!advisory->empty())
+            err << kProgramName << ": " << *advisory << "\n";
+    if (!outcome.error.empty())
         return kCalculationFailed;
-    }
     if (designed) {
         if (const std::string remark = saturationRemark(*designed); !remark.empty())
             err << kProgramName << ": " << remark << "\n";

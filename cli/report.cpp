@@ -44,32 +44,6 @@ const CoreDescriptor* findAnyCore(std::string_view name)
 
 }  // namespace
 
-ExactResults exactResults(const CoreConstants& constants)
-{
-    ExactResults exact;
-    if (!constants.c1)
-        return exact;
-    exact.values[C1] = *constants.c1;
-    exact.computed = 1;
-    if (!constants.c2)
-        return exact;
-    exact.values[C2] = *constants.c2;
-    exact.computed = 2;
-    try {
-        const Real c1 = *constants.c1;
-        const Real c2 = *constants.c2;
-        exact.values[Le] = ((c1 * c1) / c2).value();
-        exact.computed = 3;
-        exact.values[Ae] = (c1 / c2).value();
-        exact.computed = 4;
-        exact.values[Ve] = (((c1 * c1) * c1) / (c2 * c2)).value();
-        exact.computed = 5;
-    } catch (const ArithmeticFailure& failure) {
-        exact.failure = failure.error;
-    }
-    return exact;
-}
-
 const CoreDescriptor* findBuiltCore(std::string_view name)
 {
     const CoreDescriptor* core = findAnyCore(name);

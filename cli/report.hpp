@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "cli/design_report.hpp"
 #include "cli/output.hpp"
@@ -21,17 +22,6 @@ struct OutputOptions {
     bool json = false;
     bool exact = false;  // also the constants unrounded and what they give
 };
-
-// Le, Ae and Ve from the unrounded C1 and C2, with the same checked arithmetic
-// and order of operations as the window's derivation from the displayed ones:
-// what the display's rounding would move on a large core.
-struct ExactResults {
-    std::array<double, QuantityCount> values{};
-    int computed = 0;  // values[0, computed) hold, in the order C1, C2, Le, Ae, Ve
-    ArithmeticError failure = ArithmeticError::None;  // met while deriving Le, Ae or Ve
-};
-
-ExactResults exactResults(const CoreConstants& constants);
 
 // A core built into this program by its command-line name, in any letter case.
 const CoreDescriptor* findBuiltCore(std::string_view name);

@@ -16,6 +16,9 @@ struct CoreConstants {
     std::optional<double> c1;  // present once C1 is complete and shown
     std::optional<double> c2;  // present once C2 is complete and shown
     ArithmeticError failure = ArithmeticError::None;
+    // Some part of the path was formed with a length or a section of zero or
+    // less: whatever the sums give, no real core has such a part.
+    bool degeneratePart = false;
 
     bool complete() const { return c1 && c2; }
 };
@@ -46,6 +49,15 @@ inline Real meanSection(const PathSegment& before, const PathSegment& after)
     return (before.section + after.section) / 2.0;
 }
 
+// Notes a part whose length or section is zero or less. Called before the sums
+// are formed, so that a zero section that stops them has been noted.
+inline void notePathParts(CoreConstants& shown, std::span<const PathSegment> parts)
+{
+    for (const PathSegment& part : parts)
+        if (part.length <= 0.0 || part.section <= 0.0)
+            shown.degeneratePart = true;
+}
+
 // How the parts of one modelled loop weigh in the core's sums:
 // C1 = Σ l/(k1·A), C2 = Σ l/(k2·A²). A loop that is the core's whole path has
 // k1 = k2 = 1.
@@ -58,6 +70,7 @@ struct LoopDivisors {
 // are complete before either is shown.
 inline void showPathSums(CoreConstants& shown, std::span<const PathSegment> parts, LoopDivisors divisors = {})
 {
+    notePathParts(shown, parts);
     Real c1 = 0.0;
     for (const PathSegment& part : parts)
         c1 += part.length / (divisors.c1 * part.section);

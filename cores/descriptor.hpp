@@ -92,6 +92,27 @@ struct CatalogPlacement {
 
 enum class Background { White, SystemWindow };
 
+// Two dimensions of which one lies inside the other in every real core of the
+// family (the window inside the outline, the post inside the wall): `inner`
+// is the smaller. Indexes into the descriptor's fields.
+struct Nesting {
+    int inner;
+    int outer;
+};
+
+// The nesting of the fields lettered `inner` and `outer`; a letter the fields
+// lack stops the compilation.
+consteval Nesting nesting(std::span<const FieldSpec> fields, std::string_view inner, std::string_view outer)
+{
+    const auto indexOf = [&](std::string_view letter) {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].letter == letter)
+                return static_cast<int>(i);
+        throw "no field with this letter";
+    };
+    return {indexOf(inner), indexOf(outer)};
+}
+
 struct CoreDescriptor {
     std::string_view name;     // command-line name, e.g. "ring"
     std::string_view optionCaption;  // the selector's option, e.g. "环型"
@@ -111,6 +132,9 @@ struct CoreDescriptor {
     CatalogPlacement catalog;
     CoreGeometry geometry = nullptr;  // null while the core type is not built yet
     CoreMagnetics magnetics = nullptr;  // Amin, the winding window and the gap's faces (cores/magnetics.hpp)
+    // The dimensions that lie inside others: a result computed from fields
+    // that break one describes no real core (calc/advisories.hpp).
+    std::span<const Nesting> nestings;
 
     bool available() const { return geometry != nullptr; }
 };

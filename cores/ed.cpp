@@ -58,6 +58,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5};
 
+// The window lies inside the outline, the centre leg between the outer legs, the
+// legs within the half-core's height.
+constexpr Nesting kNestings[] = {nesting(kFields, "B", "A"), nesting(kFields, "C", "B"), nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5]}); }
 
 MagneticShape magneticsFromFields(std::span<const double> v)
@@ -92,6 +96,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{4680, 3105, 900, 255}, {5640, 3060, 2040, kComboBoxHeight}, {4680, 3480, 3000, 780}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ed

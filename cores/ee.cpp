@@ -65,6 +65,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 
+// The window lies inside the outline, the centre leg between the outer legs, the
+// legs within the half-core's height.
+constexpr Nesting kNestings[] = {nesting(kFields, "B", "A"), nesting(kFields, "C", "B"), nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]});
@@ -103,6 +107,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{5880, 5280, 900, 255}, {5880, 5580, 2040, kComboBoxHeight}, {4560, 4275, 3420, 615}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ee

@@ -65,6 +65,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
+// The window lies inside the outline, the centre leg between the outer legs, the
+// window within the E's length.
+constexpr Nesting kNestings[] = {nesting(kFields, "B", "A"), nesting(kFields, "C", "B"), nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
 
 MagneticShape magneticsFromFields(std::span<const double> v)
@@ -100,6 +104,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{6000, 2460, 900, 255}, {6000, 2760, 1590, kComboBoxHeight}, {4800, 3360, 2790, 1020}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ei

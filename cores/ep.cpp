@@ -93,6 +93,15 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
+// The winding space lies inside the outline, the post inside the winding space
+// and the depth; the winding space within the half's height.
+constexpr Nesting kNestings[] = {
+    nesting(kFields, "B", "A"),
+    nesting(kFields, "C", "B"),
+    nesting(kFields, "C", "D"),
+    nesting(kFields, "E", "F"),
+};
+
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
 
 MagneticShape magneticsFromFields(std::span<const double> v)
@@ -127,6 +136,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{4080, 2805, 900, 255}, {5040, 2760, 2175, kComboBoxHeight}, {4440, 3180, 3060, 1080}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ep

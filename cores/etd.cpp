@@ -101,6 +101,15 @@ constexpr FieldSpec kFields[] = {
 // A bad entry is reported in this order: the outline, then R, then Rd, Rw and Rn.
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 9, 6, 7, 8};
 
+// The leg circle lies inside the outline, the centre leg inside the circle, the
+// legs within the half-core's height; the depth is a chord of the circle.
+constexpr Nesting kNestings[] = {
+    nesting(kFields, "B", "A"),
+    nesting(kFields, "C", "B"),
+    nesting(kFields, "E", "F"),
+    nesting(kFields, "D", "B"),
+};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]});
@@ -140,6 +149,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{5940, 2460, 900, 255}, {5940, 2760, 1740, kComboBoxHeight}, {4635, 4500, 3090, 750}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::etd

@@ -1,5 +1,7 @@
 #include "cores/pot.hpp"
 
+#include <array>
+
 #include "cores/pot_family_segments.hpp"
 
 namespace ferricalc::pot {
@@ -41,6 +43,12 @@ CoreConstants constants(const Dimensions& d)
                                      (kPi * (((C * C) - (D * D)) + ((4.0 * C) * plate))) / 8.0};
         const PathSegment wallCorner{(kPi * ((2.0 * wallOffset) + plate)) / 4.0,
                                      ((unslotted * ((A * A) - (B * B))) / 8.0) + (((kPi * B) * plate) / 2.0)};
+        // The back plate's two rings carry the flux radially over the plate's
+        // thickness: whole from C to H, slotted from H to B (their signs alone
+        // are noted, in plain arithmetic).
+        const PathSegment wholeRing{H.value() - C.value(), kPi * plate.value()};
+        const PathSegment slottedRing{B.value() - H.value(), unslotted.value() * plate.value()};
+        notePathParts(shown, std::array{wall, post, postCorner, wallCorner, wholeRing, slottedRing});
 
         // The back plate carries radial flux: whole from C out to H, slotted from H
         // out to B. Its two rings enter as direct shares of C1 and C2.
@@ -111,6 +119,17 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
 
+// Wall inside the outline, post inside the wall, hole inside the post, winding
+// space within the half's height; the slots end between the post and the wall.
+constexpr Nesting kNestings[] = {
+    nesting(kFields, "B", "A"),
+    nesting(kFields, "C", "B"),
+    nesting(kFields, "D", "C"),
+    nesting(kFields, "E", "F"),
+    nesting(kFields, "C", "H"),
+    nesting(kFields, "H", "B"),
+};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
@@ -149,6 +168,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{3600, 2925, 900, 255}, {4560, 2880, 2655, kComboBoxHeight}, {4440, 3300, 2820, 1080}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::pot

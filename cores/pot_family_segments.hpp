@@ -34,9 +34,13 @@ inline Real sumInOrder(std::initializer_list<Real> terms)
 }
 
 // For the cores that form every part's shares first: C1 is summed and shown,
-// then C2, each left to right in the order of `parts`.
+// then C2, each left to right in the order of `parts`. A part that adds
+// nothing or less to either sum has a length or a section of zero or less.
 inline void showSums(std::initializer_list<PathShares> parts, CoreConstants& shown)
 {
+    for (const PathShares& part : parts)
+        if (part.c1 <= 0.0 || part.c2 <= 0.0)
+            shown.degeneratePart = true;
     Real c1 = 0.0;
     for (const PathShares& part : parts)
         c1 += part.c1;

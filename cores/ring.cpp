@@ -1,5 +1,7 @@
 #include "cores/ring.hpp"
 
+#include <array>
+
 namespace ferricalc::ring {
 
 namespace {
@@ -20,7 +22,15 @@ CoreConstants constants(const Dimensions& d)
 {
     return formConstants([&](CoreConstants& shown) {
         const auto& [A, B, h, r3, a, b] = d;
+        // The path is one circle through the middle of a section (A − B)/2 wide and
+        // h high, which the corrections may take away; only the signs of its
+        // length and section are noted, in plain (unchecked) arithmetic.
+        const auto circle = [&](Real height) {
+            return std::array{PathSegment{A.value() + B.value(), height.value() * (A.value() - B.value())}};
+        };
+        notePathParts(shown, circle(h));
         const Real effectiveHeight = ring::effectiveHeight(d);
+        notePathParts(shown, circle(effectiveHeight));
 
         // The path is one continuous circle: C1 = 2π / (he·ln(A/B)).
         shown.c1 = (6.2831853 / (effectiveHeight * ln(A / B))).value();
@@ -64,6 +74,9 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {3, 4, 5, 0, 1, 2};
 
+// The inner diameter lies inside the outer one.
+constexpr Nesting kNestings[] = {nesting(kFields, "B", "A")};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5]});
@@ -98,6 +111,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{4440, 3465, 900, 255}, {5400, 3420, 3000, kComboBoxHeight}, {4440, 3840, 4410, 720}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ring

@@ -120,6 +120,17 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7};
 
+// The winding space lies inside the chamfered outline and the overall length,
+// the post inside the winding space, the openings across it; the winding space
+// within the half's height.
+constexpr Nesting kNestings[] = {
+    nesting(kFields, "B", "A"),
+    nesting(kFields, "B", "G"),
+    nesting(kFields, "C", "B"),
+    nesting(kFields, "I", "B"),
+    nesting(kFields, "E", "F"),
+};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
@@ -157,6 +168,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{3960, 2925, 900, 255}, {4920, 2880, 2415, kComboBoxHeight}, {4440, 3300, 3195, 720}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::rm

@@ -58,6 +58,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6};
 
+// The limbs lie within the overall length (A, which the path does not use, is
+// not held against the others).
+constexpr Nesting kNestings[] = {nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v) { return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6]}); }
 
 MagneticShape magneticsFromFields(std::span<const double> v)
@@ -86,6 +90,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{3960, 2745, 900, 255}, {4920, 2700, 2655, kComboBoxHeight}, {3960, 3180, 3690, 720}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::uf

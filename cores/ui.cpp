@@ -67,6 +67,10 @@ constexpr FieldSpec kFields[] = {
 // G is converted before F.
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 6, 5, 7};
 
+// The limbs lie within the U's overall length (A, which the path does not use,
+// is not held against the others).
+constexpr Nesting kNestings[] = {nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
@@ -98,6 +102,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{4440, 2625, 900, 255}, {5400, 2580, 2175, kComboBoxHeight}, {4800, 3000, 2760, 1200}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::ui

@@ -76,6 +76,10 @@ constexpr FieldSpec kFields[] = {
 // r3 is converted before r1 and r2.
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 7, 5, 6};
 
+// The limbs lie within the overall length (A, which the path does not use, is
+// not held against the others).
+constexpr Nesting kNestings[] = {nesting(kFields, "E", "F")};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
@@ -107,6 +111,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{3960, 3045, 900, 255}, {4920, 3000, 2535, kComboBoxHeight}, {3960, 3420, 3870, 600}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::uy

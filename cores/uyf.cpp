@@ -86,6 +86,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kConversionOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
+// The legs lie within the overall height and the flat is cut into the round leg
+// (A, which the path does not use, is not held against the others).
+constexpr Nesting kNestings[] = {nesting(kFields, "E", "F"), nesting(kFields, "H", "C")};
+
 CoreConstants fromFields(std::span<const double> v)
 {
     return constants({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]});
@@ -125,6 +129,7 @@ constinit const CoreDescriptor descriptor{
     .catalog = {{4680, 3585, 900, 255}, {5640, 3540, 2295, kComboBoxHeight}, {4680, 3960, 3345, 720}},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
+    .nestings = kNestings,
 };
 
 }  // namespace ferricalc::uyf

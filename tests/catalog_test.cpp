@@ -5,6 +5,7 @@
 #include <vector>
 #include <string>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "calc/catalog_texts.hpp"
 #include "cores/catalog.hpp"
@@ -42,6 +43,29 @@ TEST_P(WindowCatalogue, EveryCoreCalculatesAllFiveResults)
         // A standard core has a positive path length, area and volume.
         for (int q = 0; q < result.written; ++q)
             EXPECT_GT(result.values[static_cast<std::size_t>(q)], 0.0) << standard.name << ' ' << kQuantityNames[q];
+    }
+}
+
+// The family's nestings hold in every standard core, so none of them is said to
+// be implausible; and each nesting is checked: a core whose inner dimension is
+// made as large as the outer one is.
+TEST_P(WindowCatalogue, NoStandardCoreLooksImplausible)
+{
+    const auto doubts = [this](std::span<const std::string_view> texts) {
+        const Calculation result = calculate(core(), texts, ".");
+        return advise(core(), result, exactResults(result.constants), Language::English, ".").dimensions;
+    };
+    for (const StandardCore& standard : standardCores(core()))
+        EXPECT_EQ(doubts(standard.texts), "") << standard.name;
+
+    const StandardCore& first = standardCores(core()).front();
+    for (const Nesting& nesting : core().nestings) {
+        std::vector<std::string_view> texts(first.texts.begin(), first.texts.end());
+        texts[static_cast<std::size_t>(nesting.inner)] = texts[static_cast<std::size_t>(nesting.outer)];
+        const std::string expected = std::string(core().fields[static_cast<std::size_t>(nesting.inner)].letter)
+                                     + " should be less than "
+                                     + std::string(core().fields[static_cast<std::size_t>(nesting.outer)].letter);
+        EXPECT_NE(doubts(texts).find(expected), std::string::npos) << expected;
     }
 }
 

@@ -51,6 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"ArithmeticFailure", {"ring", "A=10", "B=10", "h=4"}, 1, "", "division by zero"},
         CliCase{"PrintsWhatWasWrittenBeforeTheFailure", {"ring", "A=1000", "B=600", "h=200"}, 1,
                 "C1 0.06150\nC2 0.00000\n", "C2 shows as zero"},
+        // Advisories go to stderr; the results and the exit status stay as they were.
+        CliCase{"DisplayTooCoarseForLeAeVe", {"ring", "A=500", "B=300", "h=100"}, 0,
+                "C1 0.12300\nC2 0.00001\nLe 1512.90000mm\nAe 12300.00000mm2\nVe 18608670.00000mm3\n",
+                "ferricalc-cli: C2 is shown with too few digits for Le, Ae and Ve: from the unrounded C1 and C2, "
+                "Le = 1203.60451 mm, Ae = 9785.35561 mm2, Ve = 11777698.15112 mm3\n"},
+        CliCase{"InsideOutRingKeepsItsNegativeResults", {"ring", "A=6", "B=10", "h=4"}, 0,
+                "C1 -3.07501\nC2 0.39281\nLe 24.07191mm\nAe -7.82824mm2\nVe -188.44062mm3\n",
+                "ferricalc-cli: implausible dimensions: B should be less than A\n"},
         CliCase{"UnknownCore", {"toroid", "A=1"}, 2, "", "unknown core 'toroid'"},
         CliCase{"UnknownLetter", {"ring", "H=4"}, 2, "", "has no letter 'H'"},
         CliCase{"NotLetterEqualsText", {"ring", "A10"}, 2, "", "expected LETTER=TEXT"},
