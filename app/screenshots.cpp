@@ -1,7 +1,8 @@
 // Renders the program's windows to PNG files, as a person would see them, for
 // review and for the README: the selector, the about window, the program's icon
 // at the sizes a desktop shows it, then each built calculator window after a
-// Calculate of a realistic core.
+// Calculate of a realistic core; a few more show the message line's advice, a
+// failure, and the widest results (twelve significant digits and a sign).
 //
 // Usage: ferricalc-screenshots OUTPUT_DIRECTORY
 
@@ -14,7 +15,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/application.hpp"
 #include "app/selector_window.hpp"
@@ -25,6 +29,7 @@ struct Example {
     int option;
     const char* letters;  // letter=text pairs typed into the fields
     const char* file;     // PNG name without extension
+    bool widest = false;  // the results replaced by the widest texts they can have
 };
 
 constexpr Example kExamples[] = {
@@ -41,7 +46,29 @@ constexpr Example kExamples[] = {
     {9, "A=40 B=20 C=10 D=12 E=15 F=25 G=8 P=10", "ui"},
     {10, "A=28 B=19 C=9.5 D=10.6 E=14.5 F=19 G=4.7", "ei"},
     {11, "A=34.2 B=25 C=9.8 D=9.6 E=12 F=17", "ed"},
+    {0, "A=500 B=300 h=100", "ring-advice"},
+    {6, "A=256 B=342 C=108 D=-108 E=180 F=173 R=-1 Rw=-1", "etd-advice"},
+    {4, "A=17.5 B=17.5 C=7.5 D=7.5 E=8.7 F=12.8", "ee-failure-advice"},
+    {4, "A=25 B=17.5 C=7.5 D=7.5 E=8.7 F=12.8", "ee-widest", true},
+    {7, "A=18 B=14.9 C=7.45 D=3 E=3.6 F=5.3 G=2 H=13", "pot-widest", true},
+    {0, "A=10 B=6 h=1e-30", "ring-longest"},
 };
+
+// Twelve significant digits and a minus sign in every result.
+void showWidestResults(ferricalc::CalculatorWindow& window)
+{
+    const ferricalc::CoreDescriptor& core = window.core();
+    std::vector<std::string> utf8;
+    for (const auto& field : core.fields)
+        utf8.push_back(window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(field.textNumber))->text().toStdString());
+    ferricalc::Calculation widest =
+        ferricalc::calculate(core, std::vector<std::string_view>(utf8.begin(), utf8.end()), ".");
+    for (std::size_t q = 0; q < ferricalc::QuantityCount; ++q) {
+        const ferricalc::DisplayFormat& format = core.results[q].format;
+        widest.texts[q] = ferricalc::formatNumber(-123456789012.0 / std::pow(10.0, format.decimals), format, ".");
+    }
+    window.showCalculation(widest);
+}
 
 bool save(QWidget& window, const QString& path)
 {
@@ -128,6 +155,8 @@ int main(int argc, char* argv[])
             }
         }
         window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (example.widest)
+            showWidestResults(*window);
         ok = save(*window, out.filePath(QString::fromUtf8(example.file) + QStringLiteral(".png"))) && ok;
         window->close();
         QApplication::processEvents();

@@ -10,6 +10,9 @@ namespace {
 
 constexpr std::array<Quantity, 3> kDerived{Le, Ae, Ve};
 
+constexpr std::array<std::string_view, QuantityCount> kChineseUnits{"mm⁻¹", "mm⁻³", "mm", "mm²", "mm³"};
+constexpr std::array<std::string_view, QuantityCount> kEnglishUnits{"/mm", "/mm3", "mm", "mm2", "mm3"};
+
 // More characters than this and the exponent form is the clearer.
 constexpr std::size_t kLongestPlainText = 24;
 
@@ -34,17 +37,19 @@ std::string displayAdvice(const CoreDescriptor& core, const Calculation& calcula
     std::string text = zh ? which + " 显示位数不足" + (failed ? "，无法求出 Le、Ae、Ve" : "") + "：按未舍入的 C1、C2，"
                           : which + " is shown with too few digits" + (failed ? " to derive Le, Ae and Ve" : " for Le, Ae and Ve")
                                 + ": from the unrounded C1 and C2, ";
-    static constexpr std::array<std::string_view, QuantityCount> kChineseUnits{"", "", "mm", "mm²", "mm³"};
-    static constexpr std::array<std::string_view, QuantityCount> kEnglishUnits{"", "", "mm", "mm2", "mm3"};
+    // In the window "Le = … mm" is held together, so that a narrow line breaks only between quantities.
+    const std::string_view space = zh ? "\u00A0" : " ";
     for (const Quantity q : kDerived) {
         if (q != kDerived.front())
             text += zh ? "，" : ", ";
         // With the label's decimals, and an integer digit before the point in running text.
         const DisplayFormat format{core.results[q].format.decimals, true, ""};
         text.append(kQuantityNames[q])
-            .append(" = ")
+            .append(space)
+            .append("=")
+            .append(space)
             .append(formatNumber(exact.values[q], format, separator).view())
-            .append(" ")
+            .append(space)
             .append(zh ? kChineseUnits[q] : kEnglishUnits[q]);
     }
     return text;
@@ -130,6 +135,16 @@ std::string exactText(double value, std::string_view decimalSeparator)
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, decimalSeparator);
     return text;
+}
+
+std::string unroundedText(Quantity quantity, const ExactResults& exact, Language language,
+                          std::string_view decimalSeparator)
+{
+    if (quantity >= exact.computed)
+        return {};
+    const bool zh = language == Language::Chinese;
+    return (zh ? "未舍入：" : "unrounded: ") + exactText(exact.values[quantity], decimalSeparator) + " "
+           + std::string(zh ? kChineseUnits[quantity] : kEnglishUnits[quantity]);
 }
 
 Advisories advise(const CoreDescriptor& core, const Calculation& calculation, const ExactResults& exact,

@@ -36,6 +36,11 @@ ExactResults exactResults(const CoreConstants& constants);
 // they stay short ("0.0000125699374"), with an exponent otherwise ("1e-30").
 std::string exactText(double value, std::string_view decimalSeparator);
 
+// "未舍入：9785.355610349876 mm²", the unrounded value of a result as its
+// label's tooltip gives it; empty when it could not be computed.
+std::string unroundedText(Quantity quantity, const ExactResults& exact, Language language,
+                          std::string_view decimalSeparator);
+
 // How far, as a share of the unrounded constants' value, a displayed Le, Ae or
 // Ve may lie before the display is too coarse for it.
 inline constexpr double kCoarseDisplayShare = 0.005;

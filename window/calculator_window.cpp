@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <algorithm>
 #include <string>
+#include <tuple>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "window/catalog_panel.hpp"
 #include "window/drawing_view.hpp"
@@ -34,16 +36,52 @@ QString spreadsheetCell(QString cell)
     return cell;
 }
 
-// A long result widens its label rather than being cut off; any other keeps the
-// label's own width. The text's advance decides: a selectable label's size hint
-// would lay its text out as a document, several times over, which costs more
-// than the whole calculation. The slack covers the document's rounding, so the
-// label is never narrower than its hint.
-void fitWidth(QLabel& value)
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The right edge of the free space right of `value`: the window's edge, or the
+// nearest control on its row, or the message line's place, whichever is nearer.
+int freeRight(const QLabel& value, const QRect& messageArea)
+{
+    const QWidget& window = *value.parentWidget();
+    const QRect row = value.geometry();
+    const auto onRowToTheRight = [&row](const QRect& other) {
+        return other.top() <= row.bottom() && other.bottom() >= row.top() && other.left() > row.left();
+    };
+    int right = window.width();
+    if (onRowToTheRight(messageArea))
+        right = std::min(right, messageArea.left());
+    for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != &value && other->isVisible() && onRowToTheRight(other->geometry()))
+            right = std::min(right, other->geometry().left());
+    return right;
+}
+
+// A long result widens its label into the free space to its right; one longer
+// still is drawn in a smaller size until it fits there. So every result shows
+// whole and covers no other control. The text's advance decides: a selectable
+// label's size hint would lay its text out as a document, several times over,
+// which costs more than the whole calculation. The slack covers the document's
+// rounding, so the label is never narrower than its hint.
+void fitResult(QLabel& value, const QRect& messageArea)
 {
     constexpr int kRoundingSlack = 2;
-    const int width = std::max(value.minimumWidth(),
-                               value.fontMetrics().horizontalAdvance(value.text()) + kRoundingSlack);
+    if (value.testAttribute(Qt::WA_SetFont))
+        value.setFont(QFont());  // the window's size again, after a result drawn smaller
+    int width = value.fontMetrics().horizontalAdvance(value.text()) + kRoundingSlack;
+    if (width > value.minimumWidth()) {
+        const int room = freeRight(value, messageArea) - value.x();
+        if (width > room) {
+            QFont smaller = value.font();
+            const qreal fullSize = smaller.pointSizeF();
+            for (qreal size = fullSize * room / width; width > room && size > 1.0; size -= 0.25) {
+                smaller.setPointSizeF(size);
+                width = QFontMetrics(smaller).horizontalAdvance(value.text()) + kRoundingSlack;
+            }
+            value.setFont(smaller);
+            width = room;
+        }
+    }
+    width = std::max(width, value.minimumWidth());
     if (width != value.width())
         value.resize(width, value.height());
 }
@@ -97,16 +135,19 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
     setTabOrder(m_catalog->comboBox(), m_calculate);
     buildCopy();
 
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("messageLine"));
-    m_message->setWordWrap(true);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_message->setFont(look::song(10.5));
-    m_message->setGeometry(look::fromTwips(core.messageLine));
-    QPalette warning = m_message->palette();
-    warning.setColor(QPalette::WindowText, look::kDarkRed);
-    m_message->setPalette(warning);
-    m_message->hide();
+    // Both lines share the message line's place: the failure on top, the advice below it.
+    for (auto [line, name, colour] : {std::tuple{&m_message, "messageLine", look::kDarkRed},
+                                      std::tuple{&m_advisory, "advisoryLine", look::kDarkAmber}}) {
+        *line = new QLabel(this);
+        (*line)->setObjectName(QLatin1String(name));
+        (*line)->setWordWrap(true);
+        (*line)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        (*line)->setGeometry(look::fromTwips(core.messageLine));
+        QPalette ink = (*line)->palette();
+        ink.setColor(QPalette::WindowText, colour);
+        (*line)->setPalette(ink);
+        (*line)->hide();
+    }
 
     m_fields.front()->setFocus();
 }
@@ -198,22 +239,35 @@ void CalculatorWindow::moveAlongChain(std::size_t field)
         next->clear();
 }
 
-void CalculatorWindow::calculate()
-{
-    m_message->hide();
-    m_message->clear();
+void CalculatorWindow::calculate() { showCalculation(calculationOfFields()); }
 
-    const Calculation result = calculationOfFields();
+void CalculatorWindow::showCalculation(const Calculation& result)
+{
+    for (QLabel* line : {m_message, m_advisory}) {
+        line->hide();
+        line->clear();
+    }
+
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const ExactResults exact = exactResults(result.constants);
+    const QRect messageArea = look::fromTwips(m_core.messageLine);
     for (int i = 0; i < result.written; ++i) {
-        QLabel* value = m_values[static_cast<std::size_t>(i)];
-        value->setText(text(result.texts[static_cast<std::size_t>(i)].view()));
-        fitWidth(*value);
+        const auto quantity = static_cast<Quantity>(i);
+        QLabel* value = m_values[quantity];
+        value->setText(text(result.texts[quantity].view()));
+        value->setToolTip(utf8(unroundedText(quantity, exact, Language::Chinese, separator)));
+        fitResult(*value, messageArea);
     }
     m_catalog->showCalculation(result);
-    if (result.succeeded())
-        return;
 
-    showFailure(text(failureMessage(m_core, result.failure, Language::Chinese)));
+    const Advisories advice = advise(m_core, result, exact, Language::Chinese, separator);
+    QStringList adviceLines;
+    for (const std::string* line : {&advice.dimensions, &advice.display})
+        if (!line->empty())
+            adviceLines << utf8(*line);
+    const bool failureSaid = result.succeeded() || advice.displayExplainsFailure;
+    showMessages(failureSaid ? QString() : utf8(failureMessage(m_core, result.failure, Language::Chinese)),
+                 adviceLines.join(QLatin1Char('\n')));
     if (result.failure.stage == CalculationFailure::Stage::Conversion) {
         QLineEdit* field = m_fields[static_cast<std::size_t>(result.failure.field)];
         field->setFocus(Qt::OtherFocusReason);
@@ -232,10 +286,29 @@ Calculation CalculatorWindow::calculationOfFields() const
     return ferricalc::calculate(m_core, texts, separator);
 }
 
-void CalculatorWindow::showFailure(const QString& message)
+// The failure takes the top of the message line's place, as many lines as it
+// needs; the advice the rest. A text with more lines than its room is drawn
+// smaller until it fits.
+void CalculatorWindow::showMessages(const QString& failure, const QString& advice)
 {
-    m_message->setText(message);
-    m_message->show();
+    constexpr qreal kMessageSize = 10.5;
+    constexpr qreal kSmallestSize = 6;
+    const QRect area = look::fromTwips(m_core.messageLine);
+    int top = area.top();
+    for (const auto& [line, message] : {std::pair{m_message, failure}, std::pair{m_advisory, advice}}) {
+        if (message.isEmpty())
+            continue;
+        line->setText(message);
+        const int room = area.bottom() + 1 - top;
+        line->setFont(look::song(kMessageSize));
+        for (qreal size = kMessageSize - 0.5; line->heightForWidth(area.width()) > room && size >= kSmallestSize;
+             size -= 0.5)
+            line->setFont(look::song(size));
+        const int height = std::min(room, line->heightForWidth(area.width()));
+        line->setGeometry(area.left(), top, area.width(), line == m_message ? height : room);
+        line->show();
+        top += height;
+    }
 }
 
 // Copy results: one action for the window's Ctrl+C and the results' context menu.

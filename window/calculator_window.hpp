@@ -1,8 +1,10 @@
 #pragma once
 // The calculator window shared by every core type, built from the core's
 // descriptor: the drawing, one entry field per dimension with its caption, the
-// five result rows, Calculate and Return, and a message line that explains a
-// failed Calculate.
+// five result rows, Calculate and Return, and the message line: in red why a
+// Calculate failed, in amber what its results do not say by themselves (a
+// display too coarse for Le, Ae and Ve, implausible dimensions), both cleared
+// by the next Calculate. Each result's tooltip gives its unrounded value.
 //
 // Enter in a field moves the focus along the descriptor's chain and empties the
 // next field when it is a principal dimension. Calculate hands the fields' texts
@@ -42,6 +44,10 @@ public:
 
     void calculate();  // Command1_Click
 
+    // Writes what a Calculate gave: the labels it reached, their tooltips and
+    // the message line. calculate() shows the calculation of the fields.
+    void showCalculation(const Calculation& result);
+
     // The header row and the value row that Ctrl+C copies, each ending in a line break.
     QString resultRows() const;
 
@@ -53,7 +59,7 @@ private:
     void buildResults();
     void buildButtons();
     void moveAlongChain(std::size_t field);  // Text<n>_KeyPress with Enter
-    void showFailure(const QString& message);
+    void showMessages(const QString& failure, const QString& advice);
     Calculation calculationOfFields() const;
     void buildCopy();
     void copyResults();
@@ -64,7 +70,8 @@ private:
     std::array<QLabel*, QuantityCount> m_values{};
     QPushButton* m_calculate = nullptr;
     QPushButton* m_return = nullptr;
-    QLabel* m_message = nullptr;
+    QLabel* m_message = nullptr;   // "messageLine": why a Calculate failed
+    QLabel* m_advisory = nullptr;  // "advisoryLine": below it, in the same place
     QAction* m_copyResults = nullptr;
     CatalogPanel* m_catalog = nullptr;  // the standard cores of this family
 };

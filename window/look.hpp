@@ -15,7 +15,10 @@ class QWidget;
 
 namespace ferricalc::look {
 
-inline const QColor kDarkRed{192, 0, 0};
+inline const QColor kDarkRed{192, 0, 0};  // captions, and a failure's message
+// Advice beside a valid result (a display too coarse, doubtful dimensions):
+// heeded, but not a failure. Darker than plain amber, to read on white.
+inline const QColor kDarkAmber{160, 90, 0};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLightGreen{192, 255, 192};
 

@@ -1,8 +1,12 @@
 // The calculator window framework, driven through the ring window.
 #include <QApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 
+#include "cli_worked_examples.hpp"
+#include "window/look.hpp"
 #include "window_test_support.hpp"
 
 using namespace ferricalc;
@@ -12,6 +16,22 @@ namespace {
 
 constexpr int kRing = 0;
 const QString kPlainRing = QStringLiteral("3.07501 0.39281 24.07191mm 7.82824mm2 188.44062mm3");
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QLabel* messageLabel(QWidget& window, const char* name) { return window.findChild<QLabel*>(QLatin1String(name)); }
+
+// The field texts of a worked example, in the descriptor's order.
+std::vector<std::string> exampleTexts(const CoreDescriptor& core, std::string_view inputs)
+{
+    std::vector<std::string> texts;
+    for (const FieldSpec& field : core.fields) {
+        std::string_view given = field.start == StartText::Zero ? "0" : "";
+        findInput(inputs, field.letter, given);
+        texts.emplace_back(given);
+    }
+    return texts;
+}
 
 }  // namespace
 
@@ -124,11 +144,15 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::newRow("B not a number") << "A=10 B=abc h=4" << kPlainRing << "B 不是有效的数字" << "Text2";
         QTest::newRow("h empty") << "A=10 B=6 h=" << kPlainRing << "h 为空" << "Text3";
-        QTest::newRow("A equal to B")
-            << "A=10 B=10 h=4" << kPlainRing << "计算失败：除数为零，所给尺寸不构成有效的磁芯。" << "Command1";
+        QTest::newRow("A equal to B") << "A=10 B=10 h=4" << kPlainRing
+                                      << "计算失败：除数为零，所给尺寸不构成有效的磁芯。\n尺寸可疑：B 应小于 A"
+                                      << "Command1";
+        // The advice says why nothing is derived, and gives what the unrounded constants give.
         QTest::newRow("C2 shown as zero")
             << "A=1000 B=600 h=200" << "0.06150 0.00000 24.07191mm 7.82824mm2 188.44062mm3"
-            << "计算失败：C2 在显示的小数位内为零，无法由它求出 Le、Ae、Ve（除数为零）。" << "Command1";
+            << "C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，Le\u00A0=\u00A02407.20902\u00A0mm，Ae\u00A0=\u00A039141.42243\u00A0mm²，"
+               "Ve\u00A0=\u00A094221585.20899\u00A0mm³"
+            << "Command1";
     }
 
     void failedCalculateKeepsEarlierLabelsAndSaysWhy()
@@ -146,9 +170,7 @@ private slots:
         fill(*window, inputs);
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), shown);
-        auto* line = window->findChild<QLabel*>(QStringLiteral("messageLine"));
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), message);
+        checkMessageLine(*window, message);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         if (auto* bad = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
             QCOMPARE(bad->selectedText(), bad->text());
@@ -157,7 +179,7 @@ private slots:
         fill(*window, QStringLiteral("A=10 B=6 h=4"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), kPlainRing);
-        QVERIFY(!line->isVisible());
+        checkMessageLine(*window, QString());
         QVERIFY(!session.watchdog.sawModal());
     }
 
@@ -189,6 +211,107 @@ private slots:
         QCOMPARE(field(*window, 1)->text(), QString());
         QCOMPARE(field(*window, 4)->text(), QStringLiteral("0"));
         QCOMPARE(results(*window), QStringLiteral("    "));
+    }
+
+    void adviceShowsInAmberAndClearsAtTheNextCalculate_data()
+    {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        // The labels keep what the displayed C1 and C2 give; the advice gives what the unrounded ones give.
+        QTest::newRow("display too coarse")
+            << "A=500 B=300 h=100" << "0.12300 0.00001 1512.90000mm 12300.00000mm2 18608670.00000mm3"
+            << "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A01203.60451\u00A0mm，Ae\u00A0=\u00A09785.35561\u00A0mm²，Ve\u00A0=\u00A011777698.15112\u00A0mm³";
+        QTest::newRow("inside out, negative results kept")
+            << "A=6 B=10 h=4" << "-3.07501 0.39281 24.07191mm -7.82824mm2 -188.44062mm3" << "尺寸可疑：B 应小于 A";
+        QTest::newRow("failure in red, advice in amber below it")
+            << "A=10 B=10 h=4" << "    " << "计算失败：除数为零，所给尺寸不构成有效的磁芯。\n尺寸可疑：B 应小于 A";
+    }
+
+    void adviceShowsInAmberAndClearsAtTheNextCalculate()
+    {
+        QFETCH(QString, inputs);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        WindowSession session;
+        CalculatorWindow* window = session.open(kRing);
+        QVERIFY(window);
+        fill(*window, inputs);
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        QCOMPARE(results(*window), shown);
+        checkMessageLine(*window, message);
+        QCOMPARE(messageLabel(*window, "advisoryLine")->palette().color(QPalette::WindowText), look::kDarkAmber);
+        QCOMPARE(messageLabel(*window, "messageLine")->palette().color(QPalette::WindowText), look::kDarkRed);
+
+        fill(*window, QStringLiteral("A=10 B=6 h=4"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        QCOMPARE(results(*window), kPlainRing);
+        checkMessageLine(*window, QString());
+    }
+
+    // Worked apart from the program: C1 = 2π/(h·ln(A/B)), C2 = 4π·(1/B − 1/A)/(h²·ln³(A/B)),
+    // then Le = C1²/C2, Ae = C1/C2, Ve = C1³/C2².
+    void eachResultsTooltipGivesItsUnroundedValue()
+    {
+        WindowSession session;
+        CalculatorWindow* window = session.open(kRing);
+        QVERIFY(window);
+        fill(*window, QStringLiteral("A=500 B=300 h=100"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+
+        const double pi = std::acos(-1.0);
+        const double L = std::log(500.0 / 300.0);
+        const double c1 = 2.0 * pi / (100.0 * L);
+        const double c2 = 4.0 * pi * (1.0 / 300.0 - 1.0 / 500.0) / (100.0 * 100.0 * L * L * L);
+        const double expected[] = {c1, c2, c1 * c1 / c2, c1 / c2, c1 * c1 * c1 / (c2 * c2)};
+        const char* const units[] = {"mm⁻¹", "mm⁻³", "mm", "mm²", "mm³"};
+        const QRegularExpression tip(QStringLiteral("^未舍入：([-0-9.e+]+) (\\S+)$"));
+        for (std::size_t q = 0; q < QuantityCount; ++q) {
+            const QString tooltip = label(*window, window->core().results[q].valueNumber)->toolTip();
+            const QRegularExpressionMatch match = tip.match(tooltip);
+            QVERIFY2(match.hasMatch(), qPrintable(tooltip));
+            QCOMPARE(match.captured(2), QString::fromUtf8(units[q]));
+            // The ring's formula keeps one product in single precision: some 1e-7 of difference.
+            QVERIFY2(std::fabs(match.captured(1).toDouble() - expected[q]) < 1e-6 * expected[q], qPrintable(tooltip));
+        }
+    }
+
+    // The widest results a window can be given: twelve significant digits and a
+    // sign, in each window, beside the rest of the window as a Calculate leaves it.
+    void twelveDigitResultsShowWholeInEveryWindow_data()
+    {
+        QTest::addColumn<int>("example");
+        for (int i = 0; i < static_cast<int>(std::size(kWorkedExamples)); ++i)
+            if (kWorkedExamples[i].name != "LargeRing")
+                QTest::newRow(kWorkedExamples[i].core.data()) << i;
+    }
+
+    void twelveDigitResultsShowWholeInEveryWindow()
+    {
+        QFETCH(int, example);
+        const WorkedExample& worked = kWorkedExamples[example];
+        WindowSession session;
+        int option = 0;
+        while (coreType(option).name != worked.core)
+            ++option;
+        CalculatorWindow* window = session.open(option);
+        QVERIFY(window);
+        const std::vector<std::string> texts = exampleTexts(window->core(), worked.inputs);
+        Calculation widest = calculate(window->core(), std::vector<std::string_view>(texts.begin(), texts.end()), ".");
+        QVERIFY(widest.succeeded());
+        for (std::size_t q = 0; q < QuantityCount; ++q) {
+            const DisplayFormat& format = window->core().results[q].format;
+            widest.texts[q] = formatNumber(-123456789012.0 / std::pow(10.0, format.decimals), format, ".");
+        }
+        window->showCalculation(widest);
+        QVERIFY(results(*window).startsWith(text(widest.texts[C1].view())));
+        checkResultsShownWhole(*window);
+
+        // A plain result afterwards takes the label's own size again.
+        window->showCalculation(calculate(window->core(), std::vector<std::string_view>(texts.begin(), texts.end()), "."));
+        checkResultsShownWhole(*window);
+        for (const ResultSpec& result : window->core().results)
+            QCOMPARE(label(*window, result.valueNumber)->font(), window->font());
     }
 
     void aLongResultIsNotCutOff()

@@ -141,11 +141,13 @@ private slots:
         QTest::newRow("pot: slot-end diameter empty")
             << kPot << "H=" << "    " << "H 为空" << "Text8";
         QTest::newRow("RM: opening wider than the winding space")
-            << kRm << "I=25" << "    " << "计算失败：对负数开平方，所给尺寸不构成有效的磁芯。" << "Command1";
+            << kRm << "I=25" << "    " << "计算失败：对负数开平方，所给尺寸不构成有效的磁芯。\n尺寸可疑：I 应小于 B"
+            << "Command1";
         QTest::newRow("EP: post offset not a number though unused")
             << kEp << "G=abc" << "    " << "G 不是有效的数字" << "Text7";
         QTest::newRow("EP: no back plate")
-            << kEp << "F=4.5" << "    " << "计算失败：除数为零，所给尺寸不构成有效的磁芯。" << "Command1";
+            << kEp << "F=4.5" << "    " << "计算失败：除数为零，所给尺寸不构成有效的磁芯。\n尺寸可疑：E 应小于 F"
+            << "Command1";
     }
 
     void failedCalculateSaysWhy()

@@ -201,18 +201,20 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         const QString divisionByZero = u"计算失败：除数为零，所给尺寸不构成有效的磁芯。"_s;
+        const QString zeroPart = u"\n尺寸可疑：磁路中有一段的长度或截面不大于零"_s;
         QTest::newRow("UF: unused A still has to be a number") << kUf << "A=abc"
                                                                << "A 不是有效的数字"
                                                                << "Text1";
-        QTest::newRow("UF: no depth") << kUf << "D=0" << divisionByZero << "Command1";
+        QTest::newRow("UF: no depth") << kUf << "D=0" << divisionByZero + zeroPart << "Command1";
         QTest::newRow("UY: r3 empty") << kUy << "r3="
                                       << "r3 为空"
                                       << "Text9";
-        QTest::newRow("UY: limbs without diameter") << kUy << "C=0" << divisionByZero << "Command1";
+        QTest::newRow("UY: limbs without diameter") << kUy << "C=0" << divisionByZero + zeroPart << "Command1";
         QTest::newRow("UYF: flat deeper than the leg")
-            << kUyf << "H=17" << u"计算失败：对负数开平方，所给尺寸不构成有效的磁芯。"_s << "Command1";
-        QTest::newRow("UYF: flat across the whole leg") << kUyf << "H=16" << divisionByZero << "Command1";
-        QTest::newRow("UI: no bar") << kUi << "G=0" << divisionByZero << "Command1";
+            << kUyf << "H=17" << u"计算失败：对负数开平方，所给尺寸不构成有效的磁芯。\n尺寸可疑：H 应小于 C"_s << "Command1";
+        QTest::newRow("UYF: flat across the whole leg")
+            << kUyf << "H=16" << divisionByZero + u"\n尺寸可疑：H 应小于 C"_s << "Command1";
+        QTest::newRow("UI: no bar") << kUi << "G=0" << divisionByZero + zeroPart << "Command1";
         QTest::newRow("UI: bar thickness met before F") << kUi << "F=x G=y"
                                                         << "G 不是有效的数字"
                                                         << "Text7";

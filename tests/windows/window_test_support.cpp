@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QWindow>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace ferricalc::testing_support {
 
 ModalWatchdog::ModalWatchdog()
@@ -104,22 +106,33 @@ void checkEnterStep(int index, int from, const QString& to, bool emptied)
 
 void checkMessageLine(CalculatorWindow& window, const QString& message)
 {
-    auto* line = window.findChild<QLabel*>(QStringLiteral("messageLine"));
-    QVERIFY(line->isVisible());
-    QCOMPARE(line->text(), message);
-    QVERIFY(window.rect().contains(line->geometry()));
-    for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != line && other->isVisible())
-            QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+    QStringList shown;
+    for (const QString& name : {QStringLiteral("messageLine"), QStringLiteral("advisoryLine")}) {
+        auto* line = window.findChild<QLabel*>(name);
+        QVERIFY(line);
+        if (!line->isVisible())
+            continue;
+        shown << line->text();
+        QVERIFY(window.rect().contains(line->geometry()));
+        QVERIFY2(line->heightForWidth(line->width()) <= line->height(), qPrintable(name + u" is cut off"_s));
+        for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != line && other->isVisible())
+                QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+    }
+    QCOMPARE(shown.join(QLatin1Char('\n')), message);
 }
 
 void checkResultsShownWhole(CalculatorWindow& window)
 {
-    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("messageLine"))->isVisible());
+    checkMessageLine(window, QString());
     for (const ResultSpec& result : window.core().results) {
         QLabel* value = label(window, result.valueNumber);
-        QVERIFY(value->width() >= value->sizeHint().width());
-        QVERIFY(value->geometry().right() < window.width());
+        QVERIFY2(value->width() >= value->sizeHint().width(), qPrintable(value->text()));
+        QVERIFY(window.rect().contains(value->geometry()));
+        for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != value && other->isVisible())
+                QVERIFY2(!value->geometry().intersects(other->geometry()),
+                         qPrintable(value->text() + u" covers "_s + other->objectName()));
     }
 }
 

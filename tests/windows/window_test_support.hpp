@@ -59,12 +59,14 @@ void checkEnterStep(CalculatorWindow& window, int from, const QString& to, bool 
 // The same step in the window of option `index`, opened afresh.
 void checkEnterStep(int index, int from, const QString& to, bool emptied);
 
-// The message line after a failed Calculate: it says `message` and stands inside
-// the window, clear of every other visible control and of the drawing.
+// The message line after a Calculate: the failure (red, "messageLine") and the
+// advice below it (amber, "advisoryLine") say `message`, those shown joined by a
+// line break ("" when neither is); each shown stands inside the window, whole,
+// clear of every other visible control and of the drawing.
 void checkMessageLine(CalculatorWindow& window, const QString& message);
 
 // After a successful Calculate: no message, and every value label is wide enough
-// for its text and ends inside the window.
+// for its text, inside the window and clear of every other visible control.
 void checkResultsShownWhole(CalculatorWindow& window);
 
 // Fills the fields from "A=10 B=6 h=4" (letters as the core's captions give them).
