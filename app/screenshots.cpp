@@ -59,8 +59,10 @@ void showWidestResults(ferricalc::CalculatorWindow& window)
 {
     const ferricalc::CoreDescriptor& core = window.core();
     std::vector<std::string> utf8;
-    for (const auto& field : core.fields)
-        utf8.push_back(window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(field.textNumber))->text().toStdString());
+    for (const auto& field : core.fields) {
+        const auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(field.textNumber));
+        utf8.push_back(text->text().toStdString());
+    }
     ferricalc::Calculation widest =
         ferricalc::calculate(core, std::vector<std::string_view>(utf8.begin(), utf8.end()), ".");
     for (std::size_t q = 0; q < ferricalc::QuantityCount; ++q) {

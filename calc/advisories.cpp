@@ -35,7 +35,8 @@ std::string displayAdvice(const CoreDescriptor& core, const Calculation& calcula
     const std::string which = c2Coarser ? "C2" : "C1";
     const bool failed = !calculation.succeeded();
     std::string text = zh ? which + " 显示位数不足" + (failed ? "，无法求出 Le、Ae、Ve" : "") + "：按未舍入的 C1、C2，"
-                          : which + " is shown with too few digits" + (failed ? " to derive Le, Ae and Ve" : " for Le, Ae and Ve")
+                          : which + " is shown with too few digits"
+                                + (failed ? " to derive Le, Ae and Ve" : " for Le, Ae and Ve")
                                 + ": from the unrounded C1 and C2, ";
     // In the window "Le = … mm" is held together, so that a narrow line breaks only between quantities.
     const std::string_view space = zh ? "\u00A0" : " ";

@@ -79,8 +79,8 @@ TEST(CoarseDisplayText, IsChineseInTheWindowWithTheUsersSeparator)
     const Calculation calculation = runCase(ring::descriptor, "A=500 B=300 h=100");
     const Advisories advisories =
         advise(ring::descriptor, calculation, exactResults(calculation.constants), Language::Chinese, ",");
-    EXPECT_EQ(advisories.display, "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A01203,60451\u00A0mm，Ae\u00A0=\u00A09785,35561\u00A0mm²，"
-                                  "Ve\u00A0=\u00A011777698,15112\u00A0mm³");
+    EXPECT_EQ(advisories.display, "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A01203,60451\u00A0mm，"
+                                  "Ae\u00A0=\u00A09785,35561\u00A0mm²，Ve\u00A0=\u00A011777698,15112\u00A0mm³");
     EXPECT_FALSE(advisories.displayExplainsFailure);
     const Calculation zero = runCase(ring::descriptor, "A=1000 B=600 h=200");
     EXPECT_TRUE(advise(ring::descriptor, zero, exactResults(zero.constants), Language::Chinese, ".")

@@ -150,8 +150,8 @@ private slots:
         // The advice says why nothing is derived, and gives what the unrounded constants give.
         QTest::newRow("C2 shown as zero")
             << "A=1000 B=600 h=200" << "0.06150 0.00000 24.07191mm 7.82824mm2 188.44062mm3"
-            << "C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，Le\u00A0=\u00A02407.20902\u00A0mm，Ae\u00A0=\u00A039141.42243\u00A0mm²，"
-               "Ve\u00A0=\u00A094221585.20899\u00A0mm³"
+            << advice("C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，"
+                      "Le = 2407.20902 mm，Ae = 39141.42243 mm²，Ve = 94221585.20899 mm³")
             << "Command1";
     }
 
@@ -221,7 +221,8 @@ private slots:
         // The labels keep what the displayed C1 and C2 give; the advice gives what the unrounded ones give.
         QTest::newRow("display too coarse")
             << "A=500 B=300 h=100" << "0.12300 0.00001 1512.90000mm 12300.00000mm2 18608670.00000mm3"
-            << "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A01203.60451\u00A0mm，Ae\u00A0=\u00A09785.35561\u00A0mm²，Ve\u00A0=\u00A011777698.15112\u00A0mm³";
+            << advice("C2 显示位数不足：按未舍入的 C1、C2，"
+                      "Le = 1203.60451 mm，Ae = 9785.35561 mm²，Ve = 11777698.15112 mm³");
         QTest::newRow("inside out, negative results kept")
             << "A=6 B=10 h=4" << "-3.07501 0.39281 24.07191mm -7.82824mm2 -188.44062mm3" << "尺寸可疑：B 应小于 A";
         QTest::newRow("failure in red, advice in amber below it")
@@ -297,7 +298,8 @@ private slots:
         CalculatorWindow* window = session.open(option);
         QVERIFY(window);
         const std::vector<std::string> texts = exampleTexts(window->core(), worked.inputs);
-        Calculation widest = calculate(window->core(), std::vector<std::string_view>(texts.begin(), texts.end()), ".");
+        const std::vector<std::string_view> views(texts.begin(), texts.end());
+        Calculation widest = calculate(window->core(), views, ".");
         QVERIFY(widest.succeeded());
         for (std::size_t q = 0; q < QuantityCount; ++q) {
             const DisplayFormat& format = window->core().results[q].format;
@@ -308,7 +310,7 @@ private slots:
         checkResultsShownWhole(*window);
 
         // A plain result afterwards takes the label's own size again.
-        window->showCalculation(calculate(window->core(), std::vector<std::string_view>(texts.begin(), texts.end()), "."));
+        window->showCalculation(calculate(window->core(), views, "."));
         checkResultsShownWhole(*window);
         for (const ResultSpec& result : window->core().results)
             QCOMPARE(label(*window, result.valueNumber)->font(), window->font());

@@ -196,29 +196,32 @@ private slots:
             << kEtd << kEtdExample + u" Rd=abc"_s << "    " << "Rd 不是有效的数字" << "Text7";
         QTest::newRow("EI C2 shown as zero")
             << kEi << "A=900 B=600 C=300 D=300 E=450 F=600 G=150" << "0.01857 0.00000   "
-            << "C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，Le\u00A0=\u00A01671.23890\u00A0mm，Ae\u00A0=\u00A090000.00000\u00A0mm²，"
-               "Ve\u00A0=\u00A0150411500.77500\u00A0mm³"
+            << advice("C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，"
+                      "Le = 1671.23890 mm，Ae = 90000.00000 mm²，Ve = 150411500.77500 mm³")
             << "Command1";
         // The narrowest message line, beside the note: the advice takes the room below the failure.
         QTest::newRow("ETD ten times as large")
-            << kEtd << "A=342 B=256 C=108 D=108 E=118 F=173" << "0.07684 0.00001 590.43856mm 7684.00000mm2 4536929.89504mm3"
-            << "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A0777.22637\u00A0mm，Ae\u00A0=\u00A010115.04441\u00A0mm²，Ve\u00A0=\u00A07861679.30073\u00A0mm³"
+            << kEtd << "A=342 B=256 C=108 D=108 E=118 F=173"
+            << "0.07684 0.00001 590.43856mm 7684.00000mm2 4536929.89504mm3"
+            << advice("C2 显示位数不足：按未舍入的 C1、C2，"
+                      "Le = 777.22637 mm，Ae = 10115.04441 mm²，Ve = 7861679.30073 mm³")
             << "Command1";
         QTest::newRow("ETD inside out and ten times as large")
-            << kEtd << "A=256 B=342 C=108 D=108 E=118 F=173" << "0.03440 0.00001 118.33600mm 3440.00000mm2 407075.84000mm3"
-            << "尺寸可疑：B 应小于 A\nC2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A088.45702\u00A0mm，Ae\u00A0=\u00A02571.74591\u00A0mm²，"
-               "Ve\u00A0=\u00A0227488.97088\u00A0mm³"
+            << kEtd << "A=256 B=342 C=108 D=108 E=118 F=173"
+            << "0.03440 0.00001 118.33600mm 3440.00000mm2 407075.84000mm3"
+            << advice("尺寸可疑：B 应小于 A\n"
+                      "C2 显示位数不足：按未舍入的 C1、C2，Le = 88.45702 mm，Ae = 2571.74591 mm²，Ve = 227488.97088 mm³")
             << "Command1";
         // More advice than the room holds at the message line's size: drawn smaller, whole.
         QTest::newRow("ETD with every doubt at once")
             << kEtd << "A=256 B=342 C=108 D=-108 E=180 F=173 R=-1 Rw=-1"
             << "0.23143 0.00011 486.90768mm 2103.90909mm2 1024409.49630mm3"
-            << "尺寸可疑：D 不应为负；Rw 不应为负；R 不应为负；B 应小于 A；E 应小于 F\n"
-               "C2 显示位数不足：按未舍入的 C1、C2，Le\u00A0=\u00A0495.57225\u00A0mm，Ae\u00A0=\u00A02141.37355\u00A0mm²，"
-               "Ve\u00A0=\u00A01061205.30835\u00A0mm³"
+            << advice("尺寸可疑：D 不应为负；Rw 不应为负；R 不应为负；B 应小于 A；E 应小于 F\n"
+                      "C2 显示位数不足：按未舍入的 C1、C2，Le = 495.57225 mm，Ae = 2141.37355 mm²，Ve = 1061205.30835 mm³")
             << "Command1";
         QTest::newRow("ED centre leg without diameter")
-            << kEd << "A=30 B=20 C=0 D=10 E=15 F=20" << "    " << kZeroSection + u"\n尺寸可疑：磁路中有一段的长度或截面不大于零"_s << "Command1";
+            << kEd << "A=30 B=20 C=0 D=10 E=15 F=20" << "    "
+            << kZeroSection + u"\n尺寸可疑：磁路中有一段的长度或截面不大于零"_s << "Command1";
     }
 
     void calculate()

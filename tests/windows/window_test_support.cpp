@@ -1,6 +1,7 @@
 #include "window_test_support.hpp"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
 
@@ -134,6 +135,12 @@ void checkResultsShownWhole(CalculatorWindow& window)
                 QVERIFY2(!value->geometry().intersects(other->geometry()),
                          qPrintable(value->text() + u" covers "_s + other->objectName()));
     }
+}
+
+QString advice(const char* utf8)
+{
+    static const QRegularExpression quantity(QStringLiteral("(Le|Ae|Ve) = (\\S+) (mm)"));
+    return QString::fromUtf8(utf8).replace(quantity, QStringLiteral("\\1\u00A0=\u00A0\\2\u00A0\\3"));
 }
 
 void fill(CalculatorWindow& window, const QString& letters)

@@ -69,6 +69,10 @@ void checkMessageLine(CalculatorWindow& window, const QString& message);
 // for its text, inside the window and clear of every other visible control.
 void checkResultsShownWhole(CalculatorWindow& window);
 
+// Advice on the display as these tests write it, "Le = 1203.60451 mm", with the
+// no-break spaces that hold each quantity together in the window.
+QString advice(const char* utf8);
+
 // Fills the fields from "A=10 B=6 h=4" (letters as the core's captions give them).
 void fill(CalculatorWindow& window, const QString& letters);
 
