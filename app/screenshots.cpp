@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,7 +30,8 @@ struct Example {
     int option;
     const char* letters;  // letter=text pairs typed into the fields
     const char* file;     // PNG name without extension
-    bool widest = false;  // the results replaced by the widest texts they can have
+    bool widest = false;    // the results replaced by the widest texts they can have
+    bool keyboard = false;  // Enter in the last field, and Enter again on 计算, instead of a click
 };
 
 constexpr Example kExamples[] = {
@@ -52,7 +54,17 @@ constexpr Example kExamples[] = {
     {4, "A=25 B=17.5 C=7.5 D=7.5 E=8.7 F=12.8", "ee-widest", true},
     {7, "A=18 B=14.9 C=7.45 D=3 E=3.6 F=5.3 G=2 H=13", "pot-widest", true},
     {0, "A=10 B=6 h=1e-30", "ring-longest"},
+    {9, "A=40 B=20 C=10 D=12 E=15 F=25 G=8 P=10", "ui-keyboard", false, true},
 };
+
+// Return pressed on the window's focus widget, as the keyboard sends it.
+void pressReturn(QWidget& window)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(window.focusWidget(), &press);
+    QApplication::sendEvent(window.focusWidget(), &release);
+}
 
 // Twelve significant digits and a minus sign in every result.
 void showWidestResults(ferricalc::CalculatorWindow& window)
@@ -156,7 +168,16 @@ int main(int argc, char* argv[])
                         ->setText(pair.section(QLatin1Char('='), 1));
             }
         }
-        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (example.keyboard) {
+            window->activateWindow();
+            QApplication::processEvents();
+            const auto& last = window->core().fields.back();
+            window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(last.textNumber))->setFocus();
+            pressReturn(*window);  // on to 计算, which shows its focus frame
+            pressReturn(*window);  // 计算 pressed
+        } else {
+            window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        }
         if (example.widest)
             showWidestResults(*window);
         ok = save(*window, out.filePath(QString::fromUtf8(example.file) + QStringLiteral(".png"))) && ok;
