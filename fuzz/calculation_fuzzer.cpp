@@ -13,12 +13,14 @@
 //   failure stage fits the count (a conversion failure writes nothing);
 // - a failure has a message in both languages, a success has none;
 // - a success's Le, Ae and Ve come from the displayed C1 and C2;
-// - the command line prints the same texts, fails the same way, exits 0 or 1.
+// - the command line prints the same texts, fails the same way, exits 0 or 1,
+//   and says on stderr what the window's message line says.
 
 #include <cctype>
 #include <cmath>
 #include <sstream>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "cli/cli.hpp"
 #include "fuzz_support.hpp"
@@ -175,13 +177,20 @@ void checkCommandLine(const CoreDescriptor& core, std::span<const std::string_vi
         expectedOut += quantity(i) + " " + std::string(result.texts[static_cast<std::size_t>(i)].view()) + "\n";
     require(out.str() == expectedOut, "the command line printed \"" + escaped(out.str()) + "\", the window shows \""
                                           + escaped(expectedOut) + "\"");
-    if (result.succeeded()) {
-        require(status == kSucceeded && err.str().empty(), "the command line did not succeed with the window");
-    } else {
+    // Its standard error: the failure's reason, then the advice the window gives, in English.
+    std::string expectedErr;
+    if (!result.succeeded())
+        expectedErr = "ferricalc-cli: " + failureMessage(core, result.failure, Language::English) + "\n";
+    const Advisories advice = advise(core, result, exactResults(result.constants), Language::English, ".");
+    for (const std::string* line : {&advice.dimensions, &advice.display})
+        if (!line->empty())
+            expectedErr += "ferricalc-cli: " + *line + "\n";
+    if (result.succeeded())
+        require(status == kSucceeded, "the command line did not succeed with the window");
+    else
         require(status == kCalculationFailed, "the command line exited " + std::to_string(status) + " on a failure");
-        require(err.str() == "ferricalc-cli: " + failureMessage(core, result.failure, Language::English) + "\n",
-                "the command line gave another reason: \"" + escaped(err.str()) + "\"");
-    }
+    require(err.str() == expectedErr, "the command line said \"" + escaped(err.str()) + "\", not \""
+                                          + escaped(expectedErr) + "\"");
 }
 
 }  // namespace

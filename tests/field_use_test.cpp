@@ -1,9 +1,11 @@
 // A field whose meaning says "（不参与计算）" is one the geometry reads but does
-// not use; every other field moves C1 or C2. Checked by moving each field of a
-// core whose every dimension is non-zero, so that no term hides another.
+// not use, and the magnetic figures neither; every other field moves C1 or C2.
+// Checked by moving each field of a core whose every dimension is non-zero, so
+// that no term hides another.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,12 @@ TEST_P(FieldUse, AFieldTheGeometryIgnoresSaysSo)
     }
     const CoreConstants base = core.geometry(dimensions);
     ASSERT_TRUE(base.complete());
+    // What the magnetic design takes from the dimensions, beside C1 and C2.
+    const auto shape = [&core](std::span<const double> values) {
+        const MagneticShape figures = core.magnetics(values);
+        return std::array{figures.amin, figures.windowWidth, figures.windowHeight, figures.windowArea,
+                          figures.post.section, figures.outerLegs[0].section, figures.legHeight};
+    };
     for (std::size_t i = 0; i < dimensions.size(); ++i) {
         std::vector<double> moved = dimensions;
         moved[i] *= 1.01;
@@ -54,6 +62,9 @@ TEST_P(FieldUse, AFieldTheGeometryIgnoresSaysSo)
         const bool used = *after.c1 != *base.c1 || *after.c2 != *base.c2;
         const bool saysUnused = core.fields[i].meaning.ends_with("（不参与计算）");
         EXPECT_NE(used, saysUnused) << core.name << ' ' << core.fields[i].letter << ": " << core.fields[i].meaning;
+        if (saysUnused) {
+            EXPECT_EQ(shape(moved), shape(dimensions)) << core.name << ' ' << core.fields[i].letter;
+        }
     }
 }
 
