@@ -25,8 +25,8 @@ CoreConstants constants(const Dimensions& d)
         // The path is one circle through the middle of a section (A − B)/2 wide and
         // h high, which the corrections may take away; only the signs of its
         // length and section are noted, in plain (unchecked) arithmetic.
-        const auto circle = [&](Real height) {
-            return std::array{PathSegment{A.value() + B.value(), height.value() * (A.value() - B.value())}};
+        const auto circle = [&d](Real height) {
+            return std::array{PathSegment{d.A.value() + d.B.value(), height.value() * (d.A.value() - d.B.value())}};
         };
         notePathParts(shown, circle(h));
         const Real effectiveHeight = ring::effectiveHeight(d);
