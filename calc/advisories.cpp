@@ -1,8 +1,9 @@
 #include "calc/advisories.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
+
+#include "calc/decimal_conversion.hpp"
 
 namespace ferricalc {
 
@@ -128,11 +129,9 @@ ExactResults exactResults(const CoreConstants& constants)
 
 std::string exactText(double value, std::string_view decimalSeparator)
 {
-    char digits[400];
-    auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-    if (static_cast<std::size_t>(end - digits) > kLongestPlainText)
-        end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    std::string text(digits, end);
+    std::string text = shortestFixed(value);
+    if (text.size() > kLongestPlainText)
+        text = shortestText(value);
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, decimalSeparator);
     return text;

@@ -394,24 +394,20 @@ std::string_view wholeNumberDigits(double wholeNumber, std::span<char, 320> buff
     return decimalDigits(number, buffer);
 }
 
-std::string shortestFixed(double value)
-{
-    const std::string sign = std::signbit(value) ? "-" : "";
-    if (std::isnan(value))
-        return sign + "nan";
-    if (std::isinf(value))
-        return sign + "inf";
-    if (value == 0.0)
-        return sign + "0";
-    // At 2^53 and beyond a double is a whole number, and each of its fixed texts
-    // has as many characters as its exact integer digits: those, being exact, are
-    // the nearest.
-    char buffer[320];
-    if (std::fabs(value) >= 9007199254740992.0)
-        return sign + std::string(wholeNumberDigits(value, buffer));
+namespace {
 
+// The fewest significant digits that read back as a positive finite `magnitude`,
+// digits·10^exponent; of several equally short ones the nearest, at an exact
+// half the even one.
+struct DecimalDigits {
+    std::string digits;  // no leading zero
+    long long exponent;
+};
+
+DecimalDigits shortestDigits(double magnitude)
+{
     // The exact decimal value: mantissa·2^exponent = mantissa·5^-exponent·10^exponent.
-    const BinaryValue binary = binaryValue(std::fabs(value));
+    const BinaryValue binary = binaryValue(magnitude);
     BigUnsigned scaled(binary.mantissa);
     long long exponent = 0;
     if (binary.exponent >= 0) {
@@ -427,8 +423,8 @@ std::string shortestFixed(double value)
         const std::string lower(exact.substr(0, precision));
         const std::string upper = incremented(lower);
         const long long unitExponent = exponent + static_cast<long long>(exact.size() - precision);
-        const bool lowerReads = nearestDouble(scientific(lower, unitExponent)) == std::fabs(value);
-        const bool upperReads = nearestDouble(scientific(upper, unitExponent)) == std::fabs(value);
+        const bool lowerReads = nearestDouble(scientific(lower, unitExponent)) == magnitude;
+        const bool upperReads = nearestDouble(scientific(upper, unitExponent)) == magnitude;
         if (!lowerReads && !upperReads)
             continue;
         bool takeUpper = upperReads;
@@ -440,9 +436,61 @@ std::string shortestFixed(double value)
             const bool half = rest.front() == '5' && !overHalf;
             takeUpper = overHalf || (half && (lower.back() - '0') % 2 == 1);
         }
-        return sign + fixedLayout(takeUpper ? upper : lower, unitExponent);
+        return {takeUpper ? upper : lower, unitExponent};
     }
-    return sign + fixedLayout(std::string(exact), exponent);
+    return {std::string(exact), exponent};
+}
+
+// The sign, and the text of a value that has no digits to write; empty otherwise.
+std::string specialText(double value)
+{
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isnan(value))
+        return sign + "nan";
+    if (std::isinf(value))
+        return sign + "inf";
+    if (value == 0.0)
+        return sign + "0";
+    return {};
+}
+
+}  // namespace
+
+std::string shortestFixed(double value)
+{
+    if (std::string special = specialText(value); !special.empty())
+        return special;
+    const std::string sign = std::signbit(value) ? "-" : "";
+    // At 2^53 and beyond a double is a whole number, and each of its fixed texts
+    // has as many characters as its exact integer digits: those, being exact, are
+    // the nearest.
+    char buffer[320];
+    if (std::fabs(value) >= 9007199254740992.0)
+        return sign + std::string(wholeNumberDigits(value, buffer));
+    const DecimalDigits shortest = shortestDigits(std::fabs(value));
+    return sign + fixedLayout(shortest.digits, shortest.exponent);
+}
+
+std::string shortestText(double value)
+{
+    if (std::string special = specialText(value); !special.empty())
+        return special;
+    // d.ddde±XX, the exponent of at least two digits.
+    DecimalDigits shortest = shortestDigits(std::fabs(value));
+    while (shortest.digits.size() > 1 && shortest.digits.back() == '0') {
+        shortest.digits.pop_back();
+        ++shortest.exponent;
+    }
+    const long long leading = shortest.exponent + static_cast<long long>(shortest.digits.size()) - 1;
+    std::string scientificText = std::signbit(value) ? "-" : "";
+    scientificText += shortest.digits.front();
+    if (shortest.digits.size() > 1)
+        scientificText += '.' + shortest.digits.substr(1);
+    const std::string exponentDigits = std::to_string(leading < 0 ? -leading : leading);
+    scientificText += std::string(leading < 0 ? "e-" : "e+") + (exponentDigits.size() < 2 ? "0" : "") + exponentDigits;
+    // The shorter of the two; the fixed one when they are as long.
+    std::string fixedText = shortestFixed(value);
+    return scientificText.size() < fixedText.size() ? scientificText : fixedText;
 }
 
 }  // namespace ferricalc

@@ -39,4 +39,9 @@ std::string_view wholeNumberDigits(double wholeNumber, std::span<char, 320> buff
 // equally short ones, the nearest to the value.
 std::string shortestFixed(double value);
 
+// The shortest decimal that reads back as `value`, as std::to_chars writes it
+// without a format: the fixed text, or d.ddde±XX where that is shorter
+// ("1e-30", "1.5e+300").
+std::string shortestText(double value);
+
 }  // namespace ferricalc

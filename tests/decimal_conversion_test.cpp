@@ -124,6 +124,8 @@ TEST(DecimalConversion, WritesAsTheLibraryWrites)
             ++mismatches;
             ADD_FAILURE() << "shortest " << shown << " instead of " << std::string_view(expected, end - expected);
         }
+        const auto general = std::to_chars(expected, expected + sizeof expected, value).ptr;
+        EXPECT_EQ(shortestText(value), std::string_view(expected, static_cast<std::size_t>(general - expected)));
         if (std::fabs(value) >= 0x1p53) {
             char whole[400];
             std::snprintf(whole, sizeof whole, "%.0f", std::fabs(value));
