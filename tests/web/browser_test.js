@@ -156,7 +156,7 @@ async function focusedId(page) {
         const offline = await page.evaluate(() => [document.getElementById("Picture1").complete
                                                    && document.getElementById("Picture1").naturalWidth > 0,
                                                    document.getElementById("messageLine").textContent]);
-        tally.check(offline[0] && offline[1] === "B 不是有效的数字", "offline: " + offline);
+        tally.check(offline[0] && offline[1] === "B 为空", "offline: " + offline);
         await context.setOffline(false);
 
         // A phone: the drawing above the fields, nothing wider than the screen.
