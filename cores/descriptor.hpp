@@ -130,11 +130,15 @@ struct CoreDescriptor {
     TwipRect returnButton;     // Command2 "返回"
     TwipRect messageLine;      // where a failed Calculate is explained
     CatalogPlacement catalog;
+    TwipRect designButton;  // "设计…", which opens the magnetic design of the calculated core
     CoreGeometry geometry = nullptr;  // null while the core type is not built yet
     CoreMagnetics magnetics = nullptr;  // Amin, the winding window and the gap's faces (cores/magnetics.hpp)
     // The dimensions that lie inside others: a result computed from fields
     // that break one describes no real core (calc/advisories.hpp).
     std::span<const Nesting> nestings;
+    // What the design window calls the leg a single gap is ground into: the centre
+    // post, the U family's wound limb, or the ring itself (cut through once).
+    std::string_view gappedLeg = "中柱";
 
     bool available() const { return geometry != nullptr; }
 };
@@ -145,6 +149,7 @@ inline constexpr int kFieldHeight = 270;
 inline constexpr int kResultHeight = 255;
 inline constexpr int kCalculateWidth = 1575;
 inline constexpr int kReturnWidth = 1695;
+inline constexpr int kDesignWidth = 1365;  // between Calculate and Return, 6 px from each
 inline constexpr int kButtonHeight = 495;
 inline constexpr int kComboBoxHeight = 330;
 inline constexpr int kTwipsPerPixel = 15;

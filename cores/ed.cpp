@@ -94,6 +94,7 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4200, 4920, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5640, 7320, 780},
     .catalog = {{4680, 3105, 900, 255}, {5640, 3060, 2040, kComboBoxHeight}, {4680, 3480, 3000, 780}},
+    .designButton = {2745, 4920, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

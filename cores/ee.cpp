@@ -105,6 +105,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {120, 6180, 7800, 720},
     // Beside the results there is room for the reference alone; the combo box sits right of Return.
     .catalog = {{5880, 5280, 900, 255}, {5880, 5580, 2040, kComboBoxHeight}, {4560, 4275, 3420, 615}},
+    .designButton = {2625, 5520, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

@@ -102,6 +102,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {360, 5700, 7200, 780},
     // Right of the fields the combo box stands under its caption; the reference sits beside C1 and C2.
     .catalog = {{6000, 2460, 900, 255}, {6000, 2760, 1590, kComboBoxHeight}, {4800, 3360, 2790, 1020}},
+    .designButton = {2505, 5040, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

@@ -134,6 +134,7 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4200, 5040, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5760, 7140, 780},
     .catalog = {{4080, 2805, 900, 255}, {5040, 2760, 2175, kComboBoxHeight}, {4440, 3180, 3060, 1080}},
+    .designButton = {2745, 5040, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

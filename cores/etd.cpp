@@ -147,6 +147,7 @@ constinit const CoreDescriptor descriptor{
     .messageLine = {4200, 3480, 3435, 1020},
     // Right of E and F the combo box stands under its caption; the reference sits beside C1 and C2.
     .catalog = {{5940, 2460, 900, 255}, {5940, 2760, 1740, kComboBoxHeight}, {4635, 4500, 3090, 750}},
+    .designButton = {2745, 5880, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

@@ -166,6 +166,7 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4080, 5040, kReturnWidth, kButtonHeight},
     .messageLine = {120, 5760, 7140, 780},
     .catalog = {{3600, 2925, 900, 255}, {4560, 2880, 2655, kComboBoxHeight}, {4440, 3300, 2820, 1080}},
+    .designButton = {2625, 5040, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

@@ -109,9 +109,11 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4200, 5280, kReturnWidth, kButtonHeight},
     .messageLine = {120, 5955, 8730, 780},
     .catalog = {{4440, 3465, 900, 255}, {5400, 3420, 3000, kComboBoxHeight}, {4440, 3840, 4410, 720}},
+    .designButton = {2745, 5280, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,
+    .gappedLeg = "磁环",
 };
 
 }  // namespace ferricalc::ring

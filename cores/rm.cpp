@@ -166,6 +166,7 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4200, 4800, kReturnWidth, kButtonHeight},
     .messageLine = {240, 5520, 7275, 780},
     .catalog = {{3960, 2925, 900, 255}, {4920, 2880, 2415, kComboBoxHeight}, {4440, 3300, 3195, 720}},
+    .designButton = {2745, 4800, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,

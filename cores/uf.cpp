@@ -88,9 +88,11 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
     .messageLine = {360, 6120, 7200, 780},
     .catalog = {{3960, 2745, 900, 255}, {4920, 2700, 2655, kComboBoxHeight}, {3960, 3180, 3690, 720}},
+    .designButton = {2865, 5400, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,
+    .gappedLeg = "绕线柱",
 };
 
 }  // namespace ferricalc::uf

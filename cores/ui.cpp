@@ -100,9 +100,11 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4320, 4920, kReturnWidth, kButtonHeight},
     .messageLine = {360, 5640, 7020, 780},
     .catalog = {{4440, 2625, 900, 255}, {5400, 2580, 2175, kComboBoxHeight}, {4800, 3000, 2760, 1200}},
+    .designButton = {2865, 4920, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,
+    .gappedLeg = "绕线柱",
 };
 
 }  // namespace ferricalc::ui

@@ -109,9 +109,11 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4320, 5400, kReturnWidth, kButtonHeight},
     .messageLine = {360, 6120, 7320, 780},
     .catalog = {{3960, 3045, 900, 255}, {4920, 3000, 2535, kComboBoxHeight}, {3960, 3420, 3870, 600}},
+    .designButton = {2865, 5400, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,
+    .gappedLeg = "绕线柱",
 };
 
 }  // namespace ferricalc::uy

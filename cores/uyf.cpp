@@ -127,9 +127,11 @@ constinit const CoreDescriptor descriptor{
     .returnButton = {4080, 5760, kReturnWidth, kButtonHeight},
     .messageLine = {120, 6375, 7905, 600},
     .catalog = {{4680, 3585, 900, 255}, {5640, 3540, 2295, kComboBoxHeight}, {4680, 3960, 3345, 720}},
+    .designButton = {2625, 5760, kDesignWidth, kButtonHeight},
     .geometry = fromFields,
     .magnetics = magneticsFromFields,
     .nestings = kNestings,
+    .gappedLeg = "绕线柱",
 };
 
 }  // namespace ferricalc::uyf

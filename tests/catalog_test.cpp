@@ -95,10 +95,12 @@ std::string describe(const TwipRect& r)
            + std::to_string(r.height) + '}';
 }
 
-TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
+using PlacedControls = std::vector<std::pair<std::string, TwipRect>>;
+
+// Every control the descriptor places, by name, apart from the catalogue and the design button.
+PlacedControls placedControls(const CoreDescriptor& c)
 {
-    const CoreDescriptor& c = core();
-    std::vector<std::pair<std::string, TwipRect>> controls{
+    PlacedControls controls{
         {"drawing", c.drawing.box}, {"Calculate", c.calculateButton}, {"Return", c.returnButton},
         {"message line", c.messageLine}};
     if (c.note.labelNumber != 0)
@@ -114,22 +116,42 @@ TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
         controls.emplace_back(name + " caption", TwipRect{r.captionLeft, r.top, r.captionWidth, kResultHeight});
         controls.emplace_back(name + " value", TwipRect{r.valueLeft, r.top, r.valueWidth, kResultHeight});
     }
+    return controls;
+}
 
+void expectInFreeSpace(const CoreDescriptor& c, const char* part, const TwipRect& rect, const PlacedControls& controls)
+{
+    EXPECT_GT(rect.width, 0) << part;
+    EXPECT_GT(rect.height, 0) << part;
+    EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.left + rect.width <= c.clientWidth
+                && rect.top + rect.height <= c.clientHeight)
+        << part << ' ' << describe(rect) << " leaves the window";
+    for (const auto& [control, other] : controls)
+        EXPECT_FALSE(overlap(rect, other)) << part << ' ' << describe(rect) << " overlaps " << control << ' '
+                                           << describe(other);
+}
+
+TEST_P(WindowCatalogue, SitsInFreeSpaceInsideTheWindow)
+{
+    const CoreDescriptor& c = core();
+    const PlacedControls controls = placedControls(c);
     const std::pair<const char*, TwipRect> parts[] = {
         {"caption", c.catalog.caption}, {"combo box", c.catalog.comboBox}, {"reference", c.catalog.reference}};
-    for (const auto& [part, rect] : parts) {
-        EXPECT_GT(rect.width, 0) << part;
-        EXPECT_GT(rect.height, 0) << part;
-        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.left + rect.width <= c.clientWidth
-                    && rect.top + rect.height <= c.clientHeight)
-            << part << ' ' << describe(rect) << " leaves the window";
-        for (const auto& [control, other] : controls)
-            EXPECT_FALSE(overlap(rect, other))
-                << part << ' ' << describe(rect) << " overlaps " << control << ' ' << describe(other);
-    }
+    for (const auto& [part, rect] : parts)
+        expectInFreeSpace(c, part, rect, controls);
     EXPECT_FALSE(overlap(c.catalog.caption, c.catalog.comboBox));
     EXPECT_FALSE(overlap(c.catalog.comboBox, c.catalog.reference));
     EXPECT_FALSE(overlap(c.catalog.caption, c.catalog.reference));
+}
+
+TEST_P(WindowCatalogue, TheDesignButtonSitsInFreeSpaceInsideTheWindow)
+{
+    const CoreDescriptor& c = core();
+    PlacedControls controls = placedControls(c);
+    controls.emplace_back("catalogue caption", c.catalog.caption);
+    controls.emplace_back("catalogue combo box", c.catalog.comboBox);
+    controls.emplace_back("catalogue reference", c.catalog.reference);
+    expectInFreeSpace(c, "design button", c.designButton, controls);
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, WindowCatalogue, testing::Range(0, kCoreTypeCount), windowName);
