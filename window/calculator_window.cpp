@@ -16,6 +16,7 @@
 #include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "window/catalog_panel.hpp"
+#include "window/design_window.hpp"
 #include "window/drawing_view.hpp"
 #include "window/look.hpp"
 
@@ -199,13 +200,19 @@ void CalculatorWindow::buildButtons()
 {
     m_calculate = look::pushButton(QStringLiteral("计算"), QStringLiteral("Command1"), 15.75, this);
     m_return = look::pushButton(QStringLiteral("返回"), QStringLiteral("Command2"), 15.75, this);
+    m_design = look::pushButton(QStringLiteral("设计…"), QStringLiteral("designButton"), 15.75, this);
+    m_design->setToolTip(QStringLiteral("由计算所得的磁芯求 AL、气隙、匝数、电感和磁通密度"));
+    m_design->setEnabled(false);  // until a Calculate succeeds
     m_calculate->setGeometry(look::fromTwips(m_core.calculateButton));
     m_return->setGeometry(look::fromTwips(m_core.returnButton));
+    m_design->setGeometry(look::fromTwips(m_core.designButton));
     setTabOrder(m_fields.back(), m_calculate);
-    setTabOrder(m_calculate, m_return);
+    setTabOrder(m_calculate, m_design);
+    setTabOrder(m_design, m_return);
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorWindow::calculate);
     connect(m_return, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_design, &QPushButton::clicked, this, &CalculatorWindow::openDesign);
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -259,6 +266,12 @@ void CalculatorWindow::showCalculation(const Calculation& result)
         fitResult(*value, messageArea);
     }
     m_catalog->showCalculation(result);
+    m_design->setEnabled(result.succeeded());
+    if (result.succeeded()) {
+        m_designTexts = fieldTexts();
+        if (m_designWindow)
+            m_designWindow->setFieldTexts(m_designTexts);
+    }
 
     const Advisories advice = advise(m_core, result, exact, Language::Chinese, separator);
     QStringList adviceLines;
@@ -273,6 +286,28 @@ void CalculatorWindow::showCalculation(const Calculation& result)
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
+}
+
+void CalculatorWindow::openDesign()
+{
+    if (m_designTexts.isEmpty())
+        return;  // nothing calculated yet
+    if (!m_designWindow) {
+        m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        m_designWindow->show();
+    }
+    m_designWindow->raise();
+    m_designWindow->activateWindow();
+}
+
+DesignWindow* CalculatorWindow::designWindow() const { return m_designWindow; }
+
+QStringList CalculatorWindow::fieldTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit* field : m_fields)
+        texts << field->text();
+    return texts;
 }
 
 Calculation CalculatorWindow::calculationOfFields() const

@@ -19,7 +19,14 @@
 //
 // The family's standard cores fill the fields from a combo box, with the data
 // sheet's figures beside the results (window/catalog_panel.hpp).
+//
+// 设计… opens the magnetic design of the core (window/design_window.hpp) with
+// the fields of the last successful Calculate; it is enabled by a successful
+// Calculate and disabled by a failed one. The one design window of a
+// calculator window follows its later successful Calculates and closes with it.
 
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -35,6 +42,7 @@ class QPushButton;
 namespace ferricalc {
 
 class CatalogPanel;
+class DesignWindow;
 
 class CalculatorWindow : public QWidget {
 public:
@@ -51,6 +59,11 @@ public:
     // The header row and the value row that Ctrl+C copies, each ending in a line break.
     QString resultRows() const;
 
+    // 设计…: opens the design window, or brings the open one forward.
+    void openDesign();
+    // The design window open now, or null.
+    DesignWindow* designWindow() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,6 +74,7 @@ private:
     void moveAlongChain(std::size_t field);  // Text<n>_KeyPress with Enter
     void showMessages(const QString& failure, const QString& advice);
     Calculation calculationOfFields() const;
+    QStringList fieldTexts() const;
     void buildCopy();
     void copyResults();
     bool routeCopyKey(QObject* watched, QEvent* event);
@@ -70,6 +84,9 @@ private:
     std::array<QLabel*, QuantityCount> m_values{};
     QPushButton* m_calculate = nullptr;
     QPushButton* m_return = nullptr;
+    QPushButton* m_design = nullptr;
+    QStringList m_designTexts;  // the fields of the last successful Calculate
+    QPointer<DesignWindow> m_designWindow;
     QLabel* m_message = nullptr;   // "messageLine": why a Calculate failed
     QLabel* m_advisory = nullptr;  // "advisoryLine": below it, in the same place
     QAction* m_copyResults = nullptr;

@@ -1,0 +1,258 @@
+#include "window/al_gap_plot.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "window/look.hpp"
+
+namespace ferricalc {
+
+namespace {
+
+const QColor kGridDecade{190, 190, 190};
+const QColor kGridMinor{228, 228, 228};
+const QColor kUngapped{110, 110, 110};
+
+// 10^k as an axis writes it: 0.01, 0.1, 1, 10, 100 …
+QString powerOfTen(int k, int mantissa = 1)
+{
+    const double value = mantissa * std::pow(10.0, k);
+    return QString::number(value, 'f', std::max(0, -k));
+}
+
+// A painter's coordinates for the plot's logarithmic axes.
+struct Axes {
+    QRectF area;
+    double firstGap;
+    double lastGap;
+    int firstDecade;
+    int lastDecade;
+
+    double x(double gap) const
+    {
+        const double share = std::log10(gap / firstGap) / std::log10(lastGap / firstGap);
+        return area.left() + share * area.width();
+    }
+    double y(double al) const
+    {
+        const double share = (std::log10(al) - firstDecade) / (lastDecade - firstDecade);
+        return area.bottom() - share * area.height();
+    }
+    bool holdsGap(double gap) const { return gap >= firstGap * (1 - 1e-9) && gap <= lastGap * (1 + 1e-9); }
+    bool holdsAl(double al) const { return al >= std::pow(10.0, firstDecade) && al <= std::pow(10.0, lastDecade); }
+};
+
+QPainterPath curvePath(const Axes& axes, const std::vector<double>& gaps, const std::vector<double>& als)
+{
+    QPainterPath path;
+    bool started = false;
+    for (std::size_t i = 0; i < gaps.size() && i < als.size(); ++i) {
+        if (!(als[i] > 0.0) || !std::isfinite(als[i])) {
+            started = false;
+            continue;
+        }
+        const QPointF point(axes.x(gaps[i]), axes.y(als[i]));
+        if (started)
+            path.lineTo(point);
+        else
+            path.moveTo(point);
+        started = true;
+    }
+    return path;
+}
+
+QPen pen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen result(colour, width, style);
+    result.setCapStyle(Qt::FlatCap);
+    return result;
+}
+
+}  // namespace
+
+AlGapPlot::AlGapPlot(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("alGapPlot"));
+    setFont(look::song(9));
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize AlGapPlot::sizeHint() const
+{
+    return {420, 340};
+}
+
+QSize AlGapPlot::minimumSizeHint() const
+{
+    return {320, 220};
+}
+
+void AlGapPlot::setCurves(AlGapCurves curves)
+{
+    m_curves = std::move(curves);
+    // Whole decades round every AL the plot shows, the ungapped one included.
+    double low = m_curves.alUngapped;
+    double high = m_curves.alUngapped;
+    for (const std::vector<double>* als : {&m_curves.alFringing, &m_curves.alNoFringing})
+        for (const double al : *als)
+            if (al > 0.0 && std::isfinite(al)) {
+                low = std::min(low, al);
+                high = std::max(high, al);
+            }
+    if (!m_curves.empty() && low > 0.0 && std::isfinite(high)) {
+        m_firstDecade = static_cast<int>(std::floor(std::log10(low)));
+        m_lastDecade = std::max(m_firstDecade + 1, static_cast<int>(std::ceil(std::log10(high))));
+    } else {
+        m_firstDecade = 1;
+        m_lastDecade = 4;
+    }
+    update();
+}
+
+void AlGapPlot::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(font());
+    const double line = metrics.height();
+
+    // Room for the AL labels on the left, the gap labels and title below, and
+    // the AL title above the axis.
+    double labelWidth = 0.0;
+    for (int k = m_firstDecade; k <= m_lastDecade; ++k)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(powerOfTen(k)));
+    const QRectF area(
+        QPointF(labelWidth + 12.0, line + 10.0),
+        QPointF(width() - metrics.horizontalAdvance(QStringLiteral("3")) / 2 - 10.0, height() - 2.0 * line - 12.0));
+    if (area.width() < 40 || area.height() < 40)
+        return;
+    const Axes axes{area, kFirstGap, kLastGap, m_firstDecade, m_lastDecade};
+    const QColor text = palette().color(QPalette::Text);
+
+    // The grid: every decade of both axes, with the 2 … 9 between them fainter.
+    const auto mantissas = [](int k, double first, double last, auto&& draw) {
+        for (int m = 1; m <= 9; ++m) {
+            const double value = m * std::pow(10.0, k);
+            if (value >= first * (1 - 1e-9) && value <= last * (1 + 1e-9))
+                draw(m, value);
+        }
+    };
+    const int gapDecades[] = {-2, -1, 0};
+    for (const int k : gapDecades)
+        mantissas(k, kFirstGap, kLastGap, [&](int m, double gap) {
+            painter.setPen(pen(m == 1 ? kGridDecade : kGridMinor, 1.0));
+            painter.drawLine(QPointF(axes.x(gap), area.top()), QPointF(axes.x(gap), area.bottom()));
+        });
+    const double firstAl = std::pow(10.0, m_firstDecade);
+    const double lastAl = std::pow(10.0, m_lastDecade);
+    for (int k = m_firstDecade; k <= m_lastDecade; ++k)
+        mantissas(k, firstAl, lastAl, [&](int m, double al) {
+            painter.setPen(pen(m == 1 ? kGridDecade : kGridMinor, 1.0));
+            painter.drawLine(QPointF(area.left(), axes.y(al)), QPointF(area.right(), axes.y(al)));
+        });
+    painter.setPen(pen(text, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+
+    // Labels: the gap's decades and the axis' end, AL's decades (and 2 and 5
+    // where the axis spans a single decade).
+    painter.setPen(text);
+    const auto gapLabel = [&](double gap, const QString& label) {
+        const double w = metrics.horizontalAdvance(label);
+        painter.drawText(QRectF(axes.x(gap) - w / 2 - 2, area.bottom() + 3, w + 4, line), Qt::AlignCenter, label);
+    };
+    gapLabel(0.01, QStringLiteral("0.01"));
+    gapLabel(0.1, QStringLiteral("0.1"));
+    gapLabel(1.0, QStringLiteral("1"));
+    gapLabel(3.0, QStringLiteral("3"));
+    const bool oneDecade = m_lastDecade - m_firstDecade == 1;
+    for (int k = m_firstDecade; k <= m_lastDecade; ++k)
+        mantissas(k, firstAl, lastAl, [&](int m, double al) {
+            if (m != 1 && !(oneDecade && (m == 2 || m == 5)))
+                return;
+            painter.drawText(QRectF(0, axes.y(al) - line / 2, area.left() - 5, line), Qt::AlignRight | Qt::AlignVCenter,
+                             powerOfTen(k, m));
+        });
+    painter.drawText(QRectF(area.left(), area.bottom() + line + 4, area.width(), line), Qt::AlignHCenter,
+                     QStringLiteral("气隙 lg / mm"));
+    painter.drawText(QRectF(0, 2, area.left() + 200, line), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("AL / nH"));
+
+    if (m_curves.empty())
+        return;
+
+    painter.save();
+    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen(kUngapped, 1.0, Qt::DotLine));
+    const double ungappedY = axes.y(m_curves.alUngapped);
+    painter.drawLine(QPointF(area.left(), ungappedY), QPointF(area.right(), ungappedY));
+    painter.setPen(pen(look::kNavy, 1.3, Qt::DashLine));
+    painter.drawPath(curvePath(axes, m_curves.gaps, m_curves.alNoFringing));
+    painter.setPen(pen(look::kDarkRed, 2.0));
+    painter.drawPath(curvePath(axes, m_curves.gaps, m_curves.alFringing));
+    painter.restore();
+
+    // The legend, top right, where the falling curves leave room.
+    const QString legend[] = {QStringLiteral("计边缘磁通"), QStringLiteral("不计边缘磁通"), QStringLiteral("无气隙")};
+    const QPen legendPens[] = {pen(look::kDarkRed, 2.0), pen(look::kNavy, 1.3, Qt::DashLine),
+                               pen(kUngapped, 1.0, Qt::DotLine)};
+    double legendWidth = 0.0;
+    for (const QString& entry : legend)
+        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(entry));
+    const double sample = 26.0;
+    const QRectF box(area.right() - legendWidth - sample - 18, area.top() + 6, legendWidth + sample + 12, 3 * line + 8);
+    painter.setPen(pen(kGridDecade, 1.0));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRect(box);
+    for (int i = 0; i < 3; ++i) {
+        const double y = box.top() + 4 + (i + 0.5) * line;
+        painter.setPen(legendPens[i]);
+        painter.drawLine(QPointF(box.left() + 5, y), QPointF(box.left() + 5 + sample, y));
+        painter.setPen(text);
+        painter.drawText(QRectF(box.left() + sample + 9, y - line / 2, legendWidth + 2, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, legend[i]);
+    }
+
+    if (!m_curves.working)
+        return;
+    // The working point: filled where it lies on the axes, hollow at the edge it lies beyond.
+    const AlGapCurves::Point& working = *m_curves.working;
+    const bool inside = axes.holdsGap(working.gap) && axes.holdsAl(working.al);
+    const double gap = std::clamp(working.gap, kFirstGap, kLastGap);
+    const double al = std::clamp(working.al, firstAl, lastAl);
+    const QPointF mark(axes.x(gap), axes.y(al));
+    painter.setPen(pen(look::kDarkRed, 1.0, Qt::DashLine));
+    if (inside) {
+        painter.drawLine(QPointF(mark.x(), area.bottom()), mark);
+        painter.drawLine(QPointF(area.left(), mark.y()), mark);
+    }
+    painter.setPen(pen(look::kDarkRed, 1.5));
+    painter.setBrush(inside ? QBrush(look::kDarkRed) : QBrush(palette().color(QPalette::Base)));
+    painter.drawEllipse(mark, 4.0, 4.0);
+
+    // The figures go above and right of the mark, where both falling curves
+    // leave room, or below and left of it where the right has none.
+    const QStringList lines = working.label.split(QLatin1Char('\n'));
+    double labelW = 0.0;
+    for (const QString& part : lines)
+        labelW = std::max(labelW, metrics.horizontalAdvance(part) + 6);
+    const double labelH = lines.size() * line + 2;
+    QPointF corner(mark.x() + 8, mark.y() - labelH - 8);
+    if (corner.x() + labelW > area.right() - 2)
+        corner = QPointF(mark.x() - 8 - labelW, mark.y() + 6);
+    corner.setX(std::clamp(corner.x(), area.left() + 2, std::max(area.left() + 2, area.right() - labelW - 2)));
+    corner.setY(std::clamp(corner.y(), area.top() + 2, std::max(area.top() + 2, area.bottom() - labelH - 2)));
+    const QRectF labelBox(corner, QSizeF(labelW, labelH));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRect(labelBox);
+    painter.setPen(look::kDarkRed);
+    painter.drawText(labelBox, Qt::AlignLeft | Qt::AlignVCenter, working.label);
+}
+
+}  // namespace ferricalc

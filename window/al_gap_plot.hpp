@@ -1,0 +1,59 @@
+#pragma once
+// AL against the air gap, drawn as ferrite data sheets draw it: the gap on a
+// logarithmic axis from 0.01 to 3 mm, AL on a logarithmic axis of whole
+// decades, the curve with the fringe field solid, the one without it dashed,
+// the ungapped AL as a dotted line, and the working point marked with its
+// figures. A working point off the axes is drawn hollow at the edge it lies
+// beyond. Drawn with QPainter, so it stays sharp at any scaling.
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+namespace ferricalc {
+
+struct AlGapCurves {
+    std::vector<double> gaps;         // mm, ascending, within the gap axis
+    std::vector<double> alFringing;   // nH, one per gap
+    std::vector<double> alNoFringing;  // nH, one per gap
+    double alUngapped = 0.0;          // nH
+
+    struct Point {
+        double gap;    // mm
+        double al;     // nH
+        QString label;  // the figures written beside the mark
+    };
+    std::optional<Point> working;
+
+    bool empty() const { return gaps.empty(); }
+};
+
+class AlGapPlot : public QWidget {
+public:
+    static constexpr double kFirstGap = 0.01;  // mm
+    static constexpr double kLastGap = 3.0;   // mm
+
+    explicit AlGapPlot(QWidget* parent = nullptr);
+
+    // Empty curves leave the axes blank (a refused input, or no core).
+    void setCurves(AlGapCurves curves);
+    const AlGapCurves& curves() const { return m_curves; }
+
+    // The decades the AL axis spans, as powers of ten: [first, last].
+    int firstDecade() const { return m_firstDecade; }
+    int lastDecade() const { return m_lastDecade; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    AlGapCurves m_curves;
+    int m_firstDecade = 1;
+    int m_lastDecade = 4;
+};
+
+}  // namespace ferricalc

@@ -1,0 +1,561 @@
+#include "window/design_window.hpp"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "cores/materials.hpp"
+#include "window/al_gap_plot.hpp"
+#include "window/design_field.hpp"
+#include "window/look.hpp"
+
+namespace ferricalc {
+
+namespace {
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+const QString kNone = QStringLiteral("—");
+const QString kCustomMaterial = QStringLiteral("自定义");
+
+// What the window starts with; the material is the table's first.
+constexpr double kStartTurns = 10;
+constexpr double kStartInductance = 100;  // µH
+constexpr double kStartCurrent = 0.1;    // A
+constexpr double kStartTargetAl = 100;   // nH
+
+void paintText(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+QColor saturationColour(SaturationLevel level, const QColor& plain)
+{
+    switch (level) {
+    case SaturationLevel::Advisory:
+        return look::kAmber;
+    case SaturationLevel::Warning:
+        return look::kDarkRed;
+    case SaturationLevel::Clear:
+    case SaturationLevel::Unknown:
+        break;
+    }
+    return plain;
+}
+
+// The forms of one column share the width of their captions, so that their
+// fields line up.
+void alignCaptions(const std::vector<QGroupBox*>& groups)
+{
+    std::vector<QWidget*> captions;
+    for (const QGroupBox* group : groups) {
+        const auto* form = static_cast<const QFormLayout*>(group->layout());
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (const QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget())
+                captions.push_back(item->widget());
+    }
+    int width = 0;
+    for (const QWidget* caption : captions)
+        width = std::max(width, caption->sizeHint().width());
+    for (QWidget* caption : captions)
+        caption->setMinimumWidth(width);
+}
+
+QFormLayout* formIn(QGroupBox& group)
+{
+    auto* form = new QFormLayout(&group);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(5);
+    return form;
+}
+
+}  // namespace
+
+DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldTexts, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_core(core), m_separator(QLocale().decimalPoint().toStdString())
+{
+    setObjectName(QStringLiteral("designWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("磁路设计 — %1").arg(text(core.optionCaption)));
+    setFont(look::song(10.5));
+
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("heading"));
+    m_heading->setFont(look::kai(13));
+    m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_heading->setWordWrap(true);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    paintText(*m_status, look::kDarkRed);
+
+    m_plot = new AlGapPlot(this);
+
+    const std::vector<QGroupBox*> left{buildCoreGroup(), buildMaterialGroup(), buildGapGroup()};
+    const std::vector<QGroupBox*> middle{buildAlGroup(), buildTargetGroup(), buildWindingGroup()};
+    auto* inputs = new QVBoxLayout;
+    auto* figures = new QVBoxLayout;
+    for (auto [column, groups] : {std::pair(inputs, &left), std::pair(figures, &middle)}) {
+        alignCaptions(*groups);
+        for (QGroupBox* group : *groups)
+            column->addWidget(group);
+        column->addStretch(1);
+    }
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs);
+    columns->addLayout(figures);
+    auto* plotColumn = new QVBoxLayout;
+    auto* plotTitle = new QLabel(QStringLiteral("电感系数与气隙"), this);
+    plotTitle->setFont(look::kai(12));
+    plotColumn->addWidget(plotTitle);
+    plotColumn->addWidget(m_plot, 1);
+    columns->addLayout(plotColumn, 1);
+
+    // One width for every input, so the boxes line up; the widest range sets it.
+    int fieldWidth = 0;
+    for (const auto& input : m_inputs)
+        fieldWidth = std::max(fieldWidth, input.first->sizeHint().width());
+    for (const auto& input : m_inputs)
+        input.first->setMinimumWidth(fieldWidth);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addLayout(columns, 1);
+    layout->addWidget(m_status);
+
+    // The table's first material; a table without one starts on 自定义.
+    const int firstMaterial = m_material->count() > 1 ? 1 : 0;
+    m_material->setCurrentIndex(firstMaterial);
+    chooseMaterial(firstMaterial);
+    m_built = true;
+    setFieldTexts(fieldTexts);
+    resize(sizeHint());
+    m_material->setFocus();
+}
+
+DesignWindow::~DesignWindow()
+{
+    // A spin box that loses the focus as the controls go reports an edit: it
+    // must find the window still whole and nothing to design.
+    m_built = false;
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
+{
+    std::vector<std::string> utf8;
+    QStringList dimensions;
+    for (qsizetype i = 0; i < fieldTexts.size(); ++i) {
+        utf8.push_back(fieldTexts[i].toStdString());
+        if (static_cast<std::size_t>(i) < m_core.fields.size())
+            dimensions << text(m_core.fields[static_cast<std::size_t>(i)].letter) + QLatin1Char('=') + fieldTexts[i];
+    }
+    const std::vector<std::string_view> texts(utf8.begin(), utf8.end());
+    m_set = coreSet(m_core, texts, m_separator);
+    m_heading->setText(text(m_core.optionCaption) + QStringLiteral("　") + dimensions.join(QLatin1Char(' ')));
+
+    // A ring is cut once: the gap has no other place to be.
+    const bool legs = !m_set.formed() || m_set.set.shape.outerLegCount > 0;
+    if (!legs)
+        m_gapPlace->setCurrentIndex(0);
+    m_gapPlace->setEnabled(legs);
+    refresh();
+}
+
+// ---- Building -------------------------------------------------------------
+
+DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::optional<DesignInput> kind,
+                                    const QString& name, int decimals, double minimum, double maximum,
+                                    const QString& unit)
+{
+    auto* field = new DesignField(kind, name, this);
+    field->setDecimals(decimals);
+    field->setRange(minimum, maximum);
+    if (!unit.isEmpty())
+        field->setSuffix(QLatin1Char(' ') + unit);
+    field->setAlignment(Qt::AlignRight);
+    // Typing shows or clears a refusal at once; a value set by the window or
+    // the arrows arrives as a value change.
+    field->onEdited([this] { refresh(); });
+    connect(field, &QDoubleSpinBox::valueChanged, this, &DesignWindow::refresh);
+    // Leaving a refused text returns the box to its last good value without a change of value.
+    connect(field, &QDoubleSpinBox::editingFinished, this, &DesignWindow::refresh);
+
+    // The reason takes the room the row has and wraps rather than widen the form.
+    auto* refusal = new QLabel(this);
+    refusal->setObjectName(name + QStringLiteral("Refusal"));
+    refusal->setWordWrap(true);
+    refusal->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(QStringLiteral("匝数须为整数")));
+    paintText(*refusal, look::kDarkRed);
+    auto* row = new QHBoxLayout;
+    row->addWidget(field);
+    row->addWidget(refusal, 1);
+    form.addRow(caption, row);
+    m_inputs.emplace_back(field, refusal);
+    return field;
+}
+
+DesignField* DesignWindow::addInput(QFormLayout& form, const QString& caption, std::optional<DesignInput> kind,
+                                    const QString& name, DesignQuantity quantity, double minimum, double maximum)
+{
+    const DesignFormat& format = designFormat(quantity);
+    return addInput(form, new QLabel(caption, this), kind, name, format.decimals, minimum, maximum,
+                    text(format.displayUnit));
+}
+
+QLabel* DesignWindow::addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip)
+{
+    auto* value = new QLabel(kNone, this);
+    value->setObjectName(name);
+    // Room for a long figure from the start, so the form does not shift as figures change.
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000 mm⁴")));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* label = new QLabel(caption, this);
+    label->setToolTip(tip);
+    value->setToolTip(tip);
+    form.addRow(label, value);
+    return value;
+}
+
+QGroupBox* DesignWindow::buildCoreGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("磁芯"), this);
+    QFormLayout& form = *formIn(*group);
+    m_le = addFigure(form, QStringLiteral("Le"), QStringLiteral("le"), QStringLiteral("有效磁路长度"));
+    m_ae = addFigure(form, QStringLiteral("Ae"), QStringLiteral("ae"), QStringLiteral("有效截面积"));
+    m_ve = addFigure(form, QStringLiteral("Ve"), QStringLiteral("ve"), QStringLiteral("有效体积"));
+    m_amin = addFigure(form, QStringLiteral("Amin"), QStringLiteral("amin"), QStringLiteral("磁通经过的最小截面积"));
+    m_windowArea =
+        addFigure(form, QStringLiteral("Aw"), QStringLiteral("windowArea"), QStringLiteral("一个绕线窗口的面积"));
+    m_areaProduct =
+        addFigure(form, QStringLiteral("Ap = Ae·Aw"), QStringLiteral("areaProduct"), QStringLiteral("面积积"));
+    m_mass = addFigure(form, QStringLiteral("质量"), QStringLiteral("mass"),
+                       QStringLiteral("Ve × 材料密度；材料未给密度时无此值"));
+    return group;
+}
+
+QGroupBox* DesignWindow::buildMaterialGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("材料"), this);
+    QFormLayout& form = *formIn(*group);
+    m_material = new QComboBox(this);
+    m_material->setObjectName(QStringLiteral("material"));
+    m_material->addItem(kCustomMaterial);
+    for (const Material& material : materials()) {
+        m_material->addItem(text(material.name) + QStringLiteral("（") + text(material.manufacturer)
+                            + QStringLiteral("，") + text(material.base) + QStringLiteral("）"));
+    }
+    m_material->setMaxVisibleItems(20);
+    form.addRow(new QLabel(QStringLiteral("材料"), this), m_material);
+    m_muI = addInput(form, QStringLiteral("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"),
+                     DesignQuantity::MuI, 1, 1e6);
+    m_bsat = addInput(form, QStringLiteral("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
+                      DesignQuantity::Bsat, 0, 5000);
+    m_bsat->setSpecialValueText(QStringLiteral("未知"));
+    m_density = addInput(form, new QLabel(QStringLiteral("密度"), this), std::nullopt, QStringLiteral("density"), 0, 0,
+                         20000, QStringLiteral("kg/m³"));
+    m_density->setSpecialValueText(QStringLiteral("未知"));
+
+    connect(m_material, &QComboBox::activated, this, &DesignWindow::chooseMaterial);
+    for (DesignField* field : {m_muI, m_bsat, m_density})
+        connect(field, &QDoubleSpinBox::valueChanged, this, &DesignWindow::materialEdited);
+    return group;
+}
+
+QGroupBox* DesignWindow::buildGapGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("气隙"), this);
+    QFormLayout& form = *formIn(*group);
+    m_gap =
+        addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap, 0, 100);
+    m_gap->setSingleStep(0.05);
+    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长，mm"));
+    m_gapPlace = new QComboBox(this);
+    m_gapPlace->setObjectName(QStringLiteral("gapPlace"));
+    m_gapPlace->addItem(text(m_core.gappedLeg));
+    m_gapPlace->addItem(QStringLiteral("全部柱"));
+    m_gapPlace->setToolTip(
+        QStringLiteral("%1：只在%1磨出气隙；全部柱：垫片使每个柱都有此气隙").arg(text(m_core.gappedLeg)));
+    form.addRow(new QLabel(QStringLiteral("位置"), this), m_gapPlace);
+    connect(m_gapPlace, &QComboBox::currentIndexChanged, this, &DesignWindow::refresh);
+    return group;
+}
+
+QGroupBox* DesignWindow::buildTargetGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("由 AL 求气隙"), this);
+    QFormLayout& form = *formIn(*group);
+    m_targetAl = addInput(form, QStringLiteral("目标 AL"), DesignInput::TargetAl, QStringLiteral("targetAl"),
+                          DesignQuantity::TargetAl, 0.1, 1e6);
+    m_targetAl->setValue(kStartTargetAl);
+    m_targetGap = new QLabel(kNone, this);
+    m_targetGap->setObjectName(QStringLiteral("targetGap"));
+    m_targetGap->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_targetGap->setWordWrap(true);
+    m_useTargetGap = new QPushButton(QStringLiteral("用作气隙"), this);
+    m_useTargetGap->setObjectName(QStringLiteral("useTargetGap"));
+    m_useTargetGap->setAutoDefault(false);
+    m_useTargetGap->setToolTip(QStringLiteral("把求得的气隙填入上面的气隙 lg"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_targetGap, 1);
+    row->addWidget(m_useTargetGap);
+    form.addRow(new QLabel(QStringLiteral("所需气隙"), this), row);
+    connect(m_useTargetGap, &QPushButton::clicked, this, [this] {
+        const Design d = design(m_set.set, inputs());
+        if (d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found)
+            m_gap->setValue(d.gapForTarget->gap);
+    });
+    return group;
+}
+
+QGroupBox* DesignWindow::buildAlGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("电感系数"), this);
+    QFormLayout& form = *formIn(*group);
+    const QString fringing = QStringLiteral("Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通");
+    m_alFringing = addFigure(form, QStringLiteral("AL（计边缘磁通）"), QStringLiteral("alFringing"), fringing);
+    m_alFringing->setFont(look::kai(13));
+    m_muEFringing = addFigure(form, QStringLiteral("µe（计边缘磁通）"), QStringLiteral("muEFringing"), fringing);
+    const QString plain = QStringLiteral("气隙截面取柱的截面，不计边缘磁通");
+    m_alNoFringing = addFigure(form, QStringLiteral("AL（不计边缘磁通）"), QStringLiteral("alNoFringing"), plain);
+    m_muENoFringing = addFigure(form, QStringLiteral("µe（不计边缘磁通）"), QStringLiteral("muENoFringing"), plain);
+    m_alUngapped =
+        addFigure(form, QStringLiteral("AL（无气隙）"), QStringLiteral("alUngapped"), QStringLiteral("µ0·µi / C1"));
+    return group;
+}
+
+QGroupBox* DesignWindow::buildWindingGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("绕组与磁通密度"), this);
+    QFormLayout& form = *formIn(*group);
+    m_byTurns = new QRadioButton(QStringLiteral("匝数 N"), this);
+    m_byTurns->setObjectName(QStringLiteral("byTurns"));
+    m_byInductance = new QRadioButton(QStringLiteral("电感 L"), this);
+    m_byInductance->setObjectName(QStringLiteral("byInductance"));
+    m_byInductance->setToolTip(QStringLiteral("求达到此电感的最少整数匝"));
+    m_windingBy = new QButtonGroup(this);
+    m_windingBy->addButton(m_byTurns);
+    m_windingBy->addButton(m_byInductance);
+    m_byTurns->setChecked(true);
+    m_turns = addInput(form, m_byTurns, DesignInput::Turns, QStringLiteral("turns"),
+                       designFormat(DesignQuantity::Turns).decimals, 1, 1e5, {});
+    m_inductance = addInput(form, m_byInductance, DesignInput::Inductance, QStringLiteral("inductance"),
+                            designFormat(DesignQuantity::Inductance).decimals, 0.001, 1e6,
+                            text(designFormat(DesignQuantity::Inductance).displayUnit));
+    m_turns->setValue(kStartTurns);
+    m_inductance->setValue(kStartInductance);
+    // Typing into either box makes it the one the winding follows.
+    m_turns->onEdited([this] { m_byTurns->setChecked(true); });
+    m_inductance->onEdited([this] { m_byInductance->setChecked(true); });
+    connect(m_windingBy, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
+        if (on)
+            refresh();
+    });
+
+    m_turnsResult = addFigure(form, QStringLiteral("→ 匝数"), QStringLiteral("turnsResult"));
+    m_inductanceResult = addFigure(form, QStringLiteral("→ 电感 AL·N²"), QStringLiteral("inductanceResult"));
+    m_current = addInput(form, QStringLiteral("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
+                         DesignQuantity::Current, 0, 1e5);
+    m_current->setValue(kStartCurrent);
+    m_current->setSingleStep(0.1);
+    m_peakFlux = addFigure(form, QStringLiteral("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
+    m_peakFluxAmin = addFigure(form, QStringLiteral("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
+                               QStringLiteral("最窄截面处：B̂·Ae / Amin"));
+    m_saturationNote = new QLabel(this);
+    m_saturationNote->setObjectName(QStringLiteral("saturationNote"));
+    m_saturationNote->setWordWrap(true);
+    form.addRow(m_saturationNote);
+    return group;
+}
+
+// ---- Material ---------------------------------------------------------------
+
+void DesignWindow::chooseMaterial(int index)
+{
+    if (index <= 0)
+        return;  // 自定义 keeps what the fields hold
+    const Material& material = materials()[static_cast<std::size_t>(index - 1)];
+    m_filling = true;
+    m_muI->setValue(material.muI);
+    m_bsat->setValue(material.bsat100.value_or(0.0));
+    m_density->setValue(material.density.value_or(0.0));
+    m_filling = false;
+    refresh();
+}
+
+void DesignWindow::materialEdited()
+{
+    if (!m_filling)
+        m_material->setCurrentIndex(0);
+}
+
+// ---- Designing --------------------------------------------------------------
+
+QString DesignWindow::figure(DesignQuantity quantity, double value) const
+{
+    QString shown = text(designValueText(quantity, value, m_separator));
+    const std::string_view unit = designFormat(quantity).displayUnit;
+    if (!unit.empty())
+        shown += QLatin1Char(' ') + text(unit);
+    return shown;
+}
+
+DesignInputs DesignWindow::inputs() const
+{
+    DesignInputs in;
+    in.muI = m_muI->value();
+    if (m_bsat->value() > 0.0)
+        in.bsat100 = m_bsat->value();
+    if (m_density->value() > 0.0)
+        in.density = m_density->value();
+    in.gap = m_gap->value();
+    in.gapPlace = m_gapPlace->currentIndex() == 1 ? GapPlace::AllLegs : GapPlace::CentrePost;
+    if (m_byTurns->isChecked())
+        in.turns = m_turns->value();
+    else
+        in.inductance = m_inductance->value();
+    in.current = m_current->value();
+    in.targetAl = m_targetAl->value();
+    return in;
+}
+
+void DesignWindow::refresh()
+{
+    if (!m_built)
+        return;
+    bool refused = false;
+    for (const auto& [field, refusal] : m_inputs) {
+        const QString why = field->refusal();
+        refusal->setText(why);
+        refused = refused || !why.isEmpty();
+    }
+    if (!m_set.formed()) {
+        for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
+            figure->setText(kNone);
+        QString why = text(designErrorMessage(m_set.error, Language::Chinese));
+        if (m_set.error == DesignError::CoreNotCalculated)
+            why += QStringLiteral("：") + text(failureMessage(m_core, m_set.failure, Language::Chinese));
+        blankDesign(why);
+        return;
+    }
+
+    // The core's own figures need no input but the density.
+    DesignInputs coreOnly;
+    coreOnly.density = inputs().density;
+    const Design core = design(m_set.set, coreOnly);
+    m_le->setText(figure(DesignQuantity::Le, core.le));
+    m_ae->setText(figure(DesignQuantity::Ae, core.ae));
+    m_ve->setText(figure(DesignQuantity::Ve, core.ve));
+    m_amin->setText(figure(DesignQuantity::Amin, core.amin));
+    m_windowArea->setText(figure(DesignQuantity::WindowArea, core.windowArea));
+    m_areaProduct->setText(figure(DesignQuantity::AreaProduct, core.areaProduct));
+    m_mass->setText(core.mass && m_density->refusal().isEmpty() ? figure(DesignQuantity::Mass, *core.mass) : kNone);
+
+    if (refused) {
+        blankDesign({});
+        return;
+    }
+    const DesignInputs in = inputs();
+    const Design d = design(m_set.set, in);
+    if (d.error != DesignError::None) {
+        blankDesign(text(designErrorMessage(d.error, Language::Chinese)));
+        return;
+    }
+    showDesign(d, in);
+}
+
+void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
+{
+    m_status->clear();
+    m_alFringing->setText(figure(DesignQuantity::Al, d.alFringing));
+    m_muEFringing->setText(figure(DesignQuantity::MuE, d.muEFringing));
+    m_alNoFringing->setText(figure(DesignQuantity::AlNoFringing, d.alNoFringing));
+    m_muENoFringing->setText(figure(DesignQuantity::MuENoFringing, d.muENoFringing));
+    m_alUngapped->setText(figure(DesignQuantity::AlUngapped, d.alUngapped));
+
+    m_turnsResult->setText(d.turns ? figure(DesignQuantity::Turns, *d.turns) : kNone);
+    m_inductanceResult->setText(d.inductance ? figure(DesignQuantity::Inductance, *d.inductance) : kNone);
+
+    const QColor plain = palette().color(QPalette::WindowText);
+    m_peakFlux->setText(d.peakFlux ? figure(DesignQuantity::PeakFlux, *d.peakFlux) : kNone);
+    paintText(*m_peakFlux, saturationColour(d.saturation, plain));
+    QString onAmin = d.peakFluxAmin ? figure(DesignQuantity::PeakFluxAmin, *d.peakFluxAmin) : kNone;
+    if (d.bsatShareAmin)
+        onAmin += QStringLiteral("（Bsat 的 %1）").arg(figure(DesignQuantity::FluxShare, *d.bsatShareAmin));
+    m_peakFluxAmin->setText(onAmin);
+    paintText(*m_peakFluxAmin, saturationColour(d.saturationAmin, plain));
+
+    QString note;
+    const SaturationLevel worst = std::max(d.saturation, d.saturationAmin);
+    if (d.saturation == SaturationLevel::Warning)
+        note = QStringLiteral("已饱和：B̂ 超过 Bsat（100 °C）");
+    else if (d.saturationAmin == SaturationLevel::Warning)
+        note = QStringLiteral("最窄截面 Amin 处已饱和：B̂ 超过 Bsat（100 °C）");
+    else if (worst == SaturationLevel::Advisory)
+        note = QStringLiteral("接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上");
+    else if (d.peakFlux && !in.bsat100)
+        note = QStringLiteral("材料的 Bsat 未知，无法判断是否饱和");
+    m_saturationNote->setText(note);
+    paintText(*m_saturationNote, saturationColour(worst, plain));
+
+    const bool found = d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found;
+    if (found)
+        m_targetGap->setText(figure(DesignQuantity::Gap, d.gapForTarget->gap));
+    else if (d.gapForTarget)
+        m_targetGap->setText(QStringLiteral("任何气隙都达不到（无气隙时 AL 为 %1）")
+                                 .arg(figure(DesignQuantity::AlUngapped, d.alUngapped)));
+    else
+        m_targetGap->setText(kNone);
+    m_useTargetGap->setEnabled(found);
+    plot(d, in);
+}
+
+void DesignWindow::blankDesign(const QString& reason)
+{
+    m_status->setText(reason);
+    for (QLabel* figure : {m_alFringing, m_muEFringing, m_alNoFringing, m_muENoFringing, m_alUngapped, m_turnsResult,
+                           m_inductanceResult, m_peakFlux, m_peakFluxAmin, m_targetGap}) {
+        figure->setText(kNone);
+        paintText(*figure, palette().color(QPalette::WindowText));
+    }
+    m_saturationNote->clear();
+    m_useTargetGap->setEnabled(false);
+    m_plot->setCurves({});
+}
+
+void DesignWindow::plot(const Design& d, const DesignInputs& in)
+{
+    AlGapCurves curves;
+    const double decades = std::log10(AlGapPlot::kLastGap / AlGapPlot::kFirstGap);
+    const int points = static_cast<int>(std::ceil(decades * kPlotPointsPerDecade));
+    for (int i = 0; i <= points; ++i) {
+        const double gap = AlGapPlot::kFirstGap * std::pow(10.0, decades * i / points);
+        curves.gaps.push_back(gap);
+        curves.alFringing.push_back(inductanceFactor(m_set.set, in.muI, gap, in.gapPlace, true));
+        curves.alNoFringing.push_back(inductanceFactor(m_set.set, in.muI, gap, in.gapPlace, false));
+    }
+    curves.alUngapped = d.alUngapped;
+    curves.working =
+        AlGapCurves::Point{in.gap, d.alFringing,
+                           QStringLiteral(" lg %1\n AL %2")
+                               .arg(figure(DesignQuantity::Gap, in.gap), figure(DesignQuantity::Al, d.alFringing))};
+    m_plot->setCurves(std::move(curves));
+}
+
+}  // namespace ferricalc

@@ -1,0 +1,123 @@
+#pragma once
+// 磁路设计: the magnetic design of one calculated core set. 设计… in a
+// calculator window opens it for the fields of the last successful Calculate;
+// the calculator window owns it, hands it the fields of every later successful
+// Calculate, and closes it when it closes.
+//
+// Inputs on the left (material → μi, Bsat at 100 °C and density; the gap and
+// where it is cut; turns or the inductance wanted; the peak current; an AL
+// wanted), the figures on the right, and AL against the gap below them. Any
+// change designs again at once: calc/design.hpp does the arithmetic and writes
+// every figure, so each has the digits ferricalc-cli prints. A value the design
+// refuses stays in its field with a short reason beside it, and every figure
+// that depends on the inputs shows "—" until it is mended (leaving the field
+// returns it to its last good value).
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calc/design.hpp"
+
+class QButtonGroup;
+class QComboBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace ferricalc {
+
+class AlGapPlot;
+class DesignField;
+
+class DesignWindow : public QWidget {
+public:
+    DesignWindow(const CoreDescriptor& core, const QStringList& fieldTexts, QWidget* parent);
+    ~DesignWindow() override;
+
+    // The calculator's fields after another successful Calculate: the same
+    // inputs, designed for the new dimensions.
+    void setFieldTexts(const QStringList& fieldTexts);
+
+    // The AL plot's gaps: this many points per decade from 0.01 to 3 mm.
+    static constexpr int kPlotPointsPerDecade = 40;
+
+private:
+    QGroupBox* buildCoreGroup();
+    QGroupBox* buildMaterialGroup();
+    QGroupBox* buildGapGroup();
+    QGroupBox* buildAlGroup();
+    QGroupBox* buildWindingGroup();
+    QGroupBox* buildTargetGroup();
+    DesignField* addInput(QFormLayout& form, QWidget* caption, std::optional<DesignInput> kind, const QString& name,
+                          int decimals, double minimum, double maximum, const QString& unit);
+    DesignField* addInput(QFormLayout& form, const QString& caption, std::optional<DesignInput> kind,
+                          const QString& name, DesignQuantity quantity, double minimum, double maximum);
+    QLabel* addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip = {});
+
+    void chooseMaterial(int index);
+    void materialEdited();
+    void refresh();
+    DesignInputs inputs() const;
+    void showDesign(const Design& d, const DesignInputs& in);
+    void blankDesign(const QString& reason);
+    void plot(const Design& d, const DesignInputs& in);
+    QString figure(DesignQuantity quantity, double value) const;
+
+    const CoreDescriptor& m_core;
+    std::string m_separator;
+    CoreSetResult m_set;
+    bool m_built = false;   // every control exists: edits may design
+    bool m_filling = false;  // the window itself is writing the material's fields
+
+    QLabel* m_heading = nullptr;
+    QLabel* m_status = nullptr;
+    std::vector<std::pair<DesignField*, QLabel*>> m_inputs;  // each field and its refusal
+
+    // The core's figures.
+    QLabel* m_le = nullptr;
+    QLabel* m_ae = nullptr;
+    QLabel* m_ve = nullptr;
+    QLabel* m_amin = nullptr;
+    QLabel* m_windowArea = nullptr;
+    QLabel* m_areaProduct = nullptr;
+    QLabel* m_mass = nullptr;
+
+    QComboBox* m_material = nullptr;
+    DesignField* m_muI = nullptr;
+    DesignField* m_bsat = nullptr;
+    DesignField* m_density = nullptr;
+
+    DesignField* m_gap = nullptr;
+    QComboBox* m_gapPlace = nullptr;
+
+    QLabel* m_alFringing = nullptr;
+    QLabel* m_muEFringing = nullptr;
+    QLabel* m_alNoFringing = nullptr;
+    QLabel* m_muENoFringing = nullptr;
+    QLabel* m_alUngapped = nullptr;
+
+    QButtonGroup* m_windingBy = nullptr;
+    QRadioButton* m_byTurns = nullptr;
+    QRadioButton* m_byInductance = nullptr;
+    DesignField* m_turns = nullptr;
+    DesignField* m_inductance = nullptr;
+    DesignField* m_current = nullptr;
+    QLabel* m_turnsResult = nullptr;
+    QLabel* m_inductanceResult = nullptr;
+    QLabel* m_peakFlux = nullptr;
+    QLabel* m_peakFluxAmin = nullptr;
+    QLabel* m_saturationNote = nullptr;
+
+    DesignField* m_targetAl = nullptr;
+    QLabel* m_targetGap = nullptr;
+    QPushButton* m_useTargetGap = nullptr;
+
+    AlGapPlot* m_plot = nullptr;
+};
+
+}  // namespace ferricalc
