@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +24,7 @@
 
 #include "app/application.hpp"
 #include "app/selector_window.hpp"
+#include "window/design_window.hpp"
 
 namespace {
 
@@ -133,6 +135,43 @@ bool saveIcon(const QDir& out)
     return true;
 }
 
+// The design windows worth a look: an inductor with a gapped centre post, and
+// the same core driven past saturation.
+struct DesignExample {
+    const char* core;  // the calculator window's example it opens from
+    const char* file;
+    double gap;        // mm
+    double turns;
+    double current;    // A
+};
+
+constexpr DesignExample kDesignExamples[] = {
+    {"etd", "design-etd", 0.5, 40, 2.0},
+    {"ee", "design-ee", 0.2, 60, 0.6},
+};
+
+bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example, const QDir& out)
+{
+    bool ok = true;
+    for (const DesignExample& design : kDesignExamples) {
+        if (qstrcmp(design.core, example) != 0)
+            continue;
+        window.findChild<QPushButton*>(QStringLiteral("designButton"))->click();
+        ferricalc::DesignWindow* designWindow = window.designWindow();
+        if (!designWindow) {
+            std::fprintf(stderr, "the design window did not open\n");
+            return false;
+        }
+        designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("gap"))->setValue(design.gap);
+        designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("turns"))->setValue(design.turns);
+        designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("current"))->setValue(design.current);
+        QApplication::processEvents();  // the layout follows the figures' new widths
+        ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral(".png"))) && ok;
+        designWindow->close();
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -181,6 +220,7 @@ int main(int argc, char* argv[])
         if (example.widest)
             showWidestResults(*window);
         ok = save(*window, out.filePath(QString::fromUtf8(example.file) + QStringLiteral(".png"))) && ok;
+        ok = saveDesignWindows(*window, example.file, out) && ok;
         window->close();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
