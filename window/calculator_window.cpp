@@ -295,6 +295,7 @@ void CalculatorWindow::openDesign()
     if (!m_designWindow) {
         m_designWindow = new DesignWindow(m_core, m_designTexts, this);
         m_designWindow->show();
+        return;
     }
     m_designWindow->raise();
     m_designWindow->activateWindow();

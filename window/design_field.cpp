@@ -12,7 +12,6 @@ DesignField::DesignField(std::optional<DesignInput> kind, const QString& objectN
     : QDoubleSpinBox(parent), m_kind(kind)
 {
     setObjectName(objectName);
-    setGroupSeparatorShown(false);
     setAccelerated(true);
 }
 
@@ -21,25 +20,53 @@ void DesignField::onEdited(std::function<void()> edited)
     connect(lineEdit(), &QLineEdit::textChanged, this, [edited = std::move(edited)] { edited(); });
 }
 
-QValidator::State DesignField::validate(QString& input, int& pos) const
+std::string DesignField::separator() const { return locale().decimalPoint().toStdString(); }
+
+QString DesignField::numberIn(const QString& input) const
 {
-    if (!refusalOf(input).isEmpty())
+    QString number = input;
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    return number.trimmed();
+}
+
+QString DesignField::textFromValue(double value) const
+{
+    const ResultText text = formatNumber(value, DisplayFormat{decimals(), true, ""}, separator());
+    return QString::fromUtf8(text.view().data(), static_cast<qsizetype>(text.view().size()));
+}
+
+double DesignField::valueFromText(const QString& text) const
+{
+    if (!specialValueText().isEmpty() && text == specialValueText())
+        return minimum();
+    return parseNumber(numberIn(text).toStdString(), separator()).value_or(value());
+}
+
+QValidator::State DesignField::validate(QString& input, int&) const
+{
+    if (!specialValueText().isEmpty() && input == specialValueText())
+        return QValidator::Acceptable;
+    const QString number = numberIn(input);
+    if (number.isEmpty() || !refusalOf(input).isEmpty())
         return QValidator::Intermediate;
-    return QDoubleSpinBox::validate(input, pos);
+    const std::string utf8 = number.toStdString();
+    const std::optional<double> value = parseNumber(utf8, separator());
+    if (!value)  // a number on its way ("1.", "2e") reads once a digit follows
+        return parseNumber(utf8 + '0', separator()) ? QValidator::Intermediate : QValidator::Invalid;
+    // No more decimals than the box shows: what it shows is what the design uses.
+    return parseNumber(textFromValue(*value).toStdString(), separator()) == value ? QValidator::Acceptable
+                                                                                  : QValidator::Invalid;
 }
 
 QString DesignField::refusalOf(const QString& input) const
 {
     if (!specialValueText().isEmpty() && input == specialValueText())
         return {};
-    QString number = input;
-    if (!suffix().isEmpty() && number.endsWith(suffix()))
-        number.chop(suffix().size());
-    number = number.trimmed();
+    QString number = numberIn(input);
     if (number.isEmpty())
         return {};
     const QString point = locale().decimalPoint();
-    const std::string separator = point.toStdString();
     // A minus sign typed first makes the value negative before any digit is
     // there to show it ("-", "-0." on the way to "-0.05").
     if (number.front() == QLatin1Char('-') || number.front() == QChar(0x2212)) {
@@ -49,11 +76,11 @@ QString DesignField::refusalOf(const QString& input) const
     }
     const std::string utf8 = number.toStdString();
     if (m_kind) {
-        const InputReading reading = readDesignInput(*m_kind, utf8, separator);
+        const InputReading reading = readDesignInput(*m_kind, utf8, separator());
         if (reading.error != DesignError::None && reading.error != DesignError::NotANumber)
             return QString::fromStdString(designErrorMessage(reading.error, Language::Chinese));
     }
-    const std::optional<double> value = parseNumber(utf8, separator);
+    const std::optional<double> value = parseNumber(utf8, separator());
     if (value && *value > maximum())
         return QStringLiteral("不能大于 %1").arg(textFromValue(maximum()) + suffix());
     if (value && *value < minimum())

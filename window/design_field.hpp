@@ -1,6 +1,9 @@
 #pragma once
 // One input of the design window: a spin box with its unit as suffix that
-// takes what the design takes and says why it refuses the rest. A value the
+// takes what the design takes and says why it refuses the rest. It reads and
+// writes numbers as the calculator's fields and results do (calc/number_text:
+// plain digits, the locale's decimal separator, the full-width forms a Chinese
+// input method types), so its texts match every other figure on the screen. A value the
 // design refuses (a negative gap, no turns, μi below 1, a limit of the box) is
 // let into the box rather than swallowed, so the user sees what was typed, and
 // refusal() says in a few words why it is not used; the box keeps its last good
@@ -10,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "calc/design.hpp"
 
@@ -29,9 +33,13 @@ public:
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
+    QString textFromValue(double value) const override;
+    double valueFromText(const QString& text) const override;
 
 private:
     QString refusalOf(const QString& input) const;
+    QString numberIn(const QString& input) const;  // the text without its unit
+    std::string separator() const;
 
     std::optional<DesignInput> m_kind;
 };

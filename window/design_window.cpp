@@ -97,7 +97,6 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setFont(look::kai(13));
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_heading->setWordWrap(true);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -133,10 +132,14 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     for (const auto& input : m_inputs)
         input.first->setMinimumWidth(fieldWidth);
 
+    // What the window designs, and beside it why it cannot when it cannot.
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_heading);
+    top->addSpacing(24);
+    top->addWidget(m_status, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_heading);
+    layout->addLayout(top);
     layout->addLayout(columns, 1);
-    layout->addWidget(m_status);
 
     // The table's first material; a table without one starts on 自定义.
     const int firstMaterial = m_material->count() > 1 ? 1 : 0;
@@ -144,6 +147,10 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     chooseMaterial(firstMaterial);
     m_built = true;
     setFieldTexts(fieldTexts);
+    // The figures have room for their longest texts from the start, so the
+    // window's least size is settled here once rather than at every keystroke.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(layout->minimumSize());
     resize(sizeHint());
     m_material->setFocus();
 }
@@ -313,6 +320,7 @@ QGroupBox* DesignWindow::buildTargetGroup()
     m_useTargetGap->setAutoDefault(false);
     m_useTargetGap->setToolTip(QStringLiteral("把求得的气隙填入上面的气隙 lg"));
     auto* row = new QHBoxLayout;
+    row->setSpacing(12);
     row->addWidget(m_targetGap, 1);
     row->addWidget(m_useTargetGap);
     form.addRow(new QLabel(QStringLiteral("所需气隙"), this), row);

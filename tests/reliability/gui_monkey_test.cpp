@@ -3,7 +3,8 @@
 // action the program must still be sound:
 // - at most one calculator window exists, and the selector is visible exactly
 //   when none does;
-// - at most one about window exists;
+// - at most one about window exists, and at most one design window, which
+//   belongs to the calculator window;
 // - no label of any window shows an infinity or a NaN, and a Calculate writes
 //   exactly what the pipeline computes from the fields' texts;
 // - no modal dialog appeared and the program did not end.
@@ -11,7 +12,10 @@
 // can be replayed: FERRICALC_MONKEY_SEED=n FERRICALC_MONKEY_EVENTS=m. Without a seed,
 // FERRICALC_MONKEY_EVENTS shortens or lengthens the four runs together.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QInputMethodEvent>
 #include <QLocale>
 #include <QPointer>
@@ -23,6 +27,7 @@
 #include <random>
 
 #include "calc/calculation.hpp"
+#include "window/design_window.hpp"
 #include "window_test_support.hpp"
 
 using namespace ferricalc;
@@ -90,9 +95,13 @@ public:
         CalculatorWindow* calculator = selector.calculatorWindow();
         QWidget* about = aboutWindow();
 
-        // Where the user acts: the about window now and then, else the visible main window.
+        // Where the user acts: the about window now and then, the design window
+        // often while it is open, else the visible main window.
+        DesignWindow* design = calculator ? calculator->designWindow() : nullptr;
         if (about && below(6) == 0)
             actOnAbout(*about);
+        else if (design && below(3) == 0)
+            actOnDesign(*design);
         else if (calculator)
             actOnCalculator(*calculator);
         else
@@ -103,6 +112,9 @@ public:
             ++m_tally.windowsOpened;
         if (!about && aboutWindow())
             ++m_tally.aboutOpened;
+        if (m_session.selector && m_session.selector->calculatorWindow()
+            && m_session.selector->calculatorWindow()->designWindow() && !design)
+            ++m_tally.designOpened;
         return brokenInvariant();
     }
 
@@ -114,6 +126,8 @@ public:
         int calculations = 0;
         int succeeded = 0;
         int aboutOpened = 0;
+        int designOpened = 0;
+        int designActions = 0;
     };
     const Tally& tally() const { return m_tally; }
 
@@ -199,6 +213,9 @@ private:
             pressEnter(window, chance(20) ? Qt::KeypadModifier : Qt::NoModifier);
         } else if (roll < 73) {
             calculateAndCompare(window);
+        } else if (roll < 76) {
+            record(QStringLiteral("click 设计…"));
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("designButton")), Qt::LeftButton);
         } else if (roll < 80) {
             record(QStringLiteral("click Return"));
             QTest::mouseClick(button(window, 2), Qt::LeftButton);
@@ -262,7 +279,16 @@ private:
             record(QStringLiteral("click Text%1").arg(entry.textNumber));
             QTest::mouseClick(field(window, entry.textNumber), Qt::LeftButton);
         }
-        auto* focus = qobject_cast<QLineEdit*>(window.focusWidget());
+        typeAtFocus(window);
+    }
+
+    // Random text where the window's focus is: keys for a short printable one,
+    // else what an input method commits.
+    void typeAtFocus(QWidget& window)
+    {
+        QWidget* focus = window.focusWidget();
+        if (!qobject_cast<QLineEdit*>(focus) && !qobject_cast<QAbstractSpinBox*>(focus))
+            focus = nullptr;
         const QString text = randomText();
         const bool keys = text.size() <= 16 && std::all_of(text.begin(), text.end(), [](QChar c) {
                               return c.unicode() > 0x20 && c.unicode() < 0x7F;
@@ -278,6 +304,43 @@ private:
             QInputMethodEvent commit;
             commit.setCommitString(text);
             QApplication::sendEvent(focus, &commit);
+        }
+    }
+
+    // The design window: values typed into its boxes, a material or a place of
+    // the gap chosen, turns or inductance, the found gap used, the window closed.
+    void actOnDesign(DesignWindow& design)
+    {
+        ++m_tally.designActions;
+        bringForward(design);
+        const std::size_t roll = below(100);
+        if (roll < 55) {
+            const QList<QDoubleSpinBox*> boxes = design.findChildren<QDoubleSpinBox*>();
+            QDoubleSpinBox* box = boxes[static_cast<qsizetype>(below(static_cast<std::size_t>(boxes.size())))];
+            record(QStringLiteral("click %1 in the design window").arg(box->objectName()));
+            QTest::mouseClick(box, Qt::LeftButton);
+            if (chance(70))
+                box->selectAll();
+            typeAtFocus(design);
+        } else if (roll < 70) {
+            const QList<QComboBox*> combos = design.findChildren<QComboBox*>();
+            QComboBox* combo = combos[static_cast<qsizetype>(below(static_cast<std::size_t>(combos.size())))];
+            const int index = static_cast<int>(below(static_cast<std::size_t>(combo->count())));
+            record(QStringLiteral("choose %1 in %2").arg(index).arg(combo->objectName()));
+            if (combo->isEnabled()) {
+                combo->setCurrentIndex(index);
+                emit combo->activated(index);
+            }
+        } else if (roll < 80) {
+            const char* names[] = {"byTurns", "byInductance", "useTargetGap"};
+            const char* name = names[below(3)];
+            record(QStringLiteral("click %1").arg(QLatin1String(name)));
+            QTest::mouseClick(design.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
+        } else if (roll < 84) {
+            record(QStringLiteral("close the design window"));
+            design.close();
+        } else {
+            pressRandomKey(design);
         }
     }
 
@@ -398,9 +461,16 @@ private:
 
         int calculators = 0;
         int abouts = 0;
+        int designs = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (dynamic_cast<CalculatorWindow*>(window))
                 ++calculators;
+            if (auto* design = dynamic_cast<DesignWindow*>(window)) {
+                ++designs;
+                if (!m_session.selector->calculatorWindow()
+                    || m_session.selector->calculatorWindow()->designWindow() != design)
+                    return QStringLiteral("a design window exists that its calculator window does not know");
+            }
             if (window->objectName() == kAboutForm && window->isVisible())
                 ++abouts;
             for (const QLabel* shown : window->findChildren<QLabel*>()) {
@@ -414,6 +484,8 @@ private:
             return QStringLiteral("%1 calculator windows exist").arg(calculators);
         if (abouts > 1)
             return QStringLiteral("%1 about windows are open").arg(abouts);
+        if (designs > 1)
+            return QStringLiteral("%1 design windows exist").arg(designs);
         if (m_session.selector->isVisible() != (calculators == 0))
             return calculators == 0 ? QStringLiteral("no window is visible: the selector stayed hidden")
                                     : QStringLiteral("the selector is visible beside a calculator window");
@@ -491,8 +563,10 @@ private slots:
         }
         const Monkey::Tally& tally = monkey.tally();
         qInfo(
-            "seed %d: %d actions; %d calculator windows opened, %d Calculates (%d succeeded), %d about windows opened",
-            seed, events, tally.windowsOpened, tally.calculations, tally.succeeded, tally.aboutOpened);
+            "seed %d: %d actions; %d calculator windows opened, %d Calculates (%d succeeded), %d about windows opened, "
+            "%d design windows opened and %d actions on them",
+            seed, events, tally.windowsOpened, tally.calculations, tally.succeeded, tally.aboutOpened,
+            tally.designOpened, tally.designActions);
     }
 };
 

@@ -8,6 +8,7 @@
 // FERRICALC_LEAK_CYCLES sets the number of cycles (1000 by default).
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QTest>
 
 #include "window_test_support.hpp"
@@ -35,12 +36,20 @@ QWidget* aboutWindow()
 // A failed and a successful press of Calculate: both write labels and the
 // failed one shows the message line. "1" in every field computes for some cores
 // and fails in the geometry for others; either way the window did its work.
-void useWindow(CalculatorWindow& window)
+// Where it calculated, the design window opens (when `design` asks for it) and
+// designs once more; it goes with the calculator window.
+void useWindow(CalculatorWindow& window, bool design)
 {
     QTest::mouseClick(button(window, 1), Qt::LeftButton);
     for (const FieldSpec& entry : window.core().fields)
         field(window, entry.textNumber)->setText(QString::number(entry.textNumber + 4));
     QTest::mouseClick(button(window, 1), Qt::LeftButton);
+    auto* designButton = window.findChild<QPushButton*>(QStringLiteral("designButton"));
+    if (design && designButton->isEnabled()) {
+        QTest::mouseClick(designButton, Qt::LeftButton);
+        if (auto* gap = window.findChild<QDoubleSpinBox*>(QStringLiteral("gap")))
+            gap->setValue(0.25);
+    }
 }
 
 }  // namespace
@@ -66,21 +75,23 @@ private slots:
         WindowSession session;
         QTest::mouseClick(option(*session.selector, index), Qt::LeftButton);
 
-        const auto openUseReturn = [&session] {
+        // Every tenth cycle opens the design window too: it costs several times
+        // what the calculator window costs.
+        const auto openUseReturn = [&session](int cycle) {
             QTest::mouseClick(button(*session.selector, 1), Qt::LeftButton);
             CalculatorWindow* window = session.selector->calculatorWindow();
             QVERIFY(window);
-            useWindow(*window);
+            useWindow(*window, cycle % 10 == 0);
             QTest::mouseClick(button(*window, 2), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!session.selector->calculatorWindow());
             QVERIFY(session.selector->isVisible());
         };
 
-        openUseReturn();
+        openUseReturn(0);
         const qsizetype live = QApplication::allWidgets().size();
         for (int cycle = 0; cycle < cycles(); ++cycle) {
-            openUseReturn();
+            openUseReturn(cycle);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("cycle %1 failed").arg(cycle)));
         }

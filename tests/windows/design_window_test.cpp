@@ -227,6 +227,21 @@ private slots:
         QVERIFY(!design->findChild<QComboBox*>(QStringLiteral("gapPlace"))->isEnabled());  // a ring has one place
     }
 
+    // Under a comma locale the boxes and figures write the comma, as the calculator's fields do.
+    void theBoxesAndFiguresWriteTheLocalesSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kRing, kRingExample));
+        QVERIFY(design);
+        typeInto(input(*design, "muI"), QStringLiteral("2000"));
+        typeInto(input(*design, "gap"), QStringLiteral("0,1"));
+        QCOMPARE(input(*design, "gap")->value(), 0.1);
+        QTest::keyClick(design->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(input(*design, "gap")->text(), QStringLiteral("0,100 mm"));
+        QCOMPARE(shown(*design, "alFringing"), QStringLiteral("109,6 nH"));
+    }
+
     // A material fills µi, Bsat and the density; a wanted inductance gives the
     // fewest whole turns; the gap for a wanted AL, once used, gives that AL.
     void materialInductanceAndTargetAlWorkTogether()
