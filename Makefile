@@ -56,10 +56,11 @@ run: configure
 test: configure-web build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The README shows the selector and the EE/EF window from here (docs/screenshots/).
+# The README shows the selector, the EE/EF window and a design window from here (docs/screenshots/).
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots
 	cp $(BUILD)/screenshots/selector.png $(BUILD)/screenshots/ee.png docs/screenshots/
+	cp $(BUILD)/screenshots/design-ee.png docs/screenshots/design.png
 
 # Every window at 150 % and 200 %: the same proportions, the drawings sharp.
 screenshots-hidpi: build

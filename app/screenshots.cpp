@@ -147,7 +147,7 @@ struct DesignExample {
 
 constexpr DesignExample kDesignExamples[] = {
     {"etd", "design-etd", 0.5, 40, 2.0},
-    {"ee", "design-ee", 0.2, 60, 0.6},
+    {"ee", "design-ee", 0.2, 60, 0.85},
 };
 
 bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example, const QDir& out)
