@@ -1,7 +1,9 @@
 // How long a user waits in the windows, in one process: from the click on
 // 确 定 to the calculator window's first complete frame, and from the click on
 // 计算 to the five results written (and to the frame that shows them), each
-// repeated and summarised as median and 99th percentile. A bare Qt window of the
+// repeated and summarised as median and 99th percentile. Every tenth run also
+// opens the design window (click on 设计… to its first frame) and calculates
+// once more with it open, which designs again as well. A bare Qt window of the
 // same size with one label, opened the same way, is the baseline.
 //
 //   ferricalc_window_latency [REPETITIONS]     (default 1000 per core)
@@ -22,11 +24,14 @@
 
 #include "app/application.hpp"
 #include "app/selector_window.hpp"
+#include "window/design_window.hpp"
 #include "cli_worked_examples.hpp"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr int kDesignEvery = 10;  // runs per opening of the design window
 
 // Notes a paint of the watched widget or, for a window, of any widget in it. A
 // frame is complete once the event that painted it has been handled, that is
@@ -115,7 +120,7 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
     selector.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index))->setChecked(true);
     auto* ok = selector.findChild<QPushButton*>(QStringLiteral("Command1"));
 
-    std::vector<long long> opening, calculating, showing;
+    std::vector<long long> opening, calculating, showing, designOpening, designCalculating;
     for (int run = 0; run < repetitions; ++run) {
         watch(nullptr);
         const Clock::time_point clicked = Clock::now();
@@ -143,6 +148,23 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
         untilPainted();
         showing.push_back(since(pressed));
 
+        if (run % kDesignEvery == 0) {
+            watch(nullptr);
+            const Clock::time_point asked = Clock::now();
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("designButton")), Qt::LeftButton);
+            if (window->designWindow() == nullptr) {
+                std::fprintf(stderr, "the %s design window did not open\n", std::string(core.name).c_str());
+                return;
+            }
+            if (!g_watch->painted)
+                watch(window->designWindow());
+            untilPainted();
+            designOpening.push_back(since(asked));
+            const Clock::time_point again = Clock::now();
+            QTest::mouseClick(calculate, Qt::LeftButton);
+            designCalculating.push_back(since(again));
+        }
+
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         watch(&selector);
@@ -151,6 +173,8 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
     report("open", core.name, opening);
     report("calculate", core.name, calculating);
     report("calculate-shown", core.name, showing);
+    report("open-design", core.name, designOpening);
+    report("calculate-design", core.name, designCalculating);
 }
 
 // The same click-to-frame on a bare window of the ring window's size with one label.

@@ -203,11 +203,9 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     // Leaving a refused text returns the box to its last good value without a change of value.
     connect(field, &QDoubleSpinBox::editingFinished, this, &DesignWindow::refresh);
 
-    // The reason takes the room the row has and wraps rather than widen the form.
+    // Room for a short reason from the start; a longer one takes room from the plot.
     auto* refusal = new QLabel(this);
     refusal->setObjectName(name + QStringLiteral("Refusal"));
-    refusal->setWordWrap(true);
-    refusal->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(QStringLiteral("匝数须为整数")));
     paintText(*refusal, look::kDarkRed);
     auto* row = new QHBoxLayout;
