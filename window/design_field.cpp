@@ -81,10 +81,11 @@ QString DesignField::refusalOf(const QString& input) const
             return QString::fromStdString(designErrorMessage(reading.error, Language::Chinese));
     }
     const std::optional<double> value = parseNumber(utf8, separator());
+    // The box's limits stand in its tooltip; the reason stays short.
     if (value && *value > maximum())
-        return QStringLiteral("不能大于 %1").arg(textFromValue(maximum()) + suffix());
+        return QStringLiteral("超出上限");
     if (value && *value < minimum())
-        return QStringLiteral("不能小于 %1").arg(textFromValue(minimum()) + suffix());
+        return QStringLiteral("低于下限");
     return {};
 }
 

@@ -3,12 +3,14 @@
 // takes what the design takes and says why it refuses the rest. It reads and
 // writes numbers as the calculator's fields and results do (calc/number_text:
 // plain digits, the locale's decimal separator, the full-width forms a Chinese
-// input method types), so its texts match every other figure on the screen. A value the
-// design refuses (a negative gap, no turns, μi below 1, a limit of the box) is
-// let into the box rather than swallowed, so the user sees what was typed, and
-// refusal() says in a few words why it is not used; the box keeps its last good
-// value meanwhile and returns to it when the editing ends. Text that is no
-// number at all is kept out as any spin box keeps it out.
+// input method types), so its texts match every other figure on the screen.
+//
+// A value the design refuses (a negative gap, no turns, μi below 1, beyond a
+// limit of the box) is let into the box rather than swallowed, so the user
+// sees what was typed, and refusal() says in a few words why it is not used
+// (the limits themselves stand in the box's tooltip). The box keeps its last
+// good value meanwhile and returns to it when the editing ends. Text that is
+// no number at all is kept out, as any spin box keeps it out.
 
 #include <QDoubleSpinBox>
 #include <functional>
@@ -31,10 +33,12 @@ public:
     // Called on every edit of the text, refused or not.
     void onEdited(std::function<void()> edited);
 
-protected:
-    QValidator::State validate(QString& input, int& pos) const override;
+    // A value as the box writes it, and a text as it reads it.
     QString textFromValue(double value) const override;
     double valueFromText(const QString& text) const override;
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
 
 private:
     QString refusalOf(const QString& input) const;

@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -169,8 +168,12 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     QStringList dimensions;
     for (qsizetype i = 0; i < fieldTexts.size(); ++i) {
         utf8.push_back(fieldTexts[i].toStdString());
+        // A field may hold a long run of digits that still reads as a number; the heading shows its start.
+        constexpr qsizetype kLongest = 12;
+        const QString shown = fieldTexts[i].size() > kLongest ? fieldTexts[i].left(kLongest - 1) + QChar(0x2026)
+                                                              : fieldTexts[i];
         if (static_cast<std::size_t>(i) < m_core.fields.size())
-            dimensions << text(m_core.fields[static_cast<std::size_t>(i)].letter) + QLatin1Char('=') + fieldTexts[i];
+            dimensions << text(m_core.fields[static_cast<std::size_t>(i)].letter) + QLatin1Char('=') + shown;
     }
     const std::vector<std::string_view> texts(utf8.begin(), utf8.end());
     m_set = coreSet(m_core, texts, m_separator);
@@ -196,6 +199,8 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     if (!unit.isEmpty())
         field->setSuffix(QLatin1Char(' ') + unit);
     field->setAlignment(Qt::AlignRight);
+    field->setToolTip(QStringLiteral("%1 – %2").arg(field->textFromValue(minimum),
+                                                    field->textFromValue(maximum) + field->suffix()));
     // Typing shows or clears a refusal at once; a value set by the window or
     // the arrows arrives as a value change.
     field->onEdited([this] { refresh(); });
@@ -203,10 +208,11 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     // Leaving a refused text returns the box to its last good value without a change of value.
     connect(field, &QDoubleSpinBox::editingFinished, this, &DesignWindow::refresh);
 
-    // Room for a short reason from the start; a longer one takes room from the plot.
+    // Room from the start for the longest reason a box gives.
     auto* refusal = new QLabel(this);
     refusal->setObjectName(name + QStringLiteral("Refusal"));
-    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(QStringLiteral("匝数须为整数")));
+    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(
+        QString::fromStdString(designErrorMessage(DesignError::MuBelowOne, Language::Chinese))));
     paintText(*refusal, look::kDarkRed);
     auto* row = new QHBoxLayout;
     row->addWidget(field);
@@ -269,7 +275,7 @@ QGroupBox* DesignWindow::buildMaterialGroup()
     m_material->setMaxVisibleItems(20);
     form.addRow(new QLabel(QStringLiteral("材料"), this), m_material);
     m_muI = addInput(form, QStringLiteral("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"),
-                     DesignQuantity::MuI, 1, 1e6);
+                     DesignQuantity::MuI, 1, 1e5);
     m_bsat = addInput(form, QStringLiteral("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
                       DesignQuantity::Bsat, 0, 5000);
     m_bsat->setSpecialValueText(QStringLiteral("未知"));
@@ -290,7 +296,7 @@ QGroupBox* DesignWindow::buildGapGroup()
     m_gap =
         addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap, 0, 100);
     m_gap->setSingleStep(0.05);
-    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长，mm"));
+    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长：") + m_gap->toolTip());
     m_gapPlace = new QComboBox(this);
     m_gapPlace->setObjectName(QStringLiteral("gapPlace"));
     m_gapPlace->addItem(text(m_core.gappedLeg));
@@ -307,7 +313,7 @@ QGroupBox* DesignWindow::buildTargetGroup()
     auto* group = new QGroupBox(QStringLiteral("由 AL 求气隙"), this);
     QFormLayout& form = *formIn(*group);
     m_targetAl = addInput(form, QStringLiteral("目标 AL"), DesignInput::TargetAl, QStringLiteral("targetAl"),
-                          DesignQuantity::TargetAl, 0.1, 1e6);
+                          DesignQuantity::TargetAl, 0.1, 1e5);
     m_targetAl->setValue(kStartTargetAl);
     m_targetGap = new QLabel(kNone, this);
     m_targetGap->setObjectName(QStringLiteral("targetGap"));
@@ -377,7 +383,7 @@ QGroupBox* DesignWindow::buildWindingGroup()
     m_turnsResult = addFigure(form, QStringLiteral("→ 匝数"), QStringLiteral("turnsResult"));
     m_inductanceResult = addFigure(form, QStringLiteral("→ 电感 AL·N²"), QStringLiteral("inductanceResult"));
     m_current = addInput(form, QStringLiteral("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
-                         DesignQuantity::Current, 0, 1e5);
+                         DesignQuantity::Current, 0, 1e4);
     m_current->setValue(kStartCurrent);
     m_current->setSingleStep(0.1);
     m_peakFlux = addFigure(form, QStringLiteral("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));

@@ -171,6 +171,14 @@ private slots:
         fill(*window, QStringLiteral("A=abc"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(shown(*design, "le"), QStringLiteral("48.14 mm"));
+
+        // A long run of digits reads as a number; the heading shows its start and the window keeps its size.
+        const QSize size = design->size();
+        fill(*window, QStringLiteral("A=20.") + QString(200, QLatin1Char('0')));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        QVERIFY(design->findChild<QLabel*>(QStringLiteral("heading"))->text().contains(QStringLiteral("A=20.00000000…")));
+        QCOMPARE(design->size(), size);
+        QCOMPARE(shown(*design, "le"), QStringLiteral("48.14 mm"));
     }
 
     void typedValuesGiveTheFiguresWorkedByHand_data()
@@ -339,7 +347,7 @@ private slots:
         row("µi below 1", "muI", "0.5", "μi 不能小于 1", "2200");
         row("no inductance", "inductance", "0", "须大于 0", "100.000 µH");
         row("a negative current", "current", "-2", "电流不能为负", "0.100 A");
-        row("a gap beyond the box", "gap", "250", "不能大于 100.000 mm", "25.000 mm");
+        row("a gap beyond the box", "gap", "250", "超出上限", "25.000 mm");
     }
 
     // The text stays with a reason beside it, the figures that depend on the
