@@ -205,7 +205,8 @@ void AlGapPlot::paintEvent(QPaintEvent*)
     for (const QString& entry : legend)
         legendWidth = std::max(legendWidth, metrics.horizontalAdvance(entry));
     const double sample = 26.0;
-    const QRectF box(area.right() - legendWidth - sample - 18, area.top() + 6, legendWidth + sample + 12, 3 * line + 8);
+    const QRectF box(area.right() - legendWidth - sample - 24, area.top() + 6, legendWidth + sample + 18,
+                     3 * line + 8);
     painter.setPen(pen(kGridDecade, 1.0));
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(box);
