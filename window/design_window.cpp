@@ -214,6 +214,8 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(
         QString::fromStdString(designErrorMessage(DesignError::MuBelowOne, Language::Chinese))));
     paintText(*refusal, look::kDarkRed);
+    if (auto* label = qobject_cast<QLabel*>(caption))
+        label->setBuddy(field);  // a screen reader names the box by its caption
     auto* row = new QHBoxLayout;
     row->addWidget(field);
     row->addWidget(refusal, 1);
@@ -372,6 +374,9 @@ QGroupBox* DesignWindow::buildWindingGroup()
                             text(designFormat(DesignQuantity::Inductance).displayUnit));
     m_turns->setValue(kStartTurns);
     m_inductance->setValue(kStartInductance);
+    setTabOrder(m_byTurns, m_turns);  // each choice, then its box
+    setTabOrder(m_turns, m_byInductance);
+    setTabOrder(m_byInductance, m_inductance);
     // Typing into either box makes it the one the winding follows.
     m_turns->onEdited([this] { m_byTurns->setChecked(true); });
     m_inductance->onEdited([this] { m_byInductance->setChecked(true); });

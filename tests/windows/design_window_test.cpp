@@ -235,6 +235,29 @@ private slots:
         QVERIFY(!design->findChild<QComboBox*>(QStringLiteral("gapPlace"))->isEnabled());  // a ring has one place
     }
 
+    // Tab walks the inputs from the material down each column (of the two
+    // choices of the winding the chosen one, as Tab does); keys alone design.
+    void theKeyboardReachesEveryInput()
+    {
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kEtd, kEtdExample));
+        QVERIFY(design);
+        QCOMPARE(design->focusWidget()->objectName(), QStringLiteral("material"));
+        const QStringList order = QStringLiteral("muI bsat density gap gapPlace targetAl useTargetGap byTurns turns "
+                                                 "inductance current")
+                                      .split(QLatin1Char(' '));
+        for (const QString& next : order) {
+            QTest::keyClick(design->windowHandle(), Qt::Key_Tab);
+            QCOMPARE(design->focusWidget()->objectName(), next);
+            if (next == QStringLiteral("gap")) {
+                QTest::keyClick(design->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+                for (const char c : {'0', '.', '5'})
+                    QTest::keyClick(design->windowHandle(), c);
+            }
+        }
+        QCOMPARE(input(*design, "gap")->value(), 0.5);
+    }
+
     // Under a comma locale the boxes and figures write the comma, as the calculator's fields do.
     void theBoxesAndFiguresWriteTheLocalesSeparator()
     {
