@@ -199,7 +199,7 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     if (!unit.isEmpty())
         field->setSuffix(QLatin1Char(' ') + unit);
     field->setAlignment(Qt::AlignRight);
-    field->setToolTip(QStringLiteral("%1 – %2").arg(field->textFromValue(minimum),
+    field->setToolTip(QStringLiteral("范围 %1 – %2").arg(field->textFromValue(minimum),
                                                     field->textFromValue(maximum) + field->suffix()));
     // Typing shows or clears a refusal at once; a value set by the window or
     // the arrows arrives as a value change.
@@ -298,7 +298,7 @@ QGroupBox* DesignWindow::buildGapGroup()
     m_gap =
         addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap, 0, 100);
     m_gap->setSingleStep(0.05);
-    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长：") + m_gap->toolTip());
+    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长；") + m_gap->toolTip());
     m_gapPlace = new QComboBox(this);
     m_gapPlace->setObjectName(QStringLiteral("gapPlace"));
     m_gapPlace->addItem(text(m_core.gappedLeg));
@@ -324,7 +324,7 @@ QGroupBox* DesignWindow::buildTargetGroup()
     m_useTargetGap = new QPushButton(QStringLiteral("用作气隙"), this);
     m_useTargetGap->setObjectName(QStringLiteral("useTargetGap"));
     m_useTargetGap->setAutoDefault(false);
-    m_useTargetGap->setToolTip(QStringLiteral("把求得的气隙填入上面的气隙 lg"));
+    m_useTargetGap->setToolTip(QStringLiteral("把求得的气隙填入气隙 lg"));
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
     row->addWidget(m_targetGap, 1);
