@@ -44,7 +44,7 @@ QColor saturationColour(SaturationLevel level, const QColor& plain)
 {
     switch (level) {
     case SaturationLevel::Advisory:
-        return look::kAmber;
+        return look::kDarkAmber;
     case SaturationLevel::Warning:
         return look::kDarkRed;
     case SaturationLevel::Clear:

@@ -16,13 +16,12 @@ class QWidget;
 namespace ferricalc::look {
 
 inline const QColor kDarkRed{192, 0, 0};  // captions, and a failure's message
-// Advice beside a valid result (a display too coarse, doubtful dimensions):
-// heeded, but not a failure. Darker than plain amber, to read on white.
+// Advice beside a valid result (a display too coarse, doubtful dimensions, a
+// flux density near saturation): heeded, but not a failure. Darker than plain
+// amber, to read on white.
 inline const QColor kDarkAmber{160, 90, 0};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLightGreen{192, 255, 192};
-// Advisories: a figure close to a limit (kDarkRed says it is past it).
-inline const QColor kAmber{168, 92, 0};
 
 // "宋体" (SimSun), falling back to AR PL UMing where SimSun is not installed.
 QFont song(qreal pointSize);

@@ -328,7 +328,7 @@ private slots:
         QTest::addColumn<QString>("note");
         // The ring at µi 2000, 0.1 mm, 10 turns: B̂ on Amin is 136.98 mT per ampere, Bsat 390 mT.
         QTest::newRow("below 80 %") << QStringLiteral("2.2") << QColor() << QString();
-        QTest::newRow("80 % or more") << QStringLiteral("2.3") << look::kAmber
+        QTest::newRow("80 % or more") << QStringLiteral("2.3") << look::kDarkAmber
                                       << QStringLiteral("接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上");
         QTest::newRow("100 % or more") << QStringLiteral("2.9") << look::kDarkRed
                                        << QStringLiteral("已饱和：B̂ 超过 Bsat（100 °C）");
