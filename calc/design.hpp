@@ -86,6 +86,10 @@ struct CoreSetResult {
 CoreSetResult coreSet(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
                       std::string_view decimalSeparator);
 
+// Why the set cannot be designed, with the Calculate message where the core
+// did not calculate ("磁芯尺寸无法计算：B 为空"); empty when it can.
+std::string coreSetMessage(const CoreDescriptor& core, const CoreSetResult& set, Language language);
+
 // The set from the dimensions in the descriptor's field order.
 CoreSetResult coreSet(const CoreDescriptor& core, std::span<const double> dimensions);
 
@@ -193,6 +197,22 @@ std::string designValueText(DesignQuantity quantity, double value, std::string_v
 
 // The value and its ASCII unit: "1234.5 nH", "25" for turns.
 std::string designText(DesignQuantity quantity, double value, std::string_view decimalSeparator);
+
+// The value and its unit as a window shows it: "1234.5 nH", "109.405 µH".
+std::string designDisplayText(DesignQuantity quantity, double value, std::string_view decimalSeparator);
+
+// ---- The windows' and the web page's Chinese lines -------------------------
+
+// B̂ on Amin with its share of Bsat: "119.4 mT（Bsat 的 30.6 %）"; empty without a flux density.
+std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator);
+
+// What the flux densities mean for the core ("已饱和：…", "接近饱和：…"), or that
+// Bsat is unknown when a flux density stands without it; empty when all is clear.
+std::string saturationNote(const Design& design, bool bsatKnown);
+
+// The gap for the wanted AL ("0.512 mm"), or that none reaches it with the
+// ungapped set's AL; empty when no AL is wanted.
+std::string targetGapText(const Design& design, std::string_view decimalSeparator);
 
 // The kinds of input a field holds, each with its own range.
 enum class DesignInput { MuI, Bsat, Gap, Turns, Inductance, Current, TargetAl };

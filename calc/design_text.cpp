@@ -1,5 +1,6 @@
 // The design's figures and messages as the front ends write them.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -53,6 +54,50 @@ std::string designText(DesignQuantity quantity, double value, std::string_view d
     if (!unit.empty())
         text.append(" ").append(unit);
     return text;
+}
+
+std::string designDisplayText(DesignQuantity quantity, double value, std::string_view decimalSeparator)
+{
+    std::string text = designValueText(quantity, value, decimalSeparator);
+    const std::string_view unit = designFormat(quantity).displayUnit;
+    if (!unit.empty())
+        text.append(" ").append(unit);
+    return text;
+}
+
+std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator)
+{
+    if (!design.peakFluxAmin)
+        return {};
+    std::string text = designDisplayText(DesignQuantity::PeakFluxAmin, *design.peakFluxAmin, decimalSeparator);
+    if (design.bsatShareAmin)
+        text.append("（Bsat 的 ")
+            .append(designDisplayText(DesignQuantity::FluxShare, *design.bsatShareAmin, decimalSeparator))
+            .append("）");
+    return text;
+}
+
+std::string saturationNote(const Design& design, bool bsatKnown)
+{
+    if (design.saturation == SaturationLevel::Warning)
+        return "已饱和：B̂ 超过 Bsat（100 °C）";
+    if (design.saturationAmin == SaturationLevel::Warning)
+        return "最窄截面 Amin 处已饱和：B̂ 超过 Bsat（100 °C）";
+    if (std::max(design.saturation, design.saturationAmin) == SaturationLevel::Advisory)
+        return "接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上";
+    if (design.peakFlux && !bsatKnown)
+        return "材料的 Bsat 未知，无法判断是否饱和";
+    return {};
+}
+
+std::string targetGapText(const Design& design, std::string_view decimalSeparator)
+{
+    if (!design.gapForTarget)
+        return {};
+    if (design.gapForTarget->outcome == GapForAl::Outcome::Found)
+        return designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator);
+    return "任何气隙都达不到（无气隙时 AL 为 " + designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator)
+           + "）";
 }
 
 InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator)
@@ -124,6 +169,14 @@ std::string designErrorMessage(DesignError error, Language language)
         return zh ? "数值溢出" : "a figure is beyond range";
     }
     return {};
+}
+
+std::string coreSetMessage(const CoreDescriptor& core, const CoreSetResult& set, Language language)
+{
+    std::string message = designErrorMessage(set.error, language);
+    if (set.error == DesignError::CoreNotCalculated)
+        message.append(language == Language::Chinese ? "：" : ": ").append(failureMessage(core, set.failure, language));
+    return message;
 }
 
 }  // namespace ferricalc

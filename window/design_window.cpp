@@ -426,11 +426,7 @@ void DesignWindow::materialEdited()
 
 QString DesignWindow::figure(DesignQuantity quantity, double value) const
 {
-    QString shown = text(designValueText(quantity, value, m_separator));
-    const std::string_view unit = designFormat(quantity).displayUnit;
-    if (!unit.empty())
-        shown += QLatin1Char(' ') + text(unit);
-    return shown;
+    return text(designDisplayText(quantity, value, m_separator));
 }
 
 DesignInputs DesignWindow::inputs() const
@@ -465,10 +461,7 @@ void DesignWindow::refresh()
     if (!m_set.formed()) {
         for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
             figure->setText(kNone);
-        QString why = text(designErrorMessage(m_set.error, Language::Chinese));
-        if (m_set.error == DesignError::CoreNotCalculated)
-            why += QStringLiteral("：") + text(failureMessage(m_core, m_set.failure, Language::Chinese));
-        blankDesign(why);
+        blankDesign(text(coreSetMessage(m_core, m_set, Language::Chinese)));
         return;
     }
 
@@ -512,33 +505,14 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
     const QColor plain = palette().color(QPalette::WindowText);
     m_peakFlux->setText(d.peakFlux ? figure(DesignQuantity::PeakFlux, *d.peakFlux) : kNone);
     paintText(*m_peakFlux, saturationColour(d.saturation, plain));
-    QString onAmin = d.peakFluxAmin ? figure(DesignQuantity::PeakFluxAmin, *d.peakFluxAmin) : kNone;
-    if (d.bsatShareAmin)
-        onAmin += QStringLiteral("（Bsat 的 %1）").arg(figure(DesignQuantity::FluxShare, *d.bsatShareAmin));
-    m_peakFluxAmin->setText(onAmin);
+    m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator)) : kNone);
     paintText(*m_peakFluxAmin, saturationColour(d.saturationAmin, plain));
 
-    QString note;
-    const SaturationLevel worst = std::max(d.saturation, d.saturationAmin);
-    if (d.saturation == SaturationLevel::Warning)
-        note = QStringLiteral("已饱和：B̂ 超过 Bsat（100 °C）");
-    else if (d.saturationAmin == SaturationLevel::Warning)
-        note = QStringLiteral("最窄截面 Amin 处已饱和：B̂ 超过 Bsat（100 °C）");
-    else if (worst == SaturationLevel::Advisory)
-        note = QStringLiteral("接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上");
-    else if (d.peakFlux && !in.bsat100)
-        note = QStringLiteral("材料的 Bsat 未知，无法判断是否饱和");
-    m_saturationNote->setText(note);
-    paintText(*m_saturationNote, saturationColour(worst, plain));
+    m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value())));
+    paintText(*m_saturationNote, saturationColour(std::max(d.saturation, d.saturationAmin), plain));
 
     const bool found = d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found;
-    if (found)
-        m_targetGap->setText(figure(DesignQuantity::Gap, d.gapForTarget->gap));
-    else if (d.gapForTarget)
-        m_targetGap->setText(QStringLiteral("任何气隙都达不到（无气隙时 AL 为 %1）")
-                                 .arg(figure(DesignQuantity::AlUngapped, d.alUngapped)));
-    else
-        m_targetGap->setText(kNone);
+    m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator)) : kNone);
     m_useTargetGap->setEnabled(found);
     plot(d, in);
 }

@@ -1,0 +1,90 @@
+#pragma once
+// A magnetic design asked for by name, as the command line's options, a
+// batch's columns and the web page's scripting interface give it: one text per
+// input ("material" "N87", "gap" "0.5" …), read into the design's inputs with
+// the reason a text cannot be used; the design made for a calculated core; and
+// the figures it reports, each with its name.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calc/design.hpp"
+
+namespace ferricalc {
+
+enum DesignOption {
+    MuIOption,
+    MaterialOption,
+    BsatOption,
+    GapOption,
+    GapInOption,
+    TurnsOption,
+    InductanceOption,
+    CurrentOption,
+    TargetAlOption,
+    DesignOptionCount
+};
+
+struct DesignOptionName {
+    std::string_view option;  // on the command line, followed by its value
+    std::string_view column;  // a batch's column, a script's key
+};
+
+inline constexpr std::array<DesignOptionName, DesignOptionCount> kDesignOptions{{
+    {"--mu-i", "mu_i"},
+    {"--material", "material"},
+    {"--bsat", "bsat"},
+    {"--gap", "gap"},
+    {"--gap-in", "gap_in"},
+    {"--turns", "turns"},
+    {"--inductance", "inductance"},
+    {"--current", "current"},
+    {"--target-al", "target_al"},
+}};
+
+// The words of --gap-in, in the order of GapPlace.
+inline constexpr std::array<std::string_view, 2> kGapPlaceNames{"centre", "all"};
+
+// The design option `arg` names ("--gap" or "--gap=0.2"), or -1.
+int designOptionOf(std::string_view arg);
+
+// One text per option as given; empty where not given.
+using DesignTexts = std::array<std::string_view, DesignOptionCount>;
+
+struct DesignRequest {
+    bool asked = false;  // some option holds a text
+    DesignInputs inputs;
+    const Material* material = nullptr;
+    std::string problem;  // why the texts cannot be used, naming the option or column; empty when they can
+};
+
+// Reads the texts. `columns` names a problem's option by its column ("gap")
+// rather than its command-line option ("--gap").
+DesignRequest readDesignRequest(const DesignTexts& texts, bool columns);
+
+// A design made for one calculated core.
+struct DesignOutcome {
+    Design design;
+    const Material* material = nullptr;
+    DesignInputs inputs;
+    std::string problem;  // the set or a figure could not be made, or no gap reaches the target AL
+    bool made() const { return design.error == DesignError::None && problem.empty(); }
+};
+
+// The design for the core's field texts (which calculated).
+DesignOutcome makeDesign(const CoreDescriptor& core, std::span<const std::string_view> fieldTexts,
+                         const DesignRequest& request);
+
+// A figure the design reports, in the order the command line writes them.
+struct ReportedFigure {
+    DesignQuantity quantity;
+    std::string_view column;  // the batch column and JSON key
+    std::optional<double> (*of)(const Design&);
+};
+
+std::span<const ReportedFigure> reportedFigures();
+
+}  // namespace ferricalc
