@@ -7,7 +7,13 @@
 //      error: null, message: null}
 //
 // the object that `ferricalc-cli --json ring A=10 B=6 h=4` prints, with the
-// window's Chinese message beside the command line's English error.
+// window's Chinese message and advice beside the command line's English error;
+//
+//   ferricalc.design("etd", {A: "34.2", …}, {material: "N87", gap: "0.5", turns: "20"})
+//   → {material: "N87", mu_i: 2200, gap: 0.5, gap_in: "centre", texts: {Amin: "91.61 mm2", …},
+//      values: {…}, saturation: null, error: null}
+//
+// the "design" object of `ferricalc-cli --json etd … --material N87 --gap 0.5 --turns 20`.
 (function (root) {
     "use strict";
 
@@ -15,6 +21,7 @@
     const decoder = new TextDecoder();
     const QUANTITIES = ["C1", "C2", "Le", "Ae", "Ve"];
     const ARITHMETIC_ERRORS = [null, "division by zero", "logarithm", "square root", "overflow"];
+    const SATURATION = [null, "clear", "advisory", "warning"];
 
     function createApi(module, data) {
         const coresByName = new Map();
@@ -79,26 +86,146 @@
             const failed = result.stage !== 0;
             result.message = failed ? replyText(module._ferricalc_failure_message(0)) : "";
             result.error = failed ? replyText(module._ferricalc_failure_message(1)) : "";
+            // What the results do not say by themselves: on the dimensions, then on the display.
+            result.advice = [0, 1].map((which) => replyText(module._ferricalc_advice(which, 0))).filter(Boolean);
+            result.adviceEnglish = [0, 1].map((which) => replyText(module._ferricalc_advice(which, 1))).filter(Boolean);
+            result.adviceExplainsFailure = module._ferricalc_advice_explains_failure() !== 0;
+            result.unrounded = QUANTITIES.map((q, i) => replyText(module._ferricalc_unrounded(i, 0)));
             return result;
         }
 
-        function calculate(name, fields = {}) {
-            const { core } = descriptor(name);
+        // The core's texts for the letters given, the start texts elsewhere.
+        function fieldTexts(core, fields) {
             const letters = core.fields.map((field) => field.letter);
             for (const letter of Object.keys(fields))
                 if (!letters.includes(letter))
                     throw new Error("no field '" + letter + "' in " + core.name + " (its fields: " + letters.join(" ") + ")");
-            const texts = core.fields.map((field) =>
+            return core.fields.map((field) =>
                 Object.prototype.hasOwnProperty.call(fields, field.letter) ? String(fields[field.letter]) : field.start);
+        }
+
+        function calculate(name, fields = {}) {
+            const { core } = descriptor(name);
+            const texts = fieldTexts(core, fields);
             const result = calculateTexts(core.name, texts);
             const byQuantity = (list) => Object.fromEntries(QUANTITIES.map((q, i) => [q, i < list.length ? list[i] : null]));
             return {
                 core: core.name,
-                fields: Object.fromEntries(letters.map((letter, i) => [letter, texts[i]])),
+                fields: Object.fromEntries(core.fields.map((field, i) => [field.letter, texts[i]])),
                 texts: byQuantity(result.texts),
                 values: byQuantity(result.values),
                 error: result.error || null,
                 message: result.message || null,
+                advice: result.advice,
+            };
+        }
+
+        // ---- The magnetic design ----
+
+        const numberOrNull = (value) => (Number.isNaN(value) ? null : value);
+        const absent = (value) => (value === null || value === undefined ? NaN : value);
+
+        // The design's value of a DesignQuantity named as the command line names it, or null.
+        const designFigure = (quantity) => numberOrNull(module._ferricalc_design_figure(data.designQuantities[quantity]));
+
+        // A design figure's text: "ascii" as the command line writes it ("91.61 mm2"), "display" as a
+        // window shows it ("91.61 mm²"), "value" without a unit.
+        const TEXT_STYLES = { ascii: 0, display: 1, value: 2 };
+        function designText(quantity, value, style = "ascii", separator = ".") {
+            return withRequest([separator], (pointer, size) =>
+                replyText(module._ferricalc_design_text(data.designQuantities[quantity], value, TEXT_STYLES[style],
+                                                        pointer, size)));
+        }
+
+        // One input field of the design view ("mu_i", "gap" …): its value, or null with the reason
+        // it is refused ("气隙不能为负"); an empty text gives null and no reason.
+        function readDesignInput(kind, text, separator = ".") {
+            const value = withRequest([separator, text], (pointer, size) =>
+                module._ferricalc_design_read(data.designInputs[kind], pointer, size));
+            const error = module._ferricalc_design_read_error();
+            return { value: numberOrNull(value), reason: error ? replyText(module._ferricalc_design_message(error, 0)) : "" };
+        }
+
+        // Everything the design view shows for a calculated core's field texts
+        // and the inputs as numbers ({muI, bsat, density, gap, allLegs, turns,
+        // inductance, current, targetAl}; null or absent leaves one out): the
+        // figures as a window writes them, keyed by the command line's names.
+        function designView(name, texts, inputs, separator = ".") {
+            const { index } = descriptor(name);
+            const formed = withRequest([separator, ...texts], (pointer, size) =>
+                module._ferricalc_design_core(index, pointer, size));
+            const view = { formed: formed === 0, outerLegs: module._ferricalc_design_outer_legs(), figures: {},
+                           values: {}, error: "" };
+            if (formed !== 0) {
+                view.error = formed < 0 ? "" : replyText(module._ferricalc_design_core_message(0));
+                return view;
+            }
+            const error = module._ferricalc_design(inputs.muI, absent(inputs.bsat), absent(inputs.density), inputs.gap,
+                                                   inputs.allLegs ? 1 : 0, absent(inputs.turns),
+                                                   absent(inputs.inductance), absent(inputs.current),
+                                                   absent(inputs.targetAl));
+            if (error !== 0) {
+                view.error = replyText(module._ferricalc_design_message(error, 0));
+                return view;
+            }
+            for (const quantity of Object.keys(data.designQuantities)) {
+                const value = designFigure(quantity);
+                view.values[quantity] = value;
+                view.figures[quantity] = value === null ? null : designText(quantity, value, "display", separator);
+            }
+            view.saturation = module._ferricalc_design_level(0);
+            view.saturationAmin = module._ferricalc_design_level(1);
+            view.target = module._ferricalc_design_target();
+            const line = (which) => withRequest([separator], (pointer, size) =>
+                replyText(module._ferricalc_design_line(which, pointer, size)));
+            view.peakFluxAmin = line(0);
+            view.saturationNote = line(1);
+            view.targetGap = line(2);
+            return view;
+        }
+
+        // AL in nH of the set of the last designView at each gap, with the fringe field or without.
+        function alCurve(gaps, muI, allLegs, fringing) {
+            return gaps.map((gap) => numberOrNull(module._ferricalc_design_al(muI, gap, allLegs ? 1 : 0, fringing ? 1 : 0)));
+        }
+
+        // The "design" object of ferricalc-cli --json for the fields and the
+        // design's inputs, named as a batch's columns (material, mu_i, bsat,
+        // gap, gap_in, turns, inductance, current, target_al); null when the
+        // core does not calculate (calculate() says why). Inputs the command
+        // line would refuse throw an Error with its reason.
+        function design(name, fields = {}, inputs = {}) {
+            const { core, index } = descriptor(name);
+            const texts = fieldTexts(core, fields);
+            for (const key of Object.keys(inputs))
+                if (!data.designOptions.includes(key))
+                    throw new Error("no design input '" + key + "' (the inputs: " + data.designOptions.join(" ") + ")");
+            const options = data.designOptions.map((key) =>
+                (inputs[key] === undefined || inputs[key] === null ? "" : String(inputs[key])));
+            if (options.every((text) => text === ""))
+                throw new Error("the design needs mu_i or material");
+            const status = withRequest([...texts, ...options], (pointer, size) =>
+                module._ferricalc_design_request(index, pointer, size));
+            if (status < 0)
+                throw new Error("the module cannot design " + core.name);
+            if (status === 2)
+                throw new Error(replyText(module._ferricalc_design_problem()));
+            if (status === 1)
+                return null;
+            const material = replyText(module._ferricalc_design_material());
+            const reported = data.reportedFigures.map((figure, i) => numberOrNull(module._ferricalc_design_reported(i)));
+            const quantityName = Object.fromEntries(Object.entries(data.designQuantities).map(([key, q]) => [q, key]));
+            const problem = replyText(module._ferricalc_design_problem());
+            return {
+                material: material || null,
+                mu_i: module._ferricalc_design_input(0),
+                gap: module._ferricalc_design_input(1),
+                gap_in: data.gapPlaces[module._ferricalc_design_input(2)],
+                texts: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i] === null
+                    ? null : designText(quantityName[figure.quantity], reported[i])])),
+                values: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i]])),
+                saturation: SATURATION[module._ferricalc_design_level(1)],
+                error: problem || null,
             };
         }
 
@@ -131,6 +258,12 @@
             core: (name) => descriptor(name).core,
             calculate,
             calculateTexts,
+            design,
+            designView,
+            alCurve,
+            readDesignInput,
+            designText,
+            materials: data.materials,
             parse,
             format,
             deviation,

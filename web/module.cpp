@@ -8,17 +8,25 @@
 // A request is a sequence of texts, each a 32-bit little-endian length and its
 // UTF-8 bytes: for ferricalc_calculate the decimal separator and then each
 // field's text in the window's chain order.
+//
+// A number that is absent (an input not given, a figure the design does not
+// hold) crosses as NaN; every number the module hands out is otherwise finite.
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "calc/catalog_texts.hpp"
+#include "calc/design_request.hpp"
 #include "calc/number_text.hpp"
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
@@ -31,6 +39,17 @@ struct Reply {
     Calculation calculation;
     std::string chinese;
     std::string english;
+    ExactResults exact;
+    std::string separator;
+    std::array<Advisories, 2> advice;  // Chinese, English
+
+    // The design: the set of the last ferricalc_design_core, and the design of
+    // the last ferricalc_design or ferricalc_design_request.
+    const CoreDescriptor* designCore = nullptr;
+    CoreSetResult set;
+    DesignOutcome outcome;
+    DesignError readError = DesignError::None;
+
     std::string text;  // the reply of the text functions
 };
 
@@ -64,6 +83,64 @@ const char* textReply(std::string text)
     return reply().text.c_str();
 }
 
+std::optional<double> given(double value)
+{
+    return std::isnan(value) ? std::nullopt : std::optional<double>(value);
+}
+
+double orNaN(std::optional<double> value) { return value.value_or(std::nan("")); }
+
+Language language(int english) { return english != 0 ? Language::English : Language::Chinese; }
+
+// A figure of the design as the design view shows it.
+std::optional<double> figureOf(const Design& d, DesignQuantity quantity)
+{
+    switch (quantity) {
+    case DesignQuantity::Le:
+        return d.le;
+    case DesignQuantity::Ae:
+        return d.ae;
+    case DesignQuantity::Ve:
+        return d.ve;
+    case DesignQuantity::Amin:
+        return d.amin;
+    case DesignQuantity::WindowArea:
+        return d.windowArea;
+    case DesignQuantity::AreaProduct:
+        return d.areaProduct;
+    case DesignQuantity::Mass:
+        return d.mass;
+    case DesignQuantity::MuE:
+        return d.muEFringing;
+    case DesignQuantity::MuENoFringing:
+        return d.muENoFringing;
+    case DesignQuantity::AlUngapped:
+        return d.alUngapped;
+    case DesignQuantity::Al:
+        return d.alFringing;
+    case DesignQuantity::AlNoFringing:
+        return d.alNoFringing;
+    case DesignQuantity::Turns:
+        return d.turns;
+    case DesignQuantity::Inductance:
+        return d.inductance;
+    case DesignQuantity::PeakFlux:
+        return d.peakFlux;
+    case DesignQuantity::PeakFluxAmin:
+        return d.peakFluxAmin;
+    case DesignQuantity::FluxShare:
+        return d.bsatShareAmin;
+    case DesignQuantity::Gap:
+        if (d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found)
+            return d.gapForTarget->gap;
+        return std::nullopt;
+    default:
+        return std::nullopt;  // an input, not a figure
+    }
+}
+
+bool validQuantity(int quantity) { return quantity >= 0 && quantity < static_cast<int>(DesignQuantity::Count); }
+
 }  // namespace
 
 extern "C" {
@@ -86,7 +163,29 @@ int ferricalc_calculate(int coreIndex, const char* request, int size)
     state.calculation = calculate(core, std::span(texts).subspan(1), texts.front());
     state.chinese = failureMessage(core, state.calculation.failure, Language::Chinese);
     state.english = failureMessage(core, state.calculation.failure, Language::English);
+    state.separator = texts.front();
+    state.exact = exactResults(state.calculation.constants);
+    for (const int english : {0, 1})
+        state.advice[static_cast<std::size_t>(english)] =
+            advise(core, state.calculation, state.exact, language(english), state.separator);
     return state.calculation.written;
+}
+
+// The last Calculate's advice, as the window's message line (0) or the command line (1) gives it:
+// `which` 0 on the dimensions, 1 on the display of C1 and C2; empty when there is none.
+const char* ferricalc_advice(int which, int english)
+{
+    const Advisories& advice = reply().advice[english != 0 ? 1 : 0];
+    return textReply(which == 0 ? advice.dimensions : which == 1 ? advice.display : std::string());
+}
+// 1 when the display advice explains the failure and takes the failure's place in the window.
+int ferricalc_advice_explains_failure() { return reply().advice[0].displayExplainsFailure ? 1 : 0; }
+// The unrounded value of the last Calculate's result `index`, as its tooltip gives it; empty when none.
+const char* ferricalc_unrounded(int index, int english)
+{
+    if (index < 0 || index >= QuantityCount)
+        return textReply({});
+    return textReply(unroundedText(static_cast<Quantity>(index), reply().exact, language(english), reply().separator));
 }
 
 // The last Calculate's result `index` (C1, C2, Le, Ae, Ve) as shown and as it reads back.
@@ -145,6 +244,216 @@ const char* ferricalc_figure(double value, const char* request, int size)
 {
     const std::vector<std::string_view> texts = requestTexts(request, size);
     return textReply(figureText(value, texts.empty() ? "." : texts[0]));
+}
+
+// ---- The magnetic design ----------------------------------------------------
+
+// The core set of core `coreIndex` for the design view: the request holds the
+// separator and the fields' texts. Returns 0 when it can be designed, else the
+// DesignError that says why (ferricalc_design_core_message).
+int ferricalc_design_core(int coreIndex, const char* request, int size)
+{
+    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
+        return -1;
+    const CoreDescriptor& core = coreType(coreIndex);
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    if (!core.available() || texts.size() != core.fields.size() + 1)
+        return -1;
+    Reply& state = reply();
+    state.designCore = &core;
+    state.set = coreSet(core, std::span(texts).subspan(1), texts.front());
+    state.outcome = {};
+    return static_cast<int>(state.set.error);
+}
+// How many outer legs (or wall halves) a spacer gaps besides the post: 0 for a ring, which is cut once.
+int ferricalc_design_outer_legs() { return reply().set.formed() ? reply().set.set.shape.outerLegCount : 0; }
+const char* ferricalc_design_core_message(int english)
+{
+    const Reply& state = reply();
+    return textReply(state.designCore != nullptr ? coreSetMessage(*state.designCore, state.set, language(english))
+                                                 : std::string());
+}
+
+// The design of that set. μi and the gap are always given; NaN leaves any
+// other input out (Bsat, density, turns, inductance, current, target AL).
+// Returns 0, or the DesignError that stopped it.
+int ferricalc_design(double muI, double bsat, double density, double gap, int allLegs, double turns, double inductance,
+                     double current, double targetAl)
+{
+    Reply& state = reply();
+    if (!state.set.formed())
+        return static_cast<int>(state.set.error);
+    DesignInputs& in = state.outcome.inputs;
+    in = {};
+    in.muI = muI;
+    in.bsat100 = given(bsat);
+    in.density = given(density);
+    in.gap = gap;
+    in.gapPlace = allLegs != 0 ? GapPlace::AllLegs : GapPlace::CentrePost;
+    in.turns = given(turns);
+    in.inductance = in.turns ? std::nullopt : given(inductance);
+    in.current = given(current);
+    in.targetAl = given(targetAl);
+    state.outcome.design = design(state.set.set, in);
+    return static_cast<int>(state.outcome.design.error);
+}
+
+// A figure of the last design, as a DesignQuantity: NaN where it holds none.
+// The gap is the one found for the target AL.
+double ferricalc_design_figure(int quantity)
+{
+    if (!validQuantity(quantity) || reply().outcome.design.error != DesignError::None)
+        return std::nan("");
+    return orNaN(figureOf(reply().outcome.design, static_cast<DesignQuantity>(quantity)));
+}
+// How close the flux density on Ae (0) or on Amin (1) comes to Bsat: 0 unknown, 1 clear, 2 advisory, 3 saturated.
+int ferricalc_design_level(int onAmin)
+{
+    const Design& d = reply().outcome.design;
+    return static_cast<int>(onAmin != 0 ? d.saturationAmin : d.saturation);
+}
+// The gap for the target AL: -1 none wanted, 0 found, 1 no gap reaches it.
+int ferricalc_design_target()
+{
+    const Design& d = reply().outcome.design;
+    return d.gapForTarget ? static_cast<int>(d.gapForTarget->outcome) : -1;
+}
+// The design view's lines for the last design: 0 B̂ on Amin with its share of
+// Bsat, 1 the note on saturation, 2 the gap for the target AL. The request holds the separator.
+const char* ferricalc_design_line(int which, const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    const std::string_view separator = texts.empty() ? "." : texts[0];
+    const DesignOutcome& outcome = reply().outcome;
+    if (outcome.design.error != DesignError::None)
+        return textReply({});
+    switch (which) {
+    case 0:
+        return textReply(peakFluxAminText(outcome.design, separator));
+    case 1:
+        return textReply(saturationNote(outcome.design, outcome.inputs.bsat100.has_value()));
+    case 2:
+        return textReply(targetGapText(outcome.design, separator));
+    default:
+        return textReply({});
+    }
+}
+
+// AL in nH of the set with μi and that gap, for the plot.
+double ferricalc_design_al(double muI, double gap, int allLegs, int fringing)
+{
+    const Reply& state = reply();
+    if (!state.set.formed() || !(muI >= 1.0) || !(gap >= 0.0))
+        return std::nan("");
+    const double al = inductanceFactor(state.set.set, muI, gap, allLegs != 0 ? GapPlace::AllLegs : GapPlace::CentrePost,
+                                       fringing != 0);
+    return std::isfinite(al) ? al : std::nan("");
+}
+
+// `value` of a DesignQuantity at its decimals with its unit: ASCII as the
+// command line writes it (0), as a window shows it (1), or no unit (2). The request holds the separator.
+const char* ferricalc_design_text(int quantity, double value, int display, const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    if (!validQuantity(quantity) || !std::isfinite(value))
+        return textReply({});
+    const std::string_view separator = texts.empty() ? "." : texts[0];
+    const auto q = static_cast<DesignQuantity>(quantity);
+    switch (display) {
+    case 1:
+        return textReply(designDisplayText(q, value, separator));
+    case 2:
+        return textReply(designValueText(q, value, separator));
+    default:
+        return textReply(designText(q, value, separator));
+    }
+}
+
+// One input field read as a DesignInput (0 μi, 1 Bsat, 2 gap, 3 turns,
+// 4 inductance, 5 current, 6 target AL): the request holds the separator and
+// the text. NaN when it gives no value: an empty text, or one refused
+// (ferricalc_design_read_error says why).
+double ferricalc_design_read(int kind, const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    if (kind < 0 || kind > static_cast<int>(DesignInput::TargetAl) || texts.size() != 2) {
+        reply().readError = DesignError::NotANumber;
+        return std::nan("");
+    }
+    const InputReading reading = readDesignInput(static_cast<DesignInput>(kind), texts[1], texts[0]);
+    reply().readError = reading.error;
+    return orNaN(reading.value);
+}
+int ferricalc_design_read_error() { return static_cast<int>(reply().readError); }
+// A DesignError in a few words, as a window (0) or the command line (1) says it.
+const char* ferricalc_design_message(int error, int english)
+{
+    if (error < 0 || error > static_cast<int>(DesignError::Overflow))
+        return textReply({});
+    return textReply(designErrorMessage(static_cast<DesignError>(error), language(english)));
+}
+
+// The design as the command line's --json gives it, for the scripting
+// interface: the request holds the core's field texts and then one text per
+// design option (calc/design_request.hpp), empty where not given. Returns -1
+// when the request does not fit the core, 2 when the options cannot be used
+// (ferricalc_design_problem says why), 1 when the core does not calculate (no
+// design), and 0 with the design made; its problem, if any, is
+// ferricalc_design_problem.
+int ferricalc_design_request(int coreIndex, const char* request, int size)
+{
+    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
+        return -1;
+    const CoreDescriptor& core = coreType(coreIndex);
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    if (!core.available() || texts.size() != core.fields.size() + DesignOptionCount)
+        return -1;
+    const std::span<const std::string_view> fields = std::span(texts).first(core.fields.size());
+    DesignTexts options{};
+    std::copy(texts.end() - DesignOptionCount, texts.end(), options.begin());
+    Reply& state = reply();
+    state.set = {};
+    const DesignRequest asked = readDesignRequest(options, true);
+    state.outcome = {};
+    if (!asked.problem.empty()) {
+        state.outcome.problem = asked.problem;
+        return 2;
+    }
+    if (!calculate(core, fields, ".").succeeded())
+        return 1;
+    state.outcome = makeDesign(core, fields, asked);
+    return 0;
+}
+const char* ferricalc_design_problem() { return textReply(reply().outcome.problem); }
+// The material the last request named; empty for none.
+const char* ferricalc_design_material()
+{
+    const Material* material = reply().outcome.material;
+    return textReply(material != nullptr ? std::string(material->name) : std::string());
+}
+// The inputs the last design used: 0 μi, 1 the gap, 2 where it is (0 the centre post, 1 every leg).
+double ferricalc_design_input(int which)
+{
+    const DesignInputs& in = reply().outcome.inputs;
+    switch (which) {
+    case 0:
+        return in.muI;
+    case 1:
+        return in.gap;
+    case 2:
+        return in.gapPlace == GapPlace::AllLegs ? 1.0 : 0.0;
+    default:
+        return std::nan("");
+    }
+}
+// The reported figure `index` (calc/design_request.hpp's order) of the last design; NaN where absent.
+double ferricalc_design_reported(int index)
+{
+    const std::span<const ReportedFigure> figures = reportedFigures();
+    const Design& d = reply().outcome.design;
+    if (index < 0 || static_cast<std::size_t>(index) >= figures.size() || d.error != DesignError::None)
+        return std::nan("");
+    return orNaN(figures[static_cast<std::size_t>(index)].of(d));
 }
 
 }  // extern "C"

@@ -5,7 +5,11 @@
 //   format tables;
 // - what this build calculates for the catalogue's standard cores (with the
 //   deviations from their data sheets), for generated dimension sets of every
-//   core, and for the fuzz corpora's inputs.
+//   core, and for the fuzz corpora's inputs, each with the advice beside the
+//   results and the results' unrounded values;
+// - the magnetic design of the catalogue's cores and of generated dimension
+//   sets for a few sets of inputs, every figure as the design view shows it,
+//   and the design's reading of its input fields.
 //
 //   ferricalc_web_expectations FUZZ_CORPUS_DIR OUTPUT.json
 //
@@ -20,12 +24,16 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "calc/catalog_texts.hpp"
+#include "calc/design.hpp"
 #include "cli_worked_examples.hpp"
 #include "core_cases.hpp"
 #include "cores/catalog.hpp"
@@ -110,6 +118,24 @@ std::string array(const std::vector<std::string>& items)
     return text + ']';
 }
 
+// The advice on a calculation in both languages, and the unrounded value of each result.
+std::string adviceFields(const CoreDescriptor& core, const Calculation& result, std::string_view separator)
+{
+    const ExactResults exact = exactResults(result.constants);
+    std::vector<std::string> advice, unrounded;
+    bool explains = false;
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const Advisories advisories = advise(core, result, exact, language, separator);
+        advice.push_back(jsonString(advisories.dimensions));
+        advice.push_back(jsonString(advisories.display));
+        explains = advisories.displayExplainsFailure;
+    }
+    for (int q = 0; q < QuantityCount; ++q)
+        unrounded.push_back(jsonString(unroundedText(static_cast<Quantity>(q), exact, Language::Chinese, separator)));
+    return ",\"advice\":" + array(advice) + ",\"explains\":" + (explains ? "true" : "false")
+           + ",\"unrounded\":" + array(unrounded);
+}
+
 std::string calculationObject(std::string_view label, const CoreDescriptor& core, std::string_view separator,
                               const std::vector<std::string_view>& texts)
 {
@@ -128,8 +154,101 @@ std::string calculationObject(std::string_view label, const CoreDescriptor& core
               + ",\"field\":" + std::to_string(result.failure.field)
               + ",\"message\":" + jsonString(failureMessage(core, result.failure, Language::Chinese))
               + ",\"error\":" + jsonString(failureMessage(core, result.failure, Language::English));
-    return object;
+    return object + adviceFields(core, result, separator);
 }
+
+// A few designs: a gapped MnZn inductor, a transformer core wound for an
+// inductance with a spacer, a long gap in a low permeability without Bsat, and
+// figures beyond range. NaN leaves an input out.
+struct DesignCase {
+    double muI, bsat, density, gap;
+    bool allLegs;
+    double turns, inductance, current, targetAl;
+};
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+constexpr DesignCase kDesignCases[] = {
+    {2200, 390, kNone, 0.5, false, 20, kNone, 2, 250},
+    {6000, 380, 4800, 0, true, kNone, 1000, 0.3, 1e5},
+    {1.5, kNone, kNone, 2.5, true, 1, kNone, 50, kNone},
+    {1e5, 390, kNone, 0, false, 1e15, kNone, 1e300, 0.1},
+};
+
+std::optional<double> given(double value) { return std::isnan(value) ? std::nullopt : std::optional<double>(value); }
+
+// The gaps at which the plot's AL is checked.
+constexpr double kCurveGaps[] = {0.01, 0.1, 1, 3};
+
+// What the design view shows for the core's texts and one case.
+std::string designObject(const CoreDescriptor& core, const std::vector<std::string_view>& texts, int caseIndex)
+{
+    const DesignCase& c = kDesignCases[caseIndex];
+    std::vector<std::string> fields;
+    for (const std::string_view text : texts)
+        fields.push_back(jsonString(text));
+    std::string object = "\"core\":" + jsonString(core.name) + ",\"fields\":" + array(fields)
+                         + ",\"case\":" + std::to_string(caseIndex);
+    const CoreSetResult set = coreSet(core, texts, ".");
+    if (!set.formed())
+        return object + ",\"error\":" + jsonString(coreSetMessage(core, set, Language::Chinese));
+    DesignInputs in;
+    in.muI = c.muI;
+    in.bsat100 = given(c.bsat);
+    in.density = given(c.density);
+    in.gap = c.gap;
+    in.gapPlace = c.allLegs ? GapPlace::AllLegs : GapPlace::CentrePost;
+    in.turns = given(c.turns);
+    in.inductance = in.turns ? std::nullopt : given(c.inductance);
+    in.current = given(c.current);
+    in.targetAl = given(c.targetAl);
+    const Design d = design(set.set, in);
+    if (d.error != DesignError::None)
+        return object + ",\"error\":" + jsonString(designErrorMessage(d.error, Language::Chinese));
+    const std::pair<DesignQuantity, std::optional<double>> figures[] = {
+        {DesignQuantity::Le, d.le}, {DesignQuantity::Ae, d.ae}, {DesignQuantity::Ve, d.ve},
+        {DesignQuantity::Amin, d.amin}, {DesignQuantity::WindowArea, d.windowArea},
+        {DesignQuantity::AreaProduct, d.areaProduct}, {DesignQuantity::Mass, d.mass},
+        {DesignQuantity::MuE, d.muEFringing}, {DesignQuantity::MuENoFringing, d.muENoFringing},
+        {DesignQuantity::AlUngapped, d.alUngapped}, {DesignQuantity::Al, d.alFringing},
+        {DesignQuantity::AlNoFringing, d.alNoFringing}, {DesignQuantity::Turns, d.turns},
+        {DesignQuantity::Inductance, d.inductance}, {DesignQuantity::PeakFlux, d.peakFlux},
+    };
+    std::string shown = "{";
+    for (const auto& [quantity, value] : figures) {
+        if (!value)
+            continue;
+        shown += (shown.size() > 1 ? "," : "") + jsonString(designFormat(quantity).name) + ":"
+                 + jsonString(designDisplayText(quantity, *value, "."));
+    }
+    std::vector<std::string> curve;
+    for (const bool fringing : {true, false})
+        for (const double gap : kCurveGaps)
+            curve.push_back(number(inductanceFactor(set.set, in.muI, gap, in.gapPlace, fringing)));
+    return object + ",\"figures\":" + shown + "},\"saturation\":" + std::to_string(static_cast<int>(d.saturation))
+           + ",\"saturationAmin\":" + std::to_string(static_cast<int>(d.saturationAmin))
+           + ",\"target\":" + std::to_string(d.gapForTarget ? static_cast<int>(d.gapForTarget->outcome) : -1)
+           + ",\"lines\":" + array({jsonString(peakFluxAminText(d, ".")),
+                                       jsonString(saturationNote(d, in.bsat100.has_value())),
+                                       jsonString(targetGapText(d, "."))})
+           + ",\"outerLegs\":" + std::to_string(set.set.shape.outerLegCount) + ",\"curve\":" + array(curve);
+}
+
+// Texts each input field may hold, and how the design reads them.
+struct DesignReadCase {
+    std::string_view kind;  // the page's name of the input
+    DesignInput input;
+    std::string_view text;
+    std::string_view separator;
+};
+constexpr DesignReadCase kDesignReads[] = {
+    {"mu_i", DesignInput::MuI, "2200", "."},         {"mu_i", DesignInput::MuI, "0.5", "."},
+    {"bsat", DesignInput::Bsat, "0", "."},           {"bsat", DesignInput::Bsat, "abc", "."},
+    {"gap", DesignInput::Gap, "-0.1", "."},          {"gap", DesignInput::Gap, " 0,25 ", ","},
+    {"gap", DesignInput::Gap, "", "."},              {"turns", DesignInput::Turns, "0", "."},
+    {"turns", DesignInput::Turns, "2.5", "."},       {"turns", DesignInput::Turns, "1e16", "."},
+    {"turns", DesignInput::Turns, "１２", "."},       {"inductance", DesignInput::Inductance, "-5", "."},
+    {"current", DesignInput::Current, "-0.1", "."},  {"current", DesignInput::Current, "1e400", "."},
+    {"target_al", DesignInput::TargetAl, "2e3", "."},
+};
 
 std::vector<std::string> corpus(const std::filesystem::path& folder)
 {
@@ -148,14 +267,18 @@ std::vector<std::string> corpus(const std::filesystem::path& folder)
 
 // Plausible and implausible dimensions for every field of every core: texts
 // with up to three decimals, now and then a zero, a negative or an exponent.
-void addGeneratedSets(List& calculations)
+// Each core's first sets are designed as well, with the first design case.
+constexpr int kGeneratedSets = 250;
+constexpr int kGeneratedDesigns = 20;
+
+void addGeneratedSets(List& calculations, List& designs)
 {
     std::mt19937_64 random(2024);
     const auto below = [&random](std::uint64_t bound) { return random() % bound; };
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
             continue;
-        for (int set = 0; set < 250; ++set) {
+        for (int set = 0; set < kGeneratedSets; ++set) {
             std::vector<std::string> owned;
             for (const FieldSpec& field : core->fields) {
                 char text[32];
@@ -174,6 +297,8 @@ void addGeneratedSets(List& calculations)
             }
             const std::vector<std::string_view> texts(owned.begin(), owned.end());
             calculations.add(calculationObject("generated " + std::to_string(set), *core, ".", texts));
+            if (set < kGeneratedDesigns)
+                designs.add(designObject(*core, texts, 0));
         }
     }
 }
@@ -192,7 +317,8 @@ int main(int argc, char** argv)
     for (const auto& table : coreCaseTables())
         for (const CoreCase& c : table)
             coreCases.add("\"name\":" + jsonString(c.name) + ",\"core\":" + jsonString(c.core->name) + ",\"inputs\":"
-                          + jsonString(c.inputs) + ",\"shown\":" + jsonString(c.shown) + ",\"failure\":" + jsonString(c.failure));
+                          + jsonString(c.inputs) + ",\"shown\":" + jsonString(c.shown) + ",\"failure\":" + jsonString(c.failure)
+                          + adviceFields(*c.core, runCase(*c.core, c.inputs), "."));
     List workedExamples("workedExamples");
     for (const WorkedExample& example : kWorkedExamples)
         workedExamples.add("\"name\":" + jsonString(example.name) + ",\"core\":" + jsonString(example.core)
@@ -234,7 +360,8 @@ int main(int argc, char** argv)
             catalogue.add("\"core\":" + jsonString(core->name) + ",\"name\":" + jsonString(standard.name) + ",\"sheet\":" + sheetObject);
         }
     }
-    addGeneratedSets(calculations);
+    List designs("designs");
+    addGeneratedSets(calculations, designs);
     for (const std::string& input : corpus(corpora / "calculation")) {
         if (input.size() < 2)
             continue;
@@ -275,10 +402,24 @@ int main(int argc, char** argv)
                     + ",\"expected\":" + jsonString(formatNumber(value, display, separator).view()));
     }
 
+    // Every catalogue core with each set of inputs.
+    for (const CoreDescriptor* core : coreTypes())
+        for (const StandardCore& standard : standardCores(*core))
+            for (int c = 0; c < static_cast<int>(std::size(kDesignCases)); ++c)
+                designs.add(designObject(*core, {standard.texts.begin(), standard.texts.end()}, c));
+    List designReads("designReads");
+    for (const DesignReadCase& c : kDesignReads) {
+        const InputReading reading = readDesignInput(c.input, c.text, c.separator);
+        designReads.add("\"kind\":" + jsonString(c.kind) + ",\"text\":" + jsonString(c.text) + ",\"separator\":"
+                        + jsonString(c.separator) + ",\"value\":" + (reading.value ? number(*reading.value) : "null")
+                        + ",\"reason\":" + jsonString(designErrorMessage(reading.error, Language::Chinese)));
+    }
+
     std::ofstream out(argv[2], std::ios::binary);
     out << "{" << coreCases.done() << ",\n" << workedExamples.done() << ",\n" << parseCases.done() << ",\n"
         << formatCases.done() << ",\n" << calculations.done() << ",\n" << catalogue.done() << ",\n"
-        << parses.done() << ",\n" << formats.done() << "}\n";
+        << parses.done() << ",\n" << formats.done() << ",\n" << designs.done() << ",\n" << designReads.done()
+        << "}\n";
     out.close();
     if (!out) {
         std::cerr << "ferricalc_web_expectations: cannot write " << argv[2] << '\n';
