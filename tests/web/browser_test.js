@@ -1,15 +1,17 @@
 // The page in headless Chromium, used as a person would: the ring by keyboard
-// alone, the worked example of every window by clicks, failures, a catalogue
-// core with its deviation line, copying, the phone layout, offline use once
-// loaded, and a page opened from a file:// address.
-//   node browser_test.js SITE EXPECTATIONS.json
+// alone, the worked example of every window by clicks, failures, the advice
+// and the unrounded tooltips, a catalogue core with its deviation line,
+// copying, the magnetic design against ferricalc-cli, the phone layout, offline
+// use once loaded, and a page opened from a file:// address.
+//   node browser_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
+const { execFileSync } = require("child_process");
 const fs = require("fs");
 const path = require("path");
 const { serve, launchChromium, Tally } = require("./site.js");
 
-const [site, expectationsFile] = process.argv.slice(2);
+const [site, expectationsFile, cli] = process.argv.slice(2);
 const expected = JSON.parse(fs.readFileSync(expectationsFile, "utf8"));
 const data = require(path.resolve(site, "ferricalc-data.js"));
 const core = (name) => data.cores.find((c) => c.name === name);
@@ -22,6 +24,17 @@ async function shownResults(page, name) {
 
 async function focusedId(page) {
     return page.evaluate(() => document.activeElement && document.activeElement.id);
+}
+
+const texts = (page, ids) => page.evaluate((list) => list.map((id) => document.getElementById(id).textContent), ids);
+
+// The design's figures as ferricalc-cli --json writes them, with the units as the page shows them.
+function commandLineDesign(core, inputs, options) {
+    const printed = JSON.parse(execFileSync(cli, ["--json", core, ...inputs.split(" "), ...options],
+                                            { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] }));
+    const units = { mm2: "mm²", mm4: "mm⁴", uH: "µH" };
+    return Object.fromEntries(Object.entries(printed.design.texts).map(([name, text]) =>
+        [name, text === null ? "—" : text.replace(/ (mm2|mm4|uH)$/, (whole, unit) => " " + units[unit])]));
 }
 
 (async () => {
@@ -119,6 +132,126 @@ async function focusedId(page) {
         const body = await page.textContent("body");
         tally.check(!/NaN|Infinity|inf/.test(body), "no NaN or Infinity on the page");
 
+        // Advice in amber below the failure (in its place where it explains it), the unrounded
+        // values as the results' tooltips, and 设计… enabled by a successful 计算 only.
+        for (const [dimensions, succeeds, explains] of [[["500", "300", "100"], true, false],
+                                                        [["1000", "600", "200"], false, true],
+                                                        [["10", "10", "4"], false, false]]) {
+            for (const [i, text] of dimensions.entries())
+                await page.fill("#Text" + (i + 1), text);
+            await page.click("#Command1");
+            const shown = await page.evaluate(([fields, ids]) => {
+                const line = (id) => {
+                    const node = document.getElementById(id);
+                    return node.hidden ? null : node.textContent;
+                };
+                const result = ferricalc.calculateTexts("ring", fields, ".");
+                return {
+                    message: line("messageLine"), advisory: line("advisoryLine"),
+                    colour: getComputedStyle(document.getElementById("advisoryLine")).color,
+                    tooltips: ids.slice(0, result.written).map((id) => document.getElementById(id).title),
+                    design: !document.getElementById("designButton").disabled,
+                    expected: { message: result.message, advice: result.advice.join("\n"), unrounded: result.unrounded },
+                };
+            }, [[...dimensions, "0", "0", "0"], core("ring").results.map((result) => result.id)]);
+            const advised = shown.advisory === shown.expected.advice && shown.expected.advice !== ""
+                            && shown.colour === "rgb(160, 90, 0)";
+            const told = shown.message === (succeeds || explains ? null : shown.expected.message);
+            const tipped = shown.tooltips.every((tip, i) => tip === shown.expected.unrounded[i] && tip.startsWith("未舍入："));
+            tally.check(advised && told && tipped && shown.design === succeeds,
+                        "ring " + dimensions.join("/") + ": " + JSON.stringify(shown));
+        }
+
+        // The magnetic design of the ETD worked example: 设计… opens it at its own address with the
+        // figures ferricalc-cli gives for the same inputs.
+        const etdInputs = "A=34.2 B=25.6 C=10.8 D=10.8 E=11.8 F=17.3";
+        await page.goto(server.url + "index.html#etd");
+        for (const word of etdInputs.split(" ")) {
+            const [letter, text] = word.split("=");
+            await page.fill("#" + core("etd").fields.find((f) => f.letter === letter).id, text);
+        }
+        await page.click("#Command1");
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        tally.check(page.url().endsWith("#etd/design") && (await focusedId(page)) === "material"
+                    && (await page.textContent("#heading")).includes("A=34.2 B=25.6"), "设计… opens #etd/design");
+        await page.fill("#gap", "0.5");
+        await page.fill("#turns", "20");
+        await page.fill("#current", "2");
+        await page.fill("#targetAl", "250");
+        const FIGURES = { amin: "Amin", windowArea: "Aw", areaProduct: "Ap", mass: "mass", muEFringing: "mu_e",
+                          alFringing: "AL", alNoFringing: "AL_nofringing", inductanceResult: "L", turnsResult: "N",
+                          peakFlux: "B", targetGap: "gap_for_target_al" };
+        const printed = commandLineDesign("etd", etdInputs, ["--material", "N87", "--gap", "0.5", "--turns", "20",
+                                                             "--current", "2", "--target-al", "250"]);
+        const figures = await texts(page, Object.keys(FIGURES));
+        tally.check(Object.values(FIGURES).every((name, i) => figures[i] === printed[name]),
+                    "the design's figures: " + figures.join(" | ") + " against " + JSON.stringify(printed));
+        const onAmin = await page.textContent("#peakFluxAmin");
+        tally.check(onAmin === printed.B_Amin + "（Bsat 的 " + printed.B_Amin_of_Bsat + "）", "B̂ on Amin: " + onAmin);
+        const plot = await page.evaluate(() => ({
+            fringing: document.querySelector("#alGapPlot path.fringing").getAttribute("d").length,
+            plain: document.querySelector("#alGapPlot path.plain").getAttribute("d").length,
+            working: document.querySelectorAll("#alGapPlot circle.working").length,
+            labels: [...document.querySelectorAll("#alGapPlot text")].map((t) => t.textContent).join(" "),
+        }));
+        tally.check(plot.fringing > 100 && plot.plain > 100 && plot.working === 1 && plot.labels.includes("0.01 0.1 1 3")
+                    && plot.labels.includes("lg 0.500 mm"), "the plot: " + JSON.stringify(plot));
+
+        // The winding by inductance, and a current that saturates the core.
+        await page.fill("#inductance", "100");
+        await page.fill("#current", "10");
+        const byInductance = commandLineDesign("etd", etdInputs, ["--material", "N87", "--gap", "0.5", "--inductance",
+                                                                  "100", "--current", "10"]);
+        const winding = await page.evaluate(() => [document.getElementById("byInductance").checked,
+                                                   document.getElementById("turnsResult").textContent,
+                                                   document.getElementById("peakFluxAmin").dataset.level,
+                                                   getComputedStyle(document.getElementById("saturationNote")).color,
+                                                   document.getElementById("saturationNote").textContent]);
+        tally.check(winding[0] && winding[1] === byInductance.N && winding[2] === "warning"
+                    && winding[3] === "rgb(192, 0, 0)" && winding[4].startsWith("已饱和"), "by inductance: " + winding);
+
+        // 用作气隙 puts the gap for the target AL into lg.
+        await page.fill("#targetAl", "250");
+        const targetGap = await page.textContent("#targetGap");
+        await page.click("#useTargetGap");
+        tally.check(targetGap === printed.gap_for_target_al
+                    && (await page.inputValue("#gap")) + " mm" === targetGap, "用作气隙: " + targetGap);
+
+        // A refused input: the reason beside it, "—" for the figures, and its last good text once left.
+        const goodGap = await page.inputValue("#gap");
+        await page.fill("#gap", "-1");
+        const refused = await texts(page, ["gapRefusal", "alFringing", "peakFluxAmin"]);
+        const blankPlot = await page.evaluate(() => document.querySelectorAll("#alGapPlot path.fringing").length);
+        tally.check(JSON.stringify(refused) === '["气隙不能为负","—","—"]' && blankPlot === 0
+                    && !/NaN|Infinity/.test(await page.textContent("body")), "a negative gap is refused: " + refused);
+        await page.keyboard.press("Tab");
+        tally.check((await page.inputValue("#gap")) === goodGap && (await page.textContent("#gapRefusal")) === ""
+                    && (await focusedId(page)) === "gapPlace", "leaving the gap returns its last good text");
+
+        // Back returns to the calculator as it was, Forward to the design as it was; 返回 goes back too.
+        await page.goBack();
+        await page.waitForSelector("#" + core("etd").form);
+        const kept = await page.evaluate((c1) => [location.hash, document.getElementById("Text1").value,
+                                                  document.getElementById(c1).value, document.activeElement.id],
+                                          core("etd").results[0].id);
+        tally.check(JSON.stringify(kept) === '["#etd","34.2","0.76839","designButton"]', "Back to the calculator: " + kept);
+        await page.goForward();
+        await page.waitForSelector("#designWindow");
+        tally.check((await page.inputValue("#gap")) === goodGap, "the design keeps its inputs");
+        await page.click("#designReturn");
+        await page.waitForSelector("#" + core("etd").form);
+        tally.check(page.url().endsWith("#etd"), "返回 in the design returns to the calculator: " + page.url());
+
+        // A design opened by its address before any 计算 shows the calculator.
+        const fresh = await context.newPage();
+        fresh.on("pageerror", (error) => errors.push(error.message));
+        await fresh.goto(server.url + "index.html#ring/design");
+        await fresh.waitForSelector("#Form2");
+        tally.check(fresh.url().endsWith("index.html#ring") && !(await fresh.$("#designWindow")),
+                    "#ring/design with nothing calculated opens the ring's calculator: " + fresh.url());
+        await fresh.close();
+
         // A catalogue core: typing part of a name narrows the list, Enter takes it.
         await page.goto(server.url + "index.html#etd");
         await page.click("#catalogComboBox");
@@ -171,6 +304,21 @@ async function focusedId(page) {
             width: document.documentElement.scrollWidth,
         }));
         tally.check(layout.drawingBottom <= layout.fieldTop && layout.width <= 390, "phone layout: " + JSON.stringify(layout));
+        for (const [letter, text] of [["Text1", "25"], ["Text2", "17.5"], ["Text3", "7.5"], ["Text4", "7.5"],
+                                      ["Text5", "8.7"], ["Text6", "12.8"]])
+            await phonePage.fill("#" + letter, text);
+        await phonePage.click("#Command1");
+        await phonePage.click("#designButton");
+        await phonePage.waitForSelector("#designWindow");
+        const stacked = await phonePage.evaluate(() => ({
+            width: document.documentElement.scrollWidth,
+            figuresBelowInputs: document.querySelector(".design .figures").getBoundingClientRect().top
+                                >= document.querySelector(".design .inputs").getBoundingClientRect().bottom,
+            plotBelowFigures: document.getElementById("alGapPlot").getBoundingClientRect().top
+                              >= document.querySelector(".design .figures").getBoundingClientRect().bottom,
+        }));
+        tally.check(stacked.width <= 390 && stacked.figuresBelowInputs && stacked.plotBelowFigures,
+                    "the design on a phone: " + JSON.stringify(stacked));
         await phone.close();
 
         // Opened from a file:// address, the page takes the module from a script.

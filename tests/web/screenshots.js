@@ -1,7 +1,8 @@
 // The web page as Chromium draws it, for people to look at (make web-screenshots):
-// the selector and the EE/EF calculator after a Calculate on a laptop screen,
-// the ETD window with a catalogue core and its deviations, a failure, the same
-// at 200 % zoom, and the selector and a calculator on a phone.
+// the selector, the EE/EF calculator after a Calculate and its magnetic design
+// (an EE set driven to 85 % of Bsat on Amin) on a laptop screen, the ETD window
+// with a catalogue core and its deviations, a failure and advice, the same at
+// 200 % zoom, and the selector, a calculator and a design on a phone.
 //   node screenshots.js SITE OUTPUT_DIR
 "use strict";
 
@@ -43,6 +44,12 @@ async function calculate(page, url, fields) {
             await calculate(page, server.url + "index.html#ee", { Text1: "25", Text2: "17.5", Text3: "7.5", Text4: "7.5",
                                                                   Text5: "8.7", Text6: "12.8" });
             await shoot(page, "ee" + label);
+            await page.click("#designButton");
+            await page.waitForSelector("#designWindow");
+            for (const [id, text] of [["gap", "0.2"], ["turns", "60"], ["current", "0.85"]])
+                await page.fill("#" + id, text);
+            await page.focus("#material");
+            await shoot(page, "design-ee" + label);
             if (label === "") {
                 await page.goto(server.url + "index.html#etd");
                 await page.click("#catalogComboBox");
@@ -54,6 +61,11 @@ async function calculate(page, url, fields) {
                 await shoot(page, "etd-catalogue");
                 await calculate(page, server.url + "index.html#ring", { Text1: "10", Text2: "10", Text3: "4" });
                 await shoot(page, "ring-failure");
+                await calculate(page, server.url + "index.html#ring", { Text1: "500", Text2: "300", Text3: "100" });
+                await shoot(page, "ring-advice");
+                await page.click("#designButton");
+                await page.fill("#gap", "-0.1");
+                await shoot(page, "design-refused");
             }
             await context.close();
         }
