@@ -47,22 +47,25 @@ std::string designValueText(DesignQuantity quantity, double value, std::string_v
     return std::string(formatNumber(value, format, decimalSeparator).view());
 }
 
-std::string designText(DesignQuantity quantity, double value, std::string_view decimalSeparator)
+namespace {
+
+std::string withUnit(std::string text, std::string_view unit)
 {
-    std::string text = designValueText(quantity, value, decimalSeparator);
-    const std::string_view unit = designFormat(quantity).unit;
     if (!unit.empty())
         text.append(" ").append(unit);
     return text;
 }
 
+}  // namespace
+
+std::string designText(DesignQuantity quantity, double value, std::string_view decimalSeparator)
+{
+    return withUnit(designValueText(quantity, value, decimalSeparator), designFormat(quantity).unit);
+}
+
 std::string designDisplayText(DesignQuantity quantity, double value, std::string_view decimalSeparator)
 {
-    std::string text = designValueText(quantity, value, decimalSeparator);
-    const std::string_view unit = designFormat(quantity).displayUnit;
-    if (!unit.empty())
-        text.append(" ").append(unit);
-    return text;
+    return withUnit(designValueText(quantity, value, decimalSeparator), designFormat(quantity).displayUnit);
 }
 
 std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator)

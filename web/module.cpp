@@ -83,6 +83,16 @@ const char* textReply(std::string text)
     return reply().text.c_str();
 }
 
+// The core `coreIndex` names (the selector's option order) when the request
+// holds one text per field and `others` more; null when it does not.
+const CoreDescriptor* requestedCore(int coreIndex, const std::vector<std::string_view>& texts, std::size_t others)
+{
+    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
+        return nullptr;
+    const CoreDescriptor& core = coreType(coreIndex);
+    return core.available() && texts.size() == core.fields.size() + others ? &core : nullptr;
+}
+
 std::optional<double> given(double value)
 {
     return std::isnan(value) ? std::nullopt : std::optional<double>(value);
@@ -153,12 +163,11 @@ void ferricalc_release(char* memory) { std::free(memory); }
 // number of results written, or -1 when the request does not fit the core.
 int ferricalc_calculate(int coreIndex, const char* request, int size)
 {
-    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
-        return -1;
-    const CoreDescriptor& core = coreType(coreIndex);
     const std::vector<std::string_view> texts = requestTexts(request, size);
-    if (!core.available() || texts.size() != core.fields.size() + 1)
+    const CoreDescriptor* requested = requestedCore(coreIndex, texts, 1);
+    if (requested == nullptr)
         return -1;
+    const CoreDescriptor& core = *requested;
     Reply& state = reply();
     state.calculation = calculate(core, std::span(texts).subspan(1), texts.front());
     state.chinese = failureMessage(core, state.calculation.failure, Language::Chinese);
@@ -253,15 +262,13 @@ const char* ferricalc_figure(double value, const char* request, int size)
 // DesignError that says why (ferricalc_design_core_message).
 int ferricalc_design_core(int coreIndex, const char* request, int size)
 {
-    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
-        return -1;
-    const CoreDescriptor& core = coreType(coreIndex);
     const std::vector<std::string_view> texts = requestTexts(request, size);
-    if (!core.available() || texts.size() != core.fields.size() + 1)
+    const CoreDescriptor* core = requestedCore(coreIndex, texts, 1);
+    if (core == nullptr)
         return -1;
     Reply& state = reply();
-    state.designCore = &core;
-    state.set = coreSet(core, std::span(texts).subspan(1), texts.front());
+    state.designCore = core;
+    state.set = coreSet(*core, std::span(texts).subspan(1), texts.front());
     state.outcome = {};
     return static_cast<int>(state.set.error);
 }
@@ -402,12 +409,11 @@ const char* ferricalc_design_message(int error, int english)
 // ferricalc_design_problem.
 int ferricalc_design_request(int coreIndex, const char* request, int size)
 {
-    if (coreIndex < 0 || coreIndex >= kCoreTypeCount)
-        return -1;
-    const CoreDescriptor& core = coreType(coreIndex);
     const std::vector<std::string_view> texts = requestTexts(request, size);
-    if (!core.available() || texts.size() != core.fields.size() + DesignOptionCount)
+    const CoreDescriptor* requested = requestedCore(coreIndex, texts, DesignOptionCount);
+    if (requested == nullptr)
         return -1;
+    const CoreDescriptor& core = *requested;
     const std::span<const std::string_view> fields = std::span(texts).first(core.fields.size());
     DesignTexts options{};
     std::copy(texts.end() - DesignOptionCount, texts.end(), options.begin());
