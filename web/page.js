@@ -704,8 +704,13 @@
                 radio.addEventListener("change", () => this.refresh());
             this.inputs.turns.field.addEventListener("input", () => { this.byTurns.checked = true; });
             this.inputs.inductance.field.addEventListener("input", () => { this.byInductance.checked = true; });
+            // A material's figure edited to another that the design takes makes the material 自定义.
             for (const name of ["muI", "bsat", "density"])
-                this.inputs[name].field.addEventListener("input", () => { this.material.value = "-1"; });
+                this.inputs[name].field.addEventListener("input", () => {
+                    const reading = this.read(name);
+                    if (!reading.refused && (reading.value !== null || DESIGN_INPUTS[name].optional))
+                        this.material.value = "-1";
+                });
             this.useTargetGap.addEventListener("click", () => {
                 if (this.view && this.view.values.gap !== null) {
                     this.setInput("gap", ferricalc.designText("gap", this.view.values.gap, "value", SEPARATOR));

@@ -229,13 +229,22 @@ function commandLineDesign(core, inputs, options) {
         tally.check((await page.inputValue("#gap")) === goodGap && (await page.textContent("#gapRefusal")) === ""
                     && (await focusedId(page)) === "gapPlace", "leaving the gap returns its last good text");
 
+        // A refused µi leaves the material; one the design takes makes it 自定义.
+        await page.fill("#muI", "0.5");
+        const kept = await page.inputValue("#material");
+        await page.fill("#muI", "3000");
+        tally.check(kept === "0" && (await page.inputValue("#material")) === "-1", "µi edited: 自定义");
+        await page.selectOption("#material", "0");
+        tally.check((await page.inputValue("#muI")) === "2200", "N87 fills µi again");
+
         // Back returns to the calculator as it was, Forward to the design as it was; 返回 goes back too.
         await page.goBack();
         await page.waitForSelector("#" + core("etd").form);
-        const kept = await page.evaluate((c1) => [location.hash, document.getElementById("Text1").value,
+        const calculator = await page.evaluate((c1) => [location.hash, document.getElementById("Text1").value,
                                                   document.getElementById(c1).value, document.activeElement.id],
                                           core("etd").results[0].id);
-        tally.check(JSON.stringify(kept) === '["#etd","34.2","0.76839","designButton"]', "Back to the calculator: " + kept);
+        tally.check(JSON.stringify(calculator) === '["#etd","34.2","0.76839","designButton"]',
+                    "Back to the calculator: " + calculator);
         await page.goForward();
         await page.waitForSelector("#designWindow");
         tally.check((await page.inputValue("#gap")) === goodGap, "the design keeps its inputs");
