@@ -419,24 +419,53 @@ DecimalDigits shortestDigits(double magnitude)
     char expansion[800];
     const std::string_view exact = decimalDigits(scaled, expansion);
 
-    for (std::size_t precision = 1; precision < exact.size(); ++precision) {
+    const auto unitExponentAt = [&](std::size_t precision) {
+        return exponent + static_cast<long long>(exact.size() - precision);
+    };
+    // Whether the exact value rounds up at `precision` digits: past the half, or at an exact
+    // half when the last kept digit is odd.
+    const auto roundsUp = [&](std::size_t precision) {
+        const std::string_view rest = exact.substr(precision);
+        const bool overHalf =
+            rest.front() > '5' || (rest.front() == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+        const bool half = rest.front() == '5' && !overHalf;
+        return overHalf || (half && (exact[precision - 1] - '0') % 2 == 1);
+    };
+
+    const auto reads = [&](const std::string& digits, long long unitExponent) {
+        return nearestDouble(scientific(digits, unitExponent)) == magnitude;
+    };
+    // Of a normal double half an ulp is more than half a unit in the 17th significant digit and
+    // less than half a unit in the 15th. So the value rounded to 17 digits always reads back, and
+    // a shortest text of at most 15 digits is the value rounded to 15 digits without its trailing
+    // zeros: one reading settles most values before the search digit by digit, which then starts
+    // at 15. (A subnormal has fewer bits, and takes the search from the start.)
+    const bool normal = magnitude >= std::numeric_limits<double>::min();
+    std::size_t first = 1;
+    if (constexpr std::size_t kSafeDigits = 15; normal && exact.size() > kSafeDigits) {
+        const std::string lower(exact.substr(0, kSafeDigits));
+        DecimalDigits rounded{roundsUp(kSafeDigits) ? incremented(lower) : lower, unitExponentAt(kSafeDigits)};
+        if (reads(rounded.digits, rounded.exponent)) {
+            while (rounded.digits.size() > 1 && rounded.digits.back() == '0') {
+                rounded.digits.pop_back();
+                ++rounded.exponent;
+            }
+            return rounded;
+        }
+        first = kSafeDigits;
+    }
+
+    // At each precision the nearer of the two neighbours when it reads (at an exact half the even
+    // one), else the other when that one does.
+    for (std::size_t precision = first; precision < exact.size(); ++precision) {
         const std::string lower(exact.substr(0, precision));
         const std::string upper = incremented(lower);
-        const long long unitExponent = exponent + static_cast<long long>(exact.size() - precision);
-        const bool lowerReads = nearestDouble(scientific(lower, unitExponent)) == magnitude;
-        const bool upperReads = nearestDouble(scientific(upper, unitExponent)) == magnitude;
-        if (!lowerReads && !upperReads)
-            continue;
-        bool takeUpper = upperReads;
-        if (lowerReads && upperReads) {
-            // The nearer of the two; at an exact half the even one.
-            const std::string_view rest = exact.substr(precision);
-            const bool overHalf =
-                rest.front() > '5' || (rest.front() == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
-            const bool half = rest.front() == '5' && !overHalf;
-            takeUpper = overHalf || (half && (lower.back() - '0') % 2 == 1);
-        }
-        return {takeUpper ? upper : lower, unitExponent};
+        const bool up = roundsUp(precision);
+        const long long unitExponent = unitExponentAt(precision);
+        if ((normal && precision == 17) || reads(up ? upper : lower, unitExponent))
+            return {up ? upper : lower, unitExponent};
+        if (reads(up ? lower : upper, unitExponent))
+            return {up ? lower : upper, unitExponent};
     }
     return {std::string(exact), exponent};
 }
