@@ -83,7 +83,7 @@ package: build
 
 # The README's Performance table (takes some ten minutes; keep the machine otherwise idle).
 # Xvfb adds the X11 rows beside the offscreen ones.
-bench: build
+bench: configure-web build
 	@./scripts/install-deps.sh xvfb xauth
 	$(BUILD)/bench/ferricalc_bench_table $(BUILD)
 

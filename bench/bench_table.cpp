@@ -414,7 +414,7 @@ void measureCommandLine(const Settings& settings)
                                   {},
                                   "",
                                   "",
-                                  false};
+                                  true};
             const Completed done = runToEnd(command);
             if (done.status != 0) {
                 progress("ferricalc-cli --batch failed on " + file.string());
@@ -438,7 +438,7 @@ void measureCommandLine(const Settings& settings)
         const std::string runs = " (median of " + std::to_string(settings.cliRuns) + ")";
         g_rows.push_back({"`ferricalc-cli --batch` on " + grouped(static_cast<double>(settings.cliRows))
                               + " rows of all twelve types (" + fixed(static_cast<double>(fs::file_size(large)) / 1e6, 1)
-                              + " MB), rows per second, output to /dev/null" + runs,
+                              + " MB), rows per second, output and advice to /dev/null" + runs,
                           grouped(largeRate), "–", "–", "≥ 1,000,000"});
         g_rows.push_back({"Its peak RSS, for " + grouped(static_cast<double>(settings.cliRows)) + " and for "
                               + grouped(static_cast<double>(smallRows)) + " rows" + runs,

@@ -38,36 +38,40 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
 
     if (loads === 0)
         return;
-    const server = await serve(site);
+    // The browser first, and both closed whatever happens: a server left listening keeps Node alive.
     const browser = await launchChromium();
+    const server = await serve(site);
     const paints = { "first-paint": [], "first-contentful-paint": [], "selector-drawings": [], "module-ready": [] };
-    for (let run = 0; run < loads; ++run) {
-        const context = await browser.newContext({ viewport: { width: 1280, height: 860 } });
-        const page = await context.newPage();
-        await page.goto(server.url + "index.html");
-        const measured = await page.evaluate(async () => {
-            await window.ferricalc.ready;
-            const ready = performance.now();
-            // The twelve drawings of the selector's options, as painted (Element Timing).
-            const drawings = await new Promise((resolve) => {
-                const times = [];
-                new PerformanceObserver((list) => {
-                    times.push(...list.getEntries().map((entry) => entry.renderTime || entry.loadTime));
-                    if (times.length >= 12)
-                        resolve(Math.max(...times));
-                }).observe({ type: "element", buffered: true });
-                setTimeout(() => resolve(times.length > 0 ? Math.max(...times) : undefined), 3000);
+    try {
+        for (let run = 0; run < loads; ++run) {
+            const context = await browser.newContext({ viewport: { width: 1280, height: 860 } });
+            const page = await context.newPage();
+            await page.goto(server.url + "index.html");
+            const measured = await page.evaluate(async () => {
+                await window.ferricalc.ready;
+                const ready = performance.now();
+                // The twelve drawings of the selector's options, as painted (Element Timing).
+                const drawings = await new Promise((resolve) => {
+                    const times = [];
+                    new PerformanceObserver((list) => {
+                        times.push(...list.getEntries().map((entry) => entry.renderTime || entry.loadTime));
+                        if (times.length >= 12)
+                            resolve(Math.max(...times));
+                    }).observe({ type: "element", buffered: true });
+                    setTimeout(() => resolve(times.length > 0 ? Math.max(...times) : undefined), 3000);
+                });
+                const entries = Object.fromEntries(performance.getEntriesByType("paint").map((e) => [e.name, e.startTime]));
+                return { ...entries, "module-ready": ready, "selector-drawings": drawings };
             });
-            const entries = Object.fromEntries(performance.getEntriesByType("paint").map((e) => [e.name, e.startTime]));
-            return { ...entries, "module-ready": ready, "selector-drawings": drawings };
-        });
-        for (const name of Object.keys(paints))
-            if (measured[name] !== undefined)
-                paints[name].push(measured[name]);
-        await context.close();
+            for (const name of Object.keys(paints))
+                if (measured[name] !== undefined)
+                    paints[name].push(measured[name]);
+            await context.close();
+        }
+    } finally {
+        await browser.close();
+        await server.close();
     }
-    await browser.close();
-    await server.close();
     for (const [name, values] of Object.entries(paints))
         if (values.length > 0)
             console.log(name + " " + median(values).toFixed(1));
