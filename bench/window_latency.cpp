@@ -3,8 +3,8 @@
 // 计算 to the five results written (and to the frame that shows them), each
 // repeated and summarised as median and 99th percentile. Every tenth run also
 // opens the design window (click on 设计… to its first frame) and calculates
-// once more with it open, which designs again as well. A bare Qt window of the
-// same size with one label, opened the same way, is the baseline.
+// once more with it open, which designs again as well. Bare Qt windows of the
+// same sizes with one label, opened the same way, are the baselines.
 //
 //   ferricalc_window_latency [REPETITIONS]     (default 1000 per core)
 // prints one line per measurement: WHAT CORE MEDIAN_NS P99_NS COUNT
@@ -54,6 +54,7 @@ protected:
 };
 
 PaintWatch* g_watch = nullptr;
+QSize g_designSize;  // the largest design window opened, for its bare baseline
 
 // Handles events until the watched window has painted a frame.
 void untilPainted()
@@ -160,6 +161,7 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
                 watch(window->designWindow());
             untilPainted();
             designOpening.push_back(since(asked));
+            g_designSize = g_designSize.expandedTo(window->designWindow()->size());
             const Clock::time_point again = Clock::now();
             QTest::mouseClick(calculate, Qt::LeftButton);
             designCalculating.push_back(since(again));
@@ -177,16 +179,16 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
     report("calculate-design", core.name, designCalculating);
 }
 
-// The same click-to-frame on a bare window of the ring window's size with one label.
-void measureBareWindow(ferricalc::SelectorWindow& selector, int repetitions)
+// The same click-to-frame on a bare window of a given size with one label.
+void measureBareWindow(ferricalc::SelectorWindow& selector, int repetitions, QSize size, const char* kind)
 {
     QPushButton opener(QStringLiteral("open"));
     std::vector<long long> opening;
-    QObject::connect(&opener, &QPushButton::clicked, &opener, [&selector] {
+    QObject::connect(&opener, &QPushButton::clicked, &opener, [&selector, size] {
         selector.hide();
         auto* window = new QWidget;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setFixedSize(598, 461);
+        window->setFixedSize(size);
         auto* label = new QLabel(QStringLiteral("计算"), window);
         label->setGeometry(16, 16, 100, 30);
         window->show();
@@ -204,7 +206,7 @@ void measureBareWindow(ferricalc::SelectorWindow& selector, int repetitions)
         watch(&selector);
         untilPainted();
     }
-    report("open-bare-qt", "-", opening);
+    report(kind, "-", opening);
 }
 
 }  // namespace
@@ -230,8 +232,12 @@ int main(int argc, char* argv[])
     selector.show();
     untilPainted();
 
-    measureBareWindow(selector, repetitions);
+    // The ring window's size.
+    measureBareWindow(selector, repetitions, QSize(598, 461), "open-bare-qt");
     for (int index = 0; index < ferricalc::kCoreTypeCount; ++index)
         measureCore(selector, index, repetitions);
+    if (g_designSize.isValid())
+        measureBareWindow(selector, (repetitions + kDesignEvery - 1) / kDesignEvery, g_designSize,
+                          "open-bare-qt-design");
     return 0;
 }
