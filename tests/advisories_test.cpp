@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 
 #include "calc/advisories.hpp"
@@ -52,14 +51,15 @@ TEST_P(CoarseDisplay, GivesTheUnroundedValuesWhereTheDisplayMovesThem)
         return;
     }
     EXPECT_TRUE(advisories.display.starts_with(c.start)) << advisories.display;
-    std::smatch numbers;
-    ASSERT_TRUE(std::regex_search(advisories.display, numbers,
-                                  std::regex("Le = ([0-9.]+) mm, Ae = ([0-9.]+) mm2, Ve = ([0-9.]+) mm3$")))
-        << advisories.display;
+    EXPECT_TRUE(advisories.display.ends_with(" mm3")) << advisories.display;
     // The ring's formula keeps one product in single precision: some 1e-7 of difference.
     const std::array<double, 3> expected = ringByHand(c.A, c.B, c.h);
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_NEAR(std::stod(numbers[i + 1]), expected[i], expected[i] * 1e-6) << advisories.display;
+    const std::array<const char*, 3> names{"Le = ", "Ae = ", "Ve = "};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const std::size_t at = advisories.display.find(names[i]);
+        ASSERT_NE(at, std::string::npos) << advisories.display;
+        EXPECT_NEAR(std::stod(advisories.display.substr(at + 5)), expected[i], expected[i] * 1e-6) << advisories.display;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

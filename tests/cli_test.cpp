@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -258,8 +257,11 @@ TEST(CommandLineUsage, AnswersWithTheReasonAndAPointerToHelp)
         const RunResult result = run(args);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(std::regex_match(result.err, std::regex("ferricalc-cli: [^\n]+\n"
-                                                            "Try 'ferricalc-cli --help' for more information\\.\n")))
+        // One line of reason, then the pointer to --help.
+        const std::string_view pointer = "Try 'ferricalc-cli --help' for more information.\n";
+        const std::string_view err = result.err;
+        EXPECT_TRUE(err.starts_with("ferricalc-cli: ") && err.ends_with(pointer)
+                    && err.find('\n') == err.size() - pointer.size() - 1)
             << result.err;
     }
 }
@@ -268,7 +270,7 @@ TEST(CommandLineVersion, IsTheProjectVersion)
 {
     const RunResult version = run({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(std::regex_match(version.out, std::regex("ferricalc-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
+    EXPECT_EQ(version.out, "ferricalc-cli " FERRICALC_VERSION "\n");
 }
 
 TEST(CommandLineList, ShowsEveryCoreWithItsFieldsInChainOrder)
