@@ -19,6 +19,8 @@ struct CliCase {
     std::string errContains;
 };
 
+void PrintTo(const CliCase& c, std::ostream* os) { *os << c.name; }
+
 class CommandLine : public testing::TestWithParam<CliCase> {};
 
 TEST_P(CommandLine, PrintsWhatTheWindowShows)
