@@ -735,15 +735,15 @@
         // A row of an input: its caption (a text, or a choice that names the field), the field, the
         // unit and the reason it is refused.
         inputRow(name, caption, tipStart = "") {
-            const spec = DESIGN_INPUTS[name];
+            const box = DESIGN_INPUTS[name];
             const named = typeof caption === "string";
             const field = element("input", { id: name, type: "text", inputmode: "decimal", autocomplete: "off",
                                              spellcheck: "false", "aria-describedby": name + "Refusal",
                                              "aria-label": named ? null : caption.textContent });
-            const unit = spec.unit ? " " + spec.unit : "";
-            field.title = tipStart + (spec.min === undefined ? "大于 0，至多 " + spec.max + unit + "；空着为未知"
-                                                             : "范围 " + spec.min + " – " + spec.max + unit);
-            field.value = spec.start || "";
+            const unit = box.unit ? " " + box.unit : "";
+            field.title = tipStart + (box.min === undefined ? "大于 0，至多 " + box.max + unit + "；空着为未知"
+                                                             : "范围 " + box.min + " – " + box.max + unit);
+            field.value = box.start || "";
             const refusal = element("span", { id: name + "Refusal", class: "refusal", "aria-live": "polite" });
             const label = named ? element("label", { class: "caption", for: name, text: caption }) : caption;
             this.inputs[name] = { field, refusal, good: field.value };
@@ -751,14 +751,14 @@
             // Leaving a refused or emptied field returns it to its last good text.
             field.addEventListener("change", () => {
                 const input = this.inputs[name];
-                if (this.read(name).refused || (field.value.trim() === "" && !spec.optional)) {
+                if (this.read(name).refused || (field.value.trim() === "" && !box.optional)) {
                     field.value = input.good;
                     this.refresh();
                 }
             });
             return element("div", { class: "row input" }, label,
                            element("span", { class: "entry" }, field,
-                                   spec.unit ? element("span", { class: "unit", text: spec.unit }) : ""),
+                                   box.unit ? element("span", { class: "unit", text: box.unit }) : ""),
                            refusal);
         }
 
@@ -768,15 +768,15 @@
 
         // An input's value, null when empty; refused with the design's reason or the window's word for a limit.
         read(name) {
-            const spec = DESIGN_INPUTS[name];
+            const box = DESIGN_INPUTS[name];
             const text = this.inputs[name].field.value;
             if (text.trim() === "")
                 return { value: null, refused: false, reason: "" };
-            const reading = ferricalc.readDesignInput(spec.kind, text, SEPARATOR);
+            const reading = ferricalc.readDesignInput(box.kind, text, SEPARATOR);
             let reason = reading.reason;
-            if (!reason && reading.value !== null && reading.value > spec.max)
+            if (!reason && reading.value !== null && reading.value > box.max)
                 reason = "超出上限";
-            else if (!reason && reading.value !== null && spec.min !== undefined && reading.value < spec.min)
+            else if (!reason && reading.value !== null && box.min !== undefined && reading.value < box.min)
                 reason = "低于下限";
             return { value: reason ? null : reading.value, refused: reason !== "", reason };
         }
