@@ -130,6 +130,35 @@ SaturationLevel saturationLevel(double fluxDensity, std::optional<double> bsat10
     return share >= 0.8 ? SaturationLevel::Advisory : SaturationLevel::Clear;
 }
 
+// A ring is the one shape without outer legs: it is cut once.
+bool isRing(const MagneticShape& shape) { return shape.outerLegCount == 0; }
+
+double longestGap(const MagneticShape& shape)
+{
+    return isRing(shape) ? kPiFull * shape.windowWidth : shape.windowHeight;
+}
+
+// In a ring the field strength falls as 1/r across the section, so the flux
+// density peaks at the inner radius r1 (Ampère's law round the core). A strip
+// at radius r of a ring cut by a radial gap lg sees the reluctance
+// (2πr/μi + lg)/(μ0·h·dr), so B(r) ∝ 1/(r + x0) with x0 = lg·μi/(2π); the flux
+// over the section (height h, out to r2) is then
+//     Φ = B(r1)·h·(r1 + x0)·ln((r2 + x0)/(r1 + x0)),
+// and B̂max = Φ/S with S that section: h·r1·ln(r2/r1) without a gap, tending to
+// the plain section h·(r2 − r1) as the gap makes the field uniform. Elsewhere
+// the flux density peaks on the narrowest of Ae and Amin.
+double peakSection(const CoreSet& set, double muI, double gap)
+{
+    const MagneticShape& shape = set.shape;
+    if (!isRing(shape))
+        return std::min(set.ae, shape.amin);
+    const double inner = shape.windowWidth / 2.0;
+    const double outer = inner + shape.post.width;
+    const double height = shape.post.section / shape.post.width;
+    const double x0 = gap * muI / (2.0 * kPiFull);
+    return height * (inner + x0) * std::log((outer + x0) / (inner + x0));
+}
+
 double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing)
 {
     if (gap <= 0.0)
@@ -159,13 +188,17 @@ GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, 
         return {GapForAl::Outcome::AboveUngapped, 0.0};
     if (targetAl >= ungapped)
         return {GapForAl::Outcome::Found, 0.0};
-    // AL falls as the gap grows: bracket the gap by doubling, then halve the
-    // bracket on a logarithmic scale until it is as narrow as a double allows.
+    const double longest = longestGap(set.shape);
+    if (const double shortest = inductanceFactor(set, muI, longest, place, true); shortest > targetAl)
+        return {GapForAl::Outcome::BeyondLongestGap, longest, shortest};
+    // AL falls as the gap grows: bracket the gap by doubling up to the longest,
+    // then halve the bracket on a logarithmic scale until it is as narrow as a
+    // double allows.
     double low = 0.0;
-    double high = 1e-3;
+    double high = std::min(1e-3, longest);
     for (int i = 0; i < 200 && inductanceFactor(set, muI, high, place, true) > targetAl; ++i) {
         low = high;
-        high *= 2.0;
+        high = std::min(2.0 * high, longest);
     }
     for (int i = 0; i < 200; ++i) {
         const double middle = low > 0.0 ? std::sqrt(low * high) : high / 2.0;
@@ -204,6 +237,8 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
         return refuse(DesignError::MuBelowOne);
     if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap))
         return refuse(DesignError::NegativeGap);
+    if (inputs.gap > longestGap(set.shape))
+        return refuse(DesignError::GapBeyondCore);
     if (inputs.turns && !(*inputs.turns >= 1.0))
         return refuse(DesignError::TurnsBelowOne);
     if (inputs.turns && std::floor(*inputs.turns) != *inputs.turns)
@@ -242,11 +277,22 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
             // B = L·Î/(N·Ae) = AL·N·Î/Ae: nH · A / mm² is mT.
             out.peakFlux = out.alFringing * turns * *inputs.current / set.ae;
             out.peakFluxAmin = *out.peakFlux * set.ae / set.shape.amin;
+            out.peakFluxMax = *out.peakFlux * set.ae / peakSection(set, inputs.muI, inputs.gap);
             out.saturation = saturationLevel(*out.peakFlux, inputs.bsat100);
             out.saturationAmin = saturationLevel(*out.peakFluxAmin, inputs.bsat100);
-            if (inputs.bsat100)
+            out.saturationMax = saturationLevel(*out.peakFluxMax, inputs.bsat100);
+            out.energy = 0.5 * *out.inductance * *inputs.current * *inputs.current;  // µH·A² → µJ
+            if (inputs.bsat100) {
                 out.bsatShareAmin = *out.peakFluxAmin / *inputs.bsat100 * 100.0;
+                out.bsatShareMax = *out.peakFluxMax / *inputs.bsat100 * 100.0;
+            }
         }
+        if (inputs.bsat100) {
+            // B̂max = AL·N·Î/S is linear in Î (the permeability taken as constant up to Bsat).
+            out.saturationCurrent = *inputs.bsat100 * peakSection(set, inputs.muI, inputs.gap) / (out.alFringing * turns);
+        }
+        out.inductanceBelowOneTurn = !inputs.turns && inputs.inductance && turns == 1.0
+                                     && *out.inductance > *inputs.inductance * 1.1;
     }
     if (inputs.targetAl)
         out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl);
@@ -254,7 +300,8 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
     const auto figure = [](const std::optional<double>& value) { return value.value_or(0.0); };
     if (!finite({out.areaProduct, figure(out.mass), out.alUngapped, out.alNoFringing, out.alFringing,
                  out.muENoFringing, out.muEFringing, figure(out.inductance), figure(out.peakFlux),
-                 figure(out.peakFluxAmin), figure(out.bsatShareAmin)}))
+                 figure(out.peakFluxAmin), figure(out.bsatShareAmin), figure(out.peakFluxMax),
+                 figure(out.bsatShareMax), figure(out.saturationCurrent), figure(out.energy)}))
         return refuse(DesignError::Overflow);
     return out;
 }

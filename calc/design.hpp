@@ -68,6 +68,9 @@ enum class DesignError {
     CoreNotCalculated,  // the core's dimensions do not calculate (see the Calculate message)
     NoWindow,           // the dimensions leave no section, window or gap face
     Overflow,           // a figure beyond what a double holds
+    AboveLimit,         // beyond the input's upper limit (designInputLimits)
+    BelowLimit,         // below the input's lower limit
+    GapBeyondCore,      // a gap longer than the leg it is cut in (longestGap)
 };
 
 // What went wrong, in a few words: Chinese for the windows, English for the
@@ -127,9 +130,11 @@ struct GapForAl {
     enum class Outcome {
         Found,           // `gap` gives the wanted AL, with fringing
         AboveUngapped,   // the wanted AL is above the ungapped set's: no gap reaches it
+        BeyondLongestGap,  // only a gap longer than the core allows would reach it
     };
     Outcome outcome = Outcome::Found;
-    double gap = 0.0;
+    double gap = 0.0;  // for BeyondLongestGap the longest gap the core holds
+    double al = 0.0;   // for BeyondLongestGap the AL that gap gives, nH
 };
 
 struct Design {
@@ -154,12 +159,32 @@ struct Design {
     SaturationLevel saturation = SaturationLevel::Unknown;      // of peakFlux
     SaturationLevel saturationAmin = SaturationLevel::Unknown;  // of peakFluxAmin
     std::optional<double> bsatShareAmin;  // peakFluxAmin in percent of Bsat at 100 °C
+    // The highest flux density anywhere in the path, which decides saturation:
+    // the larger of the figures on Ae and Amin, or a ring's at its inner radius.
+    std::optional<double> peakFluxMax;   // mT
+    std::optional<double> bsatShareMax;  // peakFluxMax in percent of Bsat at 100 °C
+    SaturationLevel saturationMax = SaturationLevel::Unknown;
+    std::optional<double> saturationCurrent;  // the peak current at which peakFluxMax reaches Bsat, A
+    std::optional<double> energy;             // ½·L·Î², µJ
+    // The wanted inductance lies far below what a single turn gives (the one
+    // turn found overshoots it by more than a tenth).
+    bool inductanceBelowOneTurn = false;
     std::optional<GapForAl> gapForTarget;
 
     DesignError error = DesignError::None;  // Overflow: a figure beyond range (the figures are then absent)
 };
 
 Design design(const CoreSet& set, const DesignInputs& inputs);
+
+// The longest gap the core can hold: the height of the window beside the post
+// it is ground into (a spacer under every leg is held to the same), or for a
+// ring, cut once, its inner circumference. mm.
+double longestGap(const MagneticShape& shape);
+
+// The section Φ/B̂max on which the flux density of the set peaks, mm²: the
+// smaller of Ae and Amin, or for a ring the section as its radial profile of
+// flux density sees it at the inner radius (see design.cpp).
+double peakSection(const CoreSet& set, double muI, double gap);
 
 // The gap's reluctance times μ0 (mm⁻¹) for a gap `gap` across the set's post
 // (and outer legs for AllLegs), with or without the fringe field. Zero for no gap.
@@ -180,6 +205,7 @@ enum class DesignQuantity {
     Le, Ae, Ve, Amin, WindowArea, AreaProduct, Mass,
     MuI, Bsat, MuE, MuENoFringing, AlUngapped, Al, AlNoFringing,
     Gap, Turns, Inductance, Current, PeakFlux, PeakFluxAmin, FluxShare, TargetAl,
+    PeakFluxMax, FluxShareMax, SaturationCurrent, Energy, Density,
     Count
 };
 
@@ -214,15 +240,48 @@ std::string saturationNote(const Design& design, bool bsatKnown);
 // ungapped set's AL; empty when no AL is wanted.
 std::string targetGapText(const Design& design, std::string_view decimalSeparator);
 
+// B̂max with its share of Bsat, as peakFluxAminText writes B̂ on Amin.
+std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator);
+
+// What the winding means beyond its figures: that one turn already gives far
+// more than the wanted inductance; empty otherwise.
+std::string windingNote(const Design& design, std::string_view decimalSeparator, Language language);
+
 // The kinds of input a field holds, each with its own range.
-enum class DesignInput { MuI, Bsat, Gap, Turns, Inductance, Current, TargetAl };
+enum class DesignInput { MuI, Bsat, Gap, Turns, Inductance, Current, TargetAl, Density, Count };
+
+// The range every front end holds an input to, and what a window starts with.
+// Bsat and the density take 0 for "unknown" in a window's box; the gap's upper
+// limit is the core's own (longestGap) where a core is known, this one where not.
+struct DesignInputLimits {
+    std::string_view column;  // the command line's and the page's name, as a batch column
+    double minimum;
+    double maximum;
+    double start;
+    int decimals;  // as its box shows it
+};
+
+const DesignInputLimits& designInputLimits(DesignInput kind);
 
 struct InputReading {
     std::optional<double> value;
     DesignError error = DesignError::None;
+    double limit = 0.0;  // the limit passed, for AboveLimit, BelowLimit and GapBeyondCore
 };
 
-// Reads one input field; blanks around the number are allowed.
-InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator);
+// Reads one input field; blanks around the number are allowed. `gapLimit`,
+// when given, is the core's longest gap (longestGap), which a gap must not pass.
+InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator,
+                             std::optional<double> gapLimit = std::nullopt);
+
+// Why a reading is refused, with the limit it passed where it passed one
+// ("不能超过 100000", "不能超过窗口高度 30.40 mm"); a ring's gap names its inner
+// circumference instead of a window.
+std::string readingMessage(const InputReading& reading, DesignInput kind, bool ring, Language language,
+                           std::string_view decimalSeparator);
+
+// A density typed below 100 kg/m³ looks like g/cm³: the question to ask about
+// it; empty for a plausible density.
+std::string densityQuestion(double density, Language language);
 
 }  // namespace ferricalc

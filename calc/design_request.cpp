@@ -1,5 +1,7 @@
 #include "calc/design_request.hpp"
 
+#include "calc/catalog_texts.hpp"
+
 namespace ferricalc {
 
 namespace {
@@ -28,6 +30,10 @@ constexpr ReportedFigure kFigures[] = {
     {DesignQuantity::PeakFlux, "B", [](const Design& d) { return d.peakFlux; }},
     {DesignQuantity::PeakFluxAmin, "B_Amin", [](const Design& d) { return d.peakFluxAmin; }},
     {DesignQuantity::FluxShare, "B_Amin_of_Bsat", [](const Design& d) { return d.bsatShareAmin; }},
+    {DesignQuantity::PeakFluxMax, "B_max", [](const Design& d) { return d.peakFluxMax; }},
+    {DesignQuantity::FluxShareMax, "B_max_of_Bsat", [](const Design& d) { return d.bsatShareMax; }},
+    {DesignQuantity::SaturationCurrent, "I_sat", [](const Design& d) { return d.saturationCurrent; }},
+    {DesignQuantity::Energy, "energy", [](const Design& d) { return d.energy; }},
     {DesignQuantity::Gap, "gap_for_target_al", targetGap},
 };
 
@@ -52,6 +58,7 @@ int designOptionOf(std::string_view arg)
 DesignRequest readDesignRequest(const DesignTexts& texts, bool columns)
 {
     DesignRequest request;
+    request.columns = columns;
     const auto given = [&](int option) { return !texts[static_cast<std::size_t>(option)].empty(); };
     for (int i = 0; i < DesignOptionCount; ++i)
         request.asked = request.asked || given(i);
@@ -95,7 +102,7 @@ DesignRequest readDesignRequest(const DesignTexts& texts, bool columns)
             continue;
         const InputReading reading = readDesignInput(number.kind, texts[number.option], kPoint);
         if (reading.error != DesignError::None)
-            return refuse(number.option, designErrorMessage(reading.error, Language::English));
+            return refuse(number.option, readingMessage(reading, number.kind, false, Language::English, kPoint));
         if (!reading.value)
             continue;  // blanks only
         const double value = *reading.value;
@@ -126,6 +133,10 @@ DesignRequest readDesignRequest(const DesignTexts& texts, bool columns)
         }
     }
 
+    // A table material with its μi or Bsat replaced is a custom one, as the
+    // window makes it 自定义; its other figures stay.
+    if (given(MaterialOption) && (given(MuIOption) || given(BsatOption)))
+        request.material = nullptr;
     if (!given(MuIOption) && !given(MaterialOption)) {
         for (int i = 0; i < DesignOptionCount; ++i)
             if (given(i)) {
@@ -158,10 +169,27 @@ DesignOutcome makeDesign(const CoreDescriptor& core, std::span<const std::string
         outcome.problem = "design: " + designErrorMessage(set.error, Language::English);
         return outcome;
     }
+    if (const double longest = longestGap(set.set.shape); request.inputs.gap > longest) {
+        // Told as the window tells it at the field, naming the option or column.
+        const InputReading reading{std::nullopt, DesignError::GapBeyondCore, longest};
+        outcome.design.error = DesignError::GapBeyondCore;
+        outcome.problem.assign(nameOf(GapOption, request.columns)).append(" '");
+        outcome.problem.append(figureText(request.inputs.gap, kPoint)).append("': ");
+        outcome.problem.append(readingMessage(reading, DesignInput::Gap, set.set.shape.outerLegCount == 0,
+                                              Language::English, kPoint));
+        outcome.problem.append(" of this core");
+        outcome.usage = true;
+        return outcome;
+    }
     outcome.design = design(set.set, request.inputs);
     if (outcome.design.error != DesignError::None) {
         outcome.problem = "design: " + designErrorMessage(outcome.design.error, Language::English);
-    } else if (outcome.design.gapForTarget && outcome.design.gapForTarget->outcome != GapForAl::Outcome::Found) {
+    } else if (const auto& found = outcome.design.gapForTarget;
+               found && found->outcome == GapForAl::Outcome::BeyondLongestGap) {
+        outcome.problem = "no gap reaches AL " + designText(DesignQuantity::TargetAl, *request.inputs.targetAl, kPoint)
+                          + ": the longest gap the core holds, " + designText(DesignQuantity::Gap, found->gap, kPoint)
+                          + ", gives " + designText(DesignQuantity::Al, found->al, kPoint);
+    } else if (found && found->outcome != GapForAl::Outcome::Found) {
         outcome.problem = "no gap reaches AL " + designText(DesignQuantity::TargetAl, *request.inputs.targetAl, kPoint)
                           + ": the set without a gap gives "
                           + designText(DesignQuantity::AlUngapped, outcome.design.alUngapped, kPoint);
@@ -170,5 +198,53 @@ DesignOutcome makeDesign(const CoreDescriptor& core, std::span<const std::string
 }
 
 std::span<const ReportedFigure> reportedFigures() { return kFigures; }
+
+std::string reportedColumnHeader(const ReportedFigure& figure)
+{
+    std::string header(figure.column);
+    const std::string_view unit = designFormat(figure.quantity).unit;
+    if (!unit.empty())
+        header.append("_").append(unit == "%" ? std::string_view("pct") : unit);
+    return header;
+}
+
+std::string_view saturationWord(SaturationLevel level)
+{
+    switch (level) {
+    case SaturationLevel::Clear:
+        return "clear";
+    case SaturationLevel::Advisory:
+        return "advisory";
+    case SaturationLevel::Warning:
+        return "warning";
+    case SaturationLevel::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+std::vector<std::string> designRemarks(const DesignOutcome& outcome)
+{
+    std::vector<std::string> remarks;
+    const Design& d = outcome.design;
+    if (d.error != DesignError::None)
+        return remarks;
+    if (d.peakFluxMax && d.bsatShareMax && d.saturationMax >= SaturationLevel::Advisory) {
+        const bool saturated = d.saturationMax == SaturationLevel::Warning;
+        std::string remark(saturated ? "warning: B_max " : "advisory: B_max ");
+        remark.append(designText(DesignQuantity::PeakFluxMax, *d.peakFluxMax, kPoint))
+            .append(" is ")
+            .append(designText(DesignQuantity::FluxShareMax, *d.bsatShareMax, kPoint))
+            .append(" of Bsat at 100 °C (")
+            .append(designText(DesignQuantity::Bsat, *outcome.inputs.bsat100, kPoint))
+            .append(saturated ? "): the core saturates" : ")");
+        remarks.push_back(std::move(remark));
+    } else if (d.peakFlux && !outcome.inputs.bsat100) {
+        remarks.emplace_back("saturation not checked: the material's Bsat is unknown");
+    }
+    if (std::string note = windingNote(d, kPoint, Language::English); !note.empty())
+        remarks.push_back("advisory: " + note);
+    return remarks;
+}
 
 }  // namespace ferricalc

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/design.hpp"
 
@@ -57,8 +58,9 @@ using DesignTexts = std::array<std::string_view, DesignOptionCount>;
 struct DesignRequest {
     bool asked = false;  // some option holds a text
     DesignInputs inputs;
-    const Material* material = nullptr;
+    const Material* material = nullptr;  // null for a custom material, or a table's with its μi or Bsat replaced
     std::string problem;  // why the texts cannot be used, naming the option or column; empty when they can
+    bool columns = false;  // options are named by their columns
 };
 
 // Reads the texts. `columns` names a problem's option by its column ("gap")
@@ -71,6 +73,7 @@ struct DesignOutcome {
     const Material* material = nullptr;
     DesignInputs inputs;
     std::string problem;  // the set or a figure could not be made, or no gap reaches the target AL
+    bool usage = false;   // the problem is with an option given (a gap longer than the core holds)
     bool made() const { return design.error == DesignError::None && problem.empty(); }
 };
 
@@ -86,5 +89,15 @@ struct ReportedFigure {
 };
 
 std::span<const ReportedFigure> reportedFigures();
+
+// A batch's header for a figure: its column with its unit ("AL_nH", "B_Amin_of_Bsat_pct").
+std::string reportedColumnHeader(const ReportedFigure& figure);
+
+// The word for a saturation level on the command line: clear, advisory, warning, unknown.
+std::string_view saturationWord(SaturationLevel level);
+
+// What a design means beyond its figures, one English line each: B̂max near or
+// past Bsat, Bsat unknown, the wanted inductance below one turn's.
+std::vector<std::string> designRemarks(const DesignOutcome& outcome);
 
 }  // namespace ferricalc

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "calc/design.hpp"
 #include "calc/number_text.hpp"
@@ -35,11 +36,30 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(DesignQuantity::Coun
     {"B_Amin", 1, "mT", "mT"},
     {"B_Amin_of_Bsat", 1, "%", "%"},
     {"target_AL", 1, "nH", "nH"},
+    {"B_max", 1, "mT", "mT"},
+    {"B_max_of_Bsat", 1, "%", "%"},
+    {"I_sat", 3, "A", "A"},
+    {"energy", 3, "uJ", "µJ"},
+    {"density", 1, "kg/m3", "kg/m³"},
+}};
+
+// One line per DesignInput, in its order.
+constexpr std::array<DesignInputLimits, static_cast<std::size_t>(DesignInput::Count)> kInputLimits{{
+    {"mu_i", 1, 1e5, 2200, 0},
+    {"bsat", 0, 5000, 0, 0},
+    {"gap", 0, std::numeric_limits<double>::infinity(), 0, 3},  // bounded by the core's own longest gap
+    {"turns", 1, 1e5, 10, 0},
+    {"inductance", 0.001, 1e6, 100, 3},
+    {"current", 0, 1e4, 0.1, 3},
+    {"target_al", 0.1, 1e5, 100, 1},
+    {"density", 0, 20000, 0, 1},
 }};
 
 }  // namespace
 
 const DesignFormat& designFormat(DesignQuantity quantity) { return kFormats.at(static_cast<std::size_t>(quantity)); }
+
+const DesignInputLimits& designInputLimits(DesignInput kind) { return kInputLimits.at(static_cast<std::size_t>(kind)); }
 
 std::string designValueText(DesignQuantity quantity, double value, std::string_view decimalSeparator)
 {
@@ -80,17 +100,39 @@ std::string peakFluxAminText(const Design& design, std::string_view decimalSepar
     return text;
 }
 
+std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator)
+{
+    if (!design.peakFluxMax)
+        return {};
+    std::string text = designDisplayText(DesignQuantity::PeakFluxMax, *design.peakFluxMax, decimalSeparator);
+    if (design.bsatShareMax)
+        text.append("（Bsat 的 ")
+            .append(designDisplayText(DesignQuantity::FluxShareMax, *design.bsatShareMax, decimalSeparator))
+            .append("）");
+    return text;
+}
+
 std::string saturationNote(const Design& design, bool bsatKnown)
 {
-    if (design.saturation == SaturationLevel::Warning)
-        return "已饱和：B̂ 超过 Bsat（100 °C）";
-    if (design.saturationAmin == SaturationLevel::Warning)
-        return "最窄截面 Amin 处已饱和：B̂ 超过 Bsat（100 °C）";
-    if (std::max(design.saturation, design.saturationAmin) == SaturationLevel::Advisory)
-        return "接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上";
+    // B̂max is the highest flux density in the path: it alone decides.
+    if (design.saturationMax == SaturationLevel::Warning)
+        return "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）";
+    if (design.saturationMax == SaturationLevel::Advisory)
+        return "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上";
     if (design.peakFlux && !bsatKnown)
-        return "材料的 Bsat 未知，无法判断是否饱和";
+        return "材料的 Bsat 未知：未检查是否饱和";
     return {};
+}
+
+std::string windingNote(const Design& design, std::string_view decimalSeparator, Language language)
+{
+    if (!design.inductanceBelowOneTurn || !design.inductance)
+        return {};
+    const std::string oneTurn = language == Language::Chinese
+                                    ? designDisplayText(DesignQuantity::Inductance, *design.inductance, decimalSeparator)
+                                    : designText(DesignQuantity::Inductance, *design.inductance, decimalSeparator);
+    return language == Language::Chinese ? "所需电感远小于一匝的电感（一匝即 " + oneTurn + "）"
+                                         : "the wanted inductance is far below one turn's (" + oneTurn + ")";
 }
 
 std::string targetGapText(const Design& design, std::string_view decimalSeparator)
@@ -99,11 +141,15 @@ std::string targetGapText(const Design& design, std::string_view decimalSeparato
         return {};
     if (design.gapForTarget->outcome == GapForAl::Outcome::Found)
         return designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator);
+    if (design.gapForTarget->outcome == GapForAl::Outcome::BeyondLongestGap)
+        return "任何气隙都达不到（最长气隙 " + designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator)
+               + " 时 AL 为 " + designDisplayText(DesignQuantity::Al, design.gapForTarget->al, decimalSeparator) + "）";
     return "任何气隙都达不到（无气隙时 AL 为 " + designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator)
            + "）";
 }
 
-InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator)
+InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator,
+                             std::optional<double> gapLimit)
 {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
@@ -112,6 +158,7 @@ InputReading readDesignInput(DesignInput kind, std::string_view text, std::strin
     if (!value)
         return {std::nullopt, DesignError::NotANumber};
     const double v = *value;
+    const DesignInputLimits& limits = designInputLimits(kind);
     DesignError error = DesignError::None;
     switch (kind) {
     case DesignInput::MuI:
@@ -123,9 +170,7 @@ InputReading readDesignInput(DesignInput kind, std::string_view text, std::strin
     case DesignInput::Turns:
         if (v < 1.0)
             error = DesignError::TurnsBelowOne;
-        else if (v > 1e15)
-            error = DesignError::Overflow;  // beyond any winding, and beyond whole numbers a double counts
-        else if (std::floor(v) != v)
+        else if (v <= limits.maximum && std::floor(v) != v)
             error = DesignError::TurnsNotWhole;
         break;
     case DesignInput::Current:
@@ -134,12 +179,52 @@ InputReading readDesignInput(DesignInput kind, std::string_view text, std::strin
     case DesignInput::Bsat:
     case DesignInput::Inductance:
     case DesignInput::TargetAl:
+    case DesignInput::Density:
         error = v > 0.0 ? DesignError::None : DesignError::NotPositive;
+        break;
+    case DesignInput::Count:
         break;
     }
     if (error != DesignError::None)
         return {std::nullopt, error};
+    if (kind == DesignInput::Gap && gapLimit && v > *gapLimit)
+        return {std::nullopt, DesignError::GapBeyondCore, *gapLimit};
+    if (v > limits.maximum)
+        return {std::nullopt, DesignError::AboveLimit, limits.maximum};
+    if (v < limits.minimum)
+        return {std::nullopt, DesignError::BelowLimit, limits.minimum};
     return {v, DesignError::None};
+}
+
+std::string readingMessage(const InputReading& reading, DesignInput kind, bool ring, Language language,
+                           std::string_view decimalSeparator)
+{
+    const bool zh = language == Language::Chinese;
+    const DesignInputLimits& limits = designInputLimits(kind);
+    const DisplayFormat format{kind == DesignInput::Gap ? 3 : limits.decimals, true, ""};
+    const std::string limit(formatNumber(reading.limit, format, decimalSeparator).view());
+    switch (reading.error) {
+    case DesignError::AboveLimit:
+        return (zh ? "不能超过 " : "must not exceed ") + limit;
+    case DesignError::BelowLimit:
+        return (zh ? "不能小于 " : "must be at least ") + limit;
+    case DesignError::GapBeyondCore:
+        if (ring)
+            return (zh ? "不能超过内圆周长 " : "must not exceed the inner circumference ") + limit + " mm";
+        return (zh ? "不能超过窗口高度 " : "must not exceed the window height ") + limit + " mm";
+    default:
+        return designErrorMessage(reading.error, language);
+    }
+}
+
+std::string densityQuestion(double density, Language language)
+{
+    // Ferrites weigh some 4000 to 5200 kg/m³; a figure below 100 is almost
+    // certainly g/cm³ (4.85 for 4850 kg/m³).
+    if (!(density > 0.0 && density < 100.0))
+        return {};
+    return language == Language::Chinese ? "密度单位是 kg/m³：是否输入成了 g/cm³？"
+                                         : "the density is in kg/m3: was it given in g/cm3?";
 }
 
 std::string designErrorMessage(DesignError error, Language language)
@@ -170,6 +255,12 @@ std::string designErrorMessage(DesignError error, Language language)
         return zh ? "所给尺寸没有截面、绕线窗口或气隙端面" : "the dimensions leave no section, winding window or gap face";
     case DesignError::Overflow:
         return zh ? "数值溢出" : "a figure is beyond range";
+    case DesignError::AboveLimit:
+        return zh ? "超出上限" : "above the limit";
+    case DesignError::BelowLimit:
+        return zh ? "低于下限" : "below the limit";
+    case DesignError::GapBeyondCore:
+        return zh ? "气隙比磁芯容得下的更长" : "the gap is longer than the core can hold";
     }
     return {};
 }

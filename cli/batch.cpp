@@ -308,6 +308,9 @@ void Batch::calculateRow()
             for (const std::string* advisory : {&advisories.dimensions, &advisories.display})
                 if (!advisory->empty())
                     reportOnLine(*advisory);
+            if (designed && designed->problem.empty())
+                for (const std::string& remark : designRemarks(*designed))
+                    reportOnLine(remark);
             return;
         }
     }

@@ -174,6 +174,8 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
     std::optional<DesignOutcome> designed;
     if (request.asked && calculation.succeeded()) {
         designed = makeDesign(*core, texts, request);
+        if (designed->usage)
+            return usageError(err, designed->problem);
         outcome.design = &*designed;
     }
     {
@@ -193,7 +195,7 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
     if (!outcome.error.empty())
         return kCalculationFailed;
     if (designed) {
-        if (const std::string remark = saturationRemark(*designed); !remark.empty())
+        for (const std::string& remark : designRemarks(*designed))
             err << kProgramName << ": " << remark << "\n";
         if (!designed->problem.empty()) {
             err << kProgramName << ": " << designed->problem << "\n";

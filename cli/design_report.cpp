@@ -10,21 +10,6 @@ namespace {
 
 constexpr std::string_view kPoint = ".";
 
-std::string_view saturationWord(SaturationLevel level)
-{
-    switch (level) {
-    case SaturationLevel::Clear:
-        return "clear";
-    case SaturationLevel::Advisory:
-        return "advisory";
-    case SaturationLevel::Warning:
-        return "warning";
-    case SaturationLevel::Unknown:
-        break;
-    }
-    return {};
-}
-
 }  // namespace
 
 void writeDesignLines(OutputBuffer& out, const DesignOutcome& outcome)
@@ -44,27 +29,13 @@ void writeDesignLines(OutputBuffer& out, const DesignOutcome& outcome)
     }
 }
 
-std::string saturationRemark(const DesignOutcome& outcome)
-{
-    const Design& d = outcome.design;
-    if (!d.peakFluxAmin || !d.bsatShareAmin || d.saturationAmin == SaturationLevel::Clear)
-        return {};
-    std::string remark(d.saturationAmin == SaturationLevel::Warning ? "warning: B_Amin " : "advisory: B_Amin ");
-    remark.append(designText(DesignQuantity::PeakFluxAmin, *d.peakFluxAmin, kPoint))
-        .append(" is ")
-        .append(designText(DesignQuantity::FluxShare, *d.bsatShareAmin, kPoint))
-        .append(" of Bsat at 100 °C (")
-        .append(designText(DesignQuantity::Bsat, *outcome.inputs.bsat100, kPoint))
-        .append(d.saturationAmin == SaturationLevel::Warning ? "): the core saturates" : ")");
-    return remark;
-}
-
 void writeDesignCsvHeader(OutputBuffer& out)
 {
     for (const ReportedFigure& figure : reportedFigures()) {
         out.put(',');
-        out.put(figure.column);
+        out.put(reportedColumnHeader(figure));
     }
+    out.put(",saturation");
 }
 
 void writeDesignCsvCells(OutputBuffer& out, const DesignOutcome* outcome)
@@ -76,6 +47,9 @@ void writeDesignCsvCells(OutputBuffer& out, const DesignOutcome* outcome)
         if (const std::optional<double> value = figure.of(outcome->design))
             out.put(designValueText(figure.quantity, *value, kPoint));
     }
+    out.put(',');
+    if (outcome != nullptr && outcome->design.error == DesignError::None)
+        out.put(saturationWord(outcome->design.saturationMax));
 }
 
 void writeDesignJson(OutputBuffer& out, const DesignOutcome* outcome)
@@ -122,7 +96,7 @@ void writeDesignJson(OutputBuffer& out, const DesignOutcome* outcome)
     putFigures("texts", [&](DesignQuantity q, double v) { out.putJsonString(designText(q, v, kPoint)); });
     putFigures("values", [&](DesignQuantity, double v) { out.putShortest(v); });
     out.put(",\"saturation\":");
-    const std::string_view level = made ? saturationWord(outcome->design.saturationAmin) : std::string_view();
+    const std::string_view level = made ? saturationWord(outcome->design.saturationMax) : std::string_view();
     if (level.empty())
         out.put("null");
     else

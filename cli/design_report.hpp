@@ -14,11 +14,9 @@ namespace ferricalc {
 // "Amin 91.61 mm2", "AL 917.5 nH" … one line per figure the design holds.
 void writeDesignLines(OutputBuffer& out, const DesignOutcome& outcome);
 
-// A remark for the error stream when a flux density comes near Bsat; empty otherwise.
-std::string saturationRemark(const DesignOutcome& outcome);
-
 // The batch's design columns, each preceded by its comma; the cells are the
-// values without their units (the units are fixed per column).
+// values without their units, which the header gives ("AL_nH"), and last the
+// level of B_max against Bsat (clear, advisory, warning, unknown).
 void writeDesignCsvHeader(OutputBuffer& out);
 void writeDesignCsvCells(OutputBuffer& out, const DesignOutcome* outcome);
 

@@ -587,18 +587,20 @@ TEST(BatchDesign, ColumnsGiveTheSingleCommandsFigures)
         EXPECT_NE(found, header.end()) << name;
         return static_cast<std::size_t>(found - header.begin());
     };
-    // The figures as values, their units fixed per column: the single command's digits.
-    EXPECT_EQ(records[1][column("AL")], "273.5");
+    // The figures as values, their units in the header: the single command's digits.
+    EXPECT_EQ(records[1][column("AL_nH")], "273.5");
     EXPECT_EQ(records[1][column("N")], "20");
-    EXPECT_EQ(records[1][column("B_Amin")], "119.4");
+    EXPECT_EQ(records[1][column("B_Amin_mT")], "119.4");
+    EXPECT_EQ(records[1][column("saturation")], "clear");
     EXPECT_EQ(records[1][column("error")], "");
-    EXPECT_EQ(records[2][column("gap_for_target_al")], "0.000");
-    EXPECT_EQ(records[2][column("mass")], "");
+    EXPECT_EQ(records[2][column("gap_for_target_al_mm")], "0.000");
+    EXPECT_EQ(records[2][column("mass_g")], "");
+    EXPECT_EQ(records[2][column("saturation")], "unknown");
     // A design cell without a permeability is the row's error; a row with no design cells has no design.
     EXPECT_EQ(records[3][column("error")], "gap needs mu_i or material");
     EXPECT_EQ(records[3][column("C1")], "");
     EXPECT_EQ(records[4][column("C1")], "3.07501");
-    EXPECT_EQ(records[4][column("AL")], "");
+    EXPECT_EQ(records[4][column("AL_nH")], "");
     EXPECT_EQ(records[4][column("error")], "");
     EXPECT_NE(run.err.find("line 4: gap needs mu_i or material"), std::string::npos) << run.err;
 

@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "2"}, 0,
                 std::string(kEtd34) + kEtd34Set
                     + "mu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 112.7 mT\n"
-                      "B_Amin 119.4 mT\nB_Amin_of_Bsat 30.6 %\n",
+                      "B_Amin 119.4 mT\nB_Amin_of_Bsat 30.6 %\nB_max 119.4 mT\nB_max_of_Bsat 30.6 %\n"
+                      "I_sat 6.531 A\nenergy 218.810 uJ\n",
                 ""},
         CliCase{"TurnsFoundForAnInductance", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "10"}, 0,
                 std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nL 13.077 uH\nN 4\n", ""},
@@ -125,18 +126,43 @@ INSTANTIATE_TEST_SUITE_P(
                 {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "5000"}, 1,
                 std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap none\n",
                 "no gap reaches AL 5000.0 nH: the set without a gap gives 3085.7 nH"},
-        CliCase{"SaturationIsAdvisedOnTheErrorStream",
+        // A ring's flux density peaks at its inner radius: 88 % of Bsat on Ae is 113 % there.
+        CliCase{"RingSaturatesAtItsInnerRadius",
                 {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "3", "--current", "1"}, 0,
                 std::string(kRing)
                     + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
-                      "B_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\n",
-                "advisory: B_Amin 337.1 mT is 86.4 % of Bsat at 100 °C (390 mT)"},
-        CliCase{"SaturatedCoreIsWarned", {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "5",
-                                          "--current", "1"}, 0,
+                      "B_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\nB_max 440.0 mT\nB_max_of_Bsat 112.8 %\n"
+                      "I_sat 0.886 A\nenergy 4.046 uJ\n",
+                "warning: B_max 440.0 mT is 112.8 % of Bsat at 100 °C (390 mT): the core saturates"},
+        CliCase{"SaturationIsAdvisedOnTheErrorStream",
+                {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "5.5"},
+                0,
+                std::string(kEtd34) + kEtd34Set
+                    + "mu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 309.8 mT\n"
+                      "B_Amin 328.4 mT\nB_Amin_of_Bsat 84.2 %\nB_max 328.4 mT\nB_max_of_Bsat 84.2 %\n"
+                      "I_sat 6.531 A\nenergy 1654.754 uJ\n",
+                "advisory: B_max 328.4 mT is 84.2 % of Bsat at 100 °C (390 mT)"},
+        CliCase{"SaturationUncheckedWithoutBsat",
+                {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "2", "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
-                      "B_Amin 561.9 mT\nB_Amin_of_Bsat 144.1 %\n",
-                "warning: B_Amin 561.9 mT is 144.1 % of Bsat at 100 °C (390 mT): the core saturates"},
+                    + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nL 3.269 uH\nN 2\nB 208.8 mT\n"
+                      "B_Amin 204.3 mT\nB_max 266.7 mT\nenergy 1.635 uJ\n",
+                "saturation not checked: the material's Bsat is unknown"},
+        CliCase{"InductanceFarBelowOneTurnsIsNamed",
+                {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "0.001"}, 0,
+                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nL 0.817 uH\nN 1\n",
+                "advisory: the wanted inductance is far below one turn's (0.817 uH)"},
+        CliCase{"GapLongerThanTheRingIsRefused", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "1e9"}, 2,
+                "", "--gap '1000000000': must not exceed the inner circumference 18.850 mm of this core"},
+        CliCase{"GapLongerThanTheWindowIsRefused",
+                {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--gap", "30"}, 2, "",
+                "--gap '30': must not exceed the window height 24.200 mm of this core"},
+        CliCase{"TargetAlOnlyAnImpossibleGapReaches",
+                {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "1"}, 1,
+                std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap none\n",
+                "no gap reaches AL 1.0 nH: the longest gap the core holds, 24.200 mm, gives 20.5 nH"},
+        CliCase{"TurnsBeyondTheWindowsLimit", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "1e12"}, 2,
+                "", "--turns '1e12': must not exceed 100000"},
         CliCase{"NegativeGap", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "-0.1"}, 2, "",
                 "--gap '-0.1': the gap must not be negative"},
         CliCase{"ZeroTurns", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "0"}, 2, "",

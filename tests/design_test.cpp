@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/design.hpp"
+#include "calc/design_request.hpp"
 #include "core_cases.hpp"
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
@@ -18,7 +19,7 @@ namespace ferricalc {
 namespace {
 
 // A set with round figures: C1 = 1 mm⁻¹, Ae = 100 mm², Ve = 10000 mm³, Amin 80 mm²,
-// Aw 50 mm², legs 10 mm high beside the gap, and the post given per case.
+// Aw 50 mm² (5 mm × 10 mm), legs 10 mm high beside the gap, and the post given per case.
 CoreSet plainSet(GapFace post, std::vector<GapFace> outer = {}, GapOpposite opposite = GapOpposite::Leg)
 {
     CoreSet set;
@@ -29,6 +30,8 @@ CoreSet plainSet(GapFace post, std::vector<GapFace> outer = {}, GapOpposite oppo
     set.ve = 10000.0;
     set.shape.amin = 80.0;
     set.shape.windowArea = 50.0;
+    set.shape.windowWidth = 5.0;
+    set.shape.windowHeight = 10.0;
     set.shape.post = post;
     for (std::size_t i = 0; i < outer.size(); ++i)
         set.shape.outerLegs[i] = outer[i];
@@ -247,6 +250,7 @@ struct RefusedInput {
     DesignInput kind;
     const char* text;
     DesignError error;
+    const char* message = "";  // the window's reason, where it names a limit
 };
 
 void PrintTo(const RefusedInput& c, std::ostream* os) { *os << c.name; }
@@ -256,7 +260,12 @@ const RefusedInput kInputs[] = {
     {"ZeroGapIsAllowed", DesignInput::Gap, "0", DesignError::None},
     {"ZeroTurns", DesignInput::Turns, "0", DesignError::TurnsBelowOne},
     {"FractionalTurns", DesignInput::Turns, "2.5", DesignError::TurnsNotWhole},
-    {"TurnsBeyondAnyWinding", DesignInput::Turns, "1e300", DesignError::Overflow},
+    {"TurnsBeyondTheLimit", DesignInput::Turns, "1e12", DesignError::AboveLimit, "不能超过 100000"},
+    {"InductanceBelowTheLimit", DesignInput::Inductance, "0.0001", DesignError::BelowLimit, "不能小于 0.001"},
+    {"CurrentBeyondTheLimit", DesignInput::Current, "20000", DesignError::AboveLimit, "不能超过 10000.000"},
+    {"DensityBeyondTheLimit", DesignInput::Density, "1e6", DesignError::AboveLimit, "不能超过 20000.0"},
+    {"GapBeyondTheCore", DesignInput::Gap, "31", DesignError::GapBeyondCore, "不能超过窗口高度 30.000 mm"},
+    {"GapUpToTheCore", DesignInput::Gap, "30", DesignError::None},
     {"MuBelowOne", DesignInput::MuI, "0.5", DesignError::MuBelowOne},
     {"MuOfOneIsAllowed", DesignInput::MuI, "1", DesignError::None},
     {"TextIsNotANumber", DesignInput::MuI, "N87", DesignError::NotANumber},
@@ -272,8 +281,10 @@ class DesignInputFields : public testing::TestWithParam<RefusedInput> {};
 TEST_P(DesignInputFields, AreReadOrRefused)
 {
     const RefusedInput& c = GetParam();
-    const InputReading reading = readDesignInput(c.kind, c.text, ".");
+    const InputReading reading = readDesignInput(c.kind, c.text, ".", 30.0);
     EXPECT_EQ(reading.error, c.error);
+    if (*c.message != '\0')
+        EXPECT_EQ(readingMessage(reading, c.kind, false, Language::Chinese, "."), c.message);
     EXPECT_EQ(reading.value.has_value(), c.error == DesignError::None && std::string(c.text).find_first_not_of(' ') !=
                                                                              std::string::npos);
     // Every refusal has a message in both languages.
@@ -302,6 +313,8 @@ TEST(DesignRefusals, BadInputsNeverGiveInfinityOrNan)
     EXPECT_EQ(refused([](DesignInputs& i) { i.turns = 0; }), DesignError::TurnsBelowOne);
     EXPECT_EQ(refused([](DesignInputs& i) { i.turns = 1.5; }), DesignError::TurnsNotWhole);
     EXPECT_EQ(refused([](DesignInputs& i) { i.inductance = 0; }), DesignError::NotPositive);
+    // Longer than the core holds (without outer legs the set is cut once, like a ring: π·5 mm).
+    EXPECT_EQ(refused([](DesignInputs& i) { i.gap = 16; }), DesignError::GapBeyondCore);
     // 10¹⁸⁰ turns square past the range of a double.
     const Design overflow = design(set, [] {
         DesignInputs i;
@@ -311,6 +324,61 @@ TEST(DesignRefusals, BadInputsNeverGiveInfinityOrNan)
     }());
     EXPECT_EQ(overflow.error, DesignError::Overflow);
     EXPECT_FALSE(overflow.inductance.has_value());
+}
+
+// The highest flux density in the path decides saturation. A ring's peaks at the
+// inner radius: without a gap B̂max/B̂(Ae) = Ae/(h·r1·ln(r2/r1)) = 7.82824/(4·3·ln(5/3));
+// a long gap makes the field uniform, Φ over the whole section h·(r2 − r1) = 8 mm².
+TEST(DesignSaturation, TheHighestFluxDensityInThePathDecides)
+{
+    const CoreDescriptor& ring = *findCoreType("ring");
+    const double dimensions[] = {10, 6, 4, 0, 0, 0};
+    const CoreSet set = coreSet(ring, dimensions).set;
+    DesignInputs inputs;
+    inputs.muI = 2200;
+    inputs.bsat100 = 390;
+    inputs.turns = 3;
+    inputs.current = 1;
+    const Design d = design(set, inputs);
+    EXPECT_NEAR(*d.peakFluxMax / *d.peakFlux, 7.82824 / (12.0 * std::log(5.0 / 3.0)), 1e-5);
+    EXPECT_EQ(d.saturation, SaturationLevel::Advisory);  // 88 % on Ae
+    EXPECT_EQ(d.saturationMax, SaturationLevel::Warning);  // 113 % at the inner radius
+    // I_sat brings B̂max to Bsat; ½·L·Î².
+    EXPECT_NEAR(*d.saturationCurrent * *d.peakFluxMax, 390.0, 1e-9);
+    EXPECT_NEAR(*d.energy, *d.inductance / 2, 1e-12);
+    EXPECT_NEAR(peakSection(set, 2200, 18.8), 8.0, 0.01);
+    EXPECT_NEAR(longestGap(set.shape), 6 * kPiFull, 1e-12);
+
+    // Elsewhere the narrower of Ae and Amin: Amin 80 mm² of Ae 100 mm².
+    inputs.gap = 1;
+    const Design e = design(plainSet(kSquarePost, {kOuterLeg, kOuterLeg}), inputs);
+    EXPECT_EQ(*e.peakFluxMax, *e.peakFluxAmin);
+}
+
+TEST(DesignTargets, AnAlOnlyAGapLongerThanTheCoreReachesIsNotFound)
+{
+    const CoreSet set = plainSet(kSquarePost, {kOuterLeg, kOuterLeg});  // window 10 mm high
+    const double atLongest = inductanceFactor(set, 2000, 10.0, GapPlace::CentrePost, true);
+    const GapForAl beyond = gapForInductanceFactor(set, 2000, GapPlace::CentrePost, atLongest * 0.99);
+    EXPECT_EQ(beyond.outcome, GapForAl::Outcome::BeyondLongestGap);
+    EXPECT_EQ(beyond.gap, 10.0);
+    const GapForAl within = gapForInductanceFactor(set, 2000, GapPlace::CentrePost, atLongest * 1.01);
+    EXPECT_EQ(within.outcome, GapForAl::Outcome::Found);
+    EXPECT_LT(within.gap, 10.0);
+}
+
+// A table material with its μi or Bsat replaced is reported as what was used: a
+// custom material with the table's other figures, as the window's 自定义.
+TEST(DesignRequests, AReplacedFigureMakesTheMaterialCustom)
+{
+    DesignTexts texts{};
+    texts[MaterialOption] = "N87";
+    EXPECT_NE(readDesignRequest(texts, false).material, nullptr);
+    texts[MuIOption] = "3000";
+    const DesignRequest request = readDesignRequest(texts, false);
+    EXPECT_EQ(request.material, nullptr);
+    EXPECT_EQ(request.inputs.muI, 3000);
+    EXPECT_EQ(request.inputs.bsat100, findMaterial("N87")->bsat100);
 }
 
 TEST(DesignCoreSet, TakesTheUnroundedConstants)

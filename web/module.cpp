@@ -140,6 +140,14 @@ std::optional<double> figureOf(const Design& d, DesignQuantity quantity)
         return d.peakFluxAmin;
     case DesignQuantity::FluxShare:
         return d.bsatShareAmin;
+    case DesignQuantity::PeakFluxMax:
+        return d.peakFluxMax;
+    case DesignQuantity::FluxShareMax:
+        return d.bsatShareMax;
+    case DesignQuantity::SaturationCurrent:
+        return d.saturationCurrent;
+    case DesignQuantity::Energy:
+        return d.energy;
     case DesignQuantity::Gap:
         if (d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found)
             return d.gapForTarget->gap;
@@ -395,7 +403,7 @@ int ferricalc_design_read_error() { return static_cast<int>(reply().readError); 
 // A DesignError in a few words, as a window (0) or the command line (1) says it.
 const char* ferricalc_design_message(int error, int english)
 {
-    if (error < 0 || error > static_cast<int>(DesignError::Overflow))
+    if (error < 0 || error > static_cast<int>(DesignError::GapBeyondCore))
         return textReply({});
     return textReply(designErrorMessage(static_cast<DesignError>(error), language(english)));
 }
