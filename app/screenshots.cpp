@@ -167,6 +167,10 @@ bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example,
         designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("current"))->setValue(design.current);
         QApplication::processEvents();  // the layout follows the figures' new widths
         ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral(".png"))) && ok;
+        // At its least size, as on a small screen at 200 %.
+        designWindow->resize(designWindow->minimumSize());
+        QApplication::processEvents();
+        ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral("-least.png"))) && ok;
         designWindow->close();
     }
     return ok;

@@ -145,8 +145,8 @@ double longestGap(const MagneticShape& shape)
 // over the section (height h, out to r2) is then
 //     Φ = B(r1)·h·(r1 + x0)·ln((r2 + x0)/(r1 + x0)),
 // and B̂max = Φ/S with S that section: h·r1·ln(r2/r1) without a gap, tending to
-// the plain section h·(r2 − r1) as the gap makes the field uniform. Elsewhere
-// the flux density peaks on the narrowest of Ae and Amin.
+// the plain section h·(r2 − r1) as the gap makes the field uniform; taken no
+// larger than Ae. Elsewhere the flux density peaks on the narrowest of Ae and Amin.
 double peakSection(const CoreSet& set, double muI, double gap)
 {
     const MagneticShape& shape = set.shape;
@@ -156,7 +156,9 @@ double peakSection(const CoreSet& set, double muI, double gap)
     const double outer = inner + shape.post.width;
     const double height = shape.post.section / shape.post.width;
     const double x0 = gap * muI / (2.0 * kPiFull);
-    return height * (inner + x0) * std::log((outer + x0) / (inner + x0));
+    // Never below B̂ on Ae: a long gap evens the field out to Φ over the whole
+    // section, which is a little more than Ae, and B̂max is the larger figure.
+    return std::min(set.ae, height * (inner + x0) * std::log((outer + x0) / (inner + x0)));
 }
 
 double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing)

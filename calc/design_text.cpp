@@ -40,7 +40,7 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(DesignQuantity::Coun
     {"B_max_of_Bsat", 1, "%", "%"},
     {"I_sat", 3, "A", "A"},
     {"energy", 3, "uJ", "µJ"},
-    {"density", 1, "kg/m3", "kg/m³"},
+    {"density", 2, "kg/m3", "kg/m³"},
 }};
 
 // One line per DesignInput, in its order.
@@ -52,7 +52,7 @@ constexpr std::array<DesignInputLimits, static_cast<std::size_t>(DesignInput::Co
     {"inductance", 0.001, 1e6, 100, 3},
     {"current", 0, 1e4, 0.1, 3},
     {"target_al", 0.1, 1e5, 100, 1},
-    {"density", 0, 20000, 0, 1},
+    {"density", 0, 20000, 0, 2},
 }};
 
 }  // namespace
@@ -118,7 +118,7 @@ std::string saturationNote(const Design& design, bool bsatKnown)
     if (design.saturationMax == SaturationLevel::Warning)
         return "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）";
     if (design.saturationMax == SaturationLevel::Advisory)
-        return "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上";
+        return "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上";
     if (design.peakFlux && !bsatKnown)
         return "材料的 Bsat 未知：未检查是否饱和";
     return {};

@@ -88,7 +88,7 @@ QSize AlGapPlot::sizeHint() const
 
 QSize AlGapPlot::minimumSizeHint() const
 {
-    return {320, 220};
+    return {200, 200};
 }
 
 void AlGapPlot::setCurves(AlGapCurves curves)
@@ -130,7 +130,9 @@ void AlGapPlot::paintEvent(QPaintEvent*)
         QPointF(width() - metrics.horizontalAdvance(QStringLiteral("3")) / 2 - 10.0, height() - 2.0 * line - 12.0));
     if (area.width() < 40 || area.height() < 40)
         return;
-    const Axes axes{area, kFirstGap, kLastGap, m_firstDecade, m_lastDecade};
+    const double firstGap = m_curves.empty() ? kFirstGap : m_curves.gaps.front();
+    const double lastGap = m_curves.empty() ? kLastGap : m_curves.gaps.back();
+    const Axes axes{area, firstGap, lastGap, m_firstDecade, m_lastDecade};
     const QColor text = palette().color(QPalette::Text);
 
     // The grid: every decade of both axes, with the 2 … 9 between them fainter.
@@ -141,9 +143,10 @@ void AlGapPlot::paintEvent(QPaintEvent*)
                 draw(m, value);
         }
     };
-    const int gapDecades[] = {-2, -1, 0};
-    for (const int k : gapDecades)
-        mantissas(k, kFirstGap, kLastGap, [&](int m, double gap) {
+    const int firstGapDecade = static_cast<int>(std::floor(std::log10(firstGap) + 1e-9));
+    const int lastGapDecade = static_cast<int>(std::floor(std::log10(lastGap) + 1e-9));
+    for (int k = firstGapDecade; k <= lastGapDecade; ++k)
+        mantissas(k, firstGap, lastGap, [&](int m, double gap) {
             painter.setPen(pen(m == 1 ? kGridDecade : kGridMinor, 1.0));
             painter.drawLine(QPointF(axes.x(gap), area.top()), QPointF(axes.x(gap), area.bottom()));
         });
@@ -165,10 +168,10 @@ void AlGapPlot::paintEvent(QPaintEvent*)
         const double w = metrics.horizontalAdvance(label);
         painter.drawText(QRectF(axes.x(gap) - w / 2 - 2, area.bottom() + 3, w + 4, line), Qt::AlignCenter, label);
     };
-    gapLabel(0.01, QStringLiteral("0.01"));
-    gapLabel(0.1, QStringLiteral("0.1"));
-    gapLabel(1.0, QStringLiteral("1"));
-    gapLabel(3.0, QStringLiteral("3"));
+    for (int k = firstGapDecade; k <= lastGapDecade; ++k)
+        if (const double decade = std::pow(10.0, k); decade >= firstGap * (1 - 1e-9) && decade < lastGap * (1 - 1e-9))
+            gapLabel(decade, QString::number(decade, 'g', 6));
+    gapLabel(lastGap, QString::number(lastGap, 'g', 6));
     const bool oneDecade = m_lastDecade - m_firstDecade == 1;
     for (int k = m_firstDecade; k <= m_lastDecade; ++k)
         mantissas(k, firstAl, lastAl, [&](int m, double al) {
@@ -224,7 +227,7 @@ void AlGapPlot::paintEvent(QPaintEvent*)
     // The working point: filled where it lies on the axes, hollow at the edge it lies beyond.
     const AlGapCurves::Point& working = *m_curves.working;
     const bool inside = axes.holdsGap(working.gap) && axes.holdsAl(working.al);
-    const double gap = std::clamp(working.gap, kFirstGap, kLastGap);
+    const double gap = std::clamp(working.gap, firstGap, lastGap);
     const double al = std::clamp(working.al, firstAl, lastAl);
     const QPointF mark(axes.x(gap), axes.y(al));
     painter.setPen(pen(look::kDarkRed, 1.0, Qt::DashLine));

@@ -1,6 +1,6 @@
 #pragma once
 // AL against the air gap, drawn as ferrite data sheets draw it: the gap on a
-// logarithmic axis from 0.01 to 3 mm, AL on a logarithmic axis of whole
+// logarithmic axis from 0.01 to 3 mm (wider where the working point lies beyond), AL on a logarithmic axis of whole
 // decades, the curve with the fringe field solid, the one without it dashed,
 // the ungapped AL as a dotted line, and the working point marked with its
 // figures. A working point off the axes is drawn hollow at the edge it lies
@@ -14,7 +14,7 @@
 namespace ferricalc {
 
 struct AlGapCurves {
-    std::vector<double> gaps;         // mm, ascending, within the gap axis
+    std::vector<double> gaps;         // mm, ascending: the first and last span the gap axis
     std::vector<double> alFringing;   // nH, one per gap
     std::vector<double> alNoFringing;  // nH, one per gap
     double alUngapped = 0.0;          // nH
@@ -31,6 +31,7 @@ struct AlGapCurves {
 
 class AlGapPlot : public QWidget {
 public:
+    // The gap axis at least; a working point beyond widens it to its decade.
     static constexpr double kFirstGap = 0.01;  // mm
     static constexpr double kLastGap = 3.0;   // mm
 

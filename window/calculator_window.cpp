@@ -258,20 +258,30 @@ void CalculatorWindow::showCalculation(const Calculation& result)
     const std::string separator = QLocale().decimalPoint().toStdString();
     const ExactResults exact = exactResults(result.constants);
     const QRect messageArea = look::fromTwips(m_core.messageLine);
-    for (int i = 0; i < result.written; ++i) {
+    for (std::size_t i = 0; i < QuantityCount; ++i) {
         const auto quantity = static_cast<Quantity>(i);
         QLabel* value = m_values[quantity];
+        if (static_cast<int>(i) >= result.written) {
+            // A label this Calculate did not write keeps its text, shown as stale.
+            if (!value->text().isEmpty()) {
+                look::paintLabel(*value, palette().color(QPalette::Disabled, QPalette::Text),
+                                 palette().color(QPalette::Base));
+                value->setToolTip(QStringLiteral("上次计算的结果"));
+            }
+            continue;
+        }
+        look::paintLabel(*value, palette().color(QPalette::Text), palette().color(QPalette::Base));
         value->setText(text(result.texts[quantity].view()));
         value->setToolTip(utf8(unroundedText(quantity, exact, Language::Chinese, separator)));
         fitResult(*value, messageArea);
     }
     m_catalog->showCalculation(result);
     m_design->setEnabled(result.succeeded());
-    if (result.succeeded()) {
+    if (result.succeeded())
         m_designTexts = fieldTexts();
-        if (m_designWindow)
-            m_designWindow->setFieldTexts(m_designTexts);
-    }
+    // An open design follows: the new core, or why its dimensions no longer calculate.
+    if (m_designWindow)
+        m_designWindow->setFieldTexts(fieldTexts());
 
     const Advisories advice = advise(m_core, result, exact, Language::Chinese, separator);
     QStringList adviceLines;

@@ -20,6 +20,13 @@ void DesignField::onEdited(std::function<void()> edited)
     connect(lineEdit(), &QLineEdit::textChanged, this, [edited = std::move(edited)] { edited(); });
 }
 
+void DesignField::setGapLimit(double limit, bool ring)
+{
+    m_gapLimit = limit;
+    m_ring = ring;
+    setMaximum(limit);
+}
+
 std::string DesignField::separator() const { return locale().decimalPoint().toStdString(); }
 
 QString DesignField::numberIn(const QString& input) const
@@ -76,9 +83,9 @@ QString DesignField::refusalOf(const QString& input) const
     }
     const std::string utf8 = number.toStdString();
     if (m_kind) {
-        const InputReading reading = readDesignInput(*m_kind, utf8, separator());
+        const InputReading reading = readDesignInput(*m_kind, utf8, separator(), m_gapLimit);
         if (reading.error != DesignError::None && reading.error != DesignError::NotANumber)
-            return QString::fromStdString(designErrorMessage(reading.error, Language::Chinese));
+            return QString::fromStdString(readingMessage(reading, *m_kind, m_ring, Language::Chinese, separator()));
     }
     const std::optional<double> value = parseNumber(utf8, separator());
     // The box's limits stand in its tooltip; the reason stays short.

@@ -33,6 +33,10 @@ public:
     // Called on every edit of the text, refused or not.
     void onEdited(std::function<void()> edited);
 
+    // The longest gap the core holds (a gap box's upper limit), and whether it
+    // is a ring's inner circumference rather than a window's height.
+    void setGapLimit(double limit, bool ring);
+
     // A value as the box writes it, and a text as it reads it.
     QString textFromValue(double value) const override;
     double valueFromText(const QString& text) const override;
@@ -46,6 +50,8 @@ private:
     std::string separator() const;
 
     std::optional<DesignInput> m_kind;
+    std::optional<double> m_gapLimit;
+    bool m_ring = false;
 };
 
 }  // namespace ferricalc

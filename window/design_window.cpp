@@ -1,8 +1,14 @@
 #include "window/design_window.hpp"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,11 +33,7 @@ QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), stat
 const QString kNone = QStringLiteral("—");
 const QString kCustomMaterial = QStringLiteral("自定义");
 
-// What the window starts with; the material is the table's first.
-constexpr double kStartTurns = 10;
-constexpr double kStartInductance = 100;  // µH
-constexpr double kStartCurrent = 0.1;    // A
-constexpr double kStartTargetAl = 100;   // nH
+const QString kStale = QStringLiteral("上次计算的结果");
 
 void paintText(QLabel& label, const QColor& colour)
 {
@@ -60,7 +62,9 @@ void alignCaptions(const std::vector<QGroupBox*>& groups)
 {
     std::vector<QWidget*> captions;
     for (const QGroupBox* group : groups) {
-        const auto* form = static_cast<const QFormLayout*>(group->layout());
+        const auto* form = qobject_cast<const QFormLayout*>(group->layout());
+        if (form == nullptr)
+            continue;
         for (int row = 0; row < form->rowCount(); ++row)
             if (const QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget())
                 captions.push_back(item->widget());
@@ -77,7 +81,7 @@ QFormLayout* formIn(QGroupBox& group)
     auto* form = new QFormLayout(&group);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->setHorizontalSpacing(12);
+    form->setHorizontalSpacing(8);
     form->setVerticalSpacing(5);
     return form;
 }
@@ -104,8 +108,8 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
 
     m_plot = new AlGapPlot(this);
 
-    const std::vector<QGroupBox*> left{buildCoreGroup(), buildMaterialGroup(), buildGapGroup()};
-    const std::vector<QGroupBox*> middle{buildAlGroup(), buildTargetGroup(), buildWindingGroup()};
+    const std::vector<QGroupBox*> left{buildCoreGroup(), buildMaterialGroup(), buildGapGroup(), buildTargetGroup()};
+    const std::vector<QGroupBox*> middle{buildAlGroup(), buildWindingGroup()};
     auto* inputs = new QVBoxLayout;
     auto* figures = new QVBoxLayout;
     for (auto [column, groups] : {std::pair(inputs, &left), std::pair(figures, &middle)}) {
@@ -119,6 +123,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     columns->addLayout(figures);
     auto* plotColumn = new QVBoxLayout;
     auto* plotTitle = new QLabel(QStringLiteral("电感系数与气隙"), this);
+    plotTitle->setMinimumWidth(0);
     plotTitle->setFont(look::kai(12));
     plotColumn->addWidget(plotTitle);
     plotColumn->addWidget(m_plot, 1);
@@ -133,9 +138,11 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
 
     // What the window designs, and beside it why it cannot when it cannot.
     auto* top = new QHBoxLayout;
-    top->addWidget(m_heading);
+    m_heading->setMinimumWidth(0);
+    m_heading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    top->addWidget(m_heading, 2);
     top->addSpacing(24);
-    top->addWidget(m_status, 1);
+    top->addWidget(m_status, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(columns, 1);
@@ -152,6 +159,12 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     setMinimumSize(layout->minimumSize());
     resize(sizeHint());
     m_material->setFocus();
+
+    auto* copy = new QAction(QStringLiteral("复制设计"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    addAction(copy);
+    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(designRows()); });
 }
 
 DesignWindow::~DesignWindow()
@@ -177,45 +190,60 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     }
     const std::vector<std::string_view> texts(utf8.begin(), utf8.end());
     m_set = coreSet(m_core, texts, m_separator);
-    m_heading->setText(text(m_core.optionCaption) + QStringLiteral("　") + dimensions.join(QLatin1Char(' ')));
+    // Dimensions that do not calculate are not repeated: the status says what is wrong with them.
+    m_heading->setText(m_set.formed() ? text(m_core.optionCaption) + QStringLiteral("　") + dimensions.join(QLatin1Char(' '))
+                                      : text(m_core.optionCaption));
+    m_heading->setToolTip(m_heading->text());  // whole, where a narrow window cuts the heading short
 
     // A ring is cut once: the gap has no other place to be.
     const bool legs = !m_set.formed() || m_set.set.shape.outerLegCount > 0;
     if (!legs)
         m_gapPlace->setCurrentIndex(0);
     m_gapPlace->setEnabled(legs);
+    if (m_set.formed()) {
+        // The gap box reaches as far as the core holds a gap.
+        m_gap->setGapLimit(longestGap(m_set.set.shape), !legs);
+        m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长；范围 %1 – %2")
+                              .arg(m_gap->textFromValue(0), m_gap->textFromValue(m_gap->maximum()) + m_gap->suffix()));
+    }
     refresh();
 }
 
 // ---- Building -------------------------------------------------------------
 
-DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::optional<DesignInput> kind,
-                                    const QString& name, int decimals, double minimum, double maximum,
+DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, DesignInput kind, const QString& name,
                                     const QString& unit)
 {
+    const DesignInputLimits& limits = designInputLimits(kind);
     auto* field = new DesignField(kind, name, this);
-    field->setDecimals(decimals);
-    field->setRange(minimum, maximum);
+    field->setDecimals(limits.decimals);
+    field->setRange(limits.minimum, std::isfinite(limits.maximum) ? limits.maximum : 1e5);
+    field->setValue(limits.start);
     if (!unit.isEmpty())
         field->setSuffix(QLatin1Char(' ') + unit);
     field->setAlignment(Qt::AlignRight);
-    field->setToolTip(QStringLiteral("范围 %1 – %2").arg(field->textFromValue(minimum),
-                                                    field->textFromValue(maximum) + field->suffix()));
+    field->setToolTip(QStringLiteral("范围 %1 – %2").arg(field->textFromValue(field->minimum()),
+                                                    field->textFromValue(field->maximum()) + field->suffix()));
     // Typing shows or clears a refusal at once; a value set by the window or
     // the arrows arrives as a value change.
     field->onEdited([this] { refresh(); });
     connect(field, &QDoubleSpinBox::valueChanged, this, &DesignWindow::refresh);
     // Leaving a refused text returns the box to its last good value without a change of value.
     connect(field, &QDoubleSpinBox::editingFinished, this, &DesignWindow::refresh);
+    field->installEventFilter(this);
 
-    // Room from the start for the longest reason a box gives.
+    // A reason wraps beside its box (a long one over two lines), so the boxes keep their room.
     auto* refusal = new QLabel(this);
     refusal->setObjectName(name + QStringLiteral("Refusal"));
-    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(
-        QString::fromStdString(designErrorMessage(DesignError::MuBelowOne, Language::Chinese))));
+    refusal->setWordWrap(true);
+    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(QStringLiteral("不能超过窗")));
     paintText(*refusal, look::kDarkRed);
-    if (auto* label = qobject_cast<QLabel*>(caption))
+    if (auto* label = qobject_cast<QLabel*>(caption)) {
         label->setBuddy(field);  // a screen reader names the box by its caption
+        m_copied.emplace_back(label->text(), field);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(caption)) {
+        m_copied.emplace_back(button->text(), field);
+    }
     auto* row = new QHBoxLayout;
     row->addWidget(field);
     row->addWidget(refusal, 1);
@@ -224,12 +252,10 @@ DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, std::op
     return field;
 }
 
-DesignField* DesignWindow::addInput(QFormLayout& form, const QString& caption, std::optional<DesignInput> kind,
-                                    const QString& name, DesignQuantity quantity, double minimum, double maximum)
+DesignField* DesignWindow::addInput(QFormLayout& form, const QString& caption, DesignInput kind, const QString& name,
+                                    DesignQuantity quantity)
 {
-    const DesignFormat& format = designFormat(quantity);
-    return addInput(form, new QLabel(caption, this), kind, name, format.decimals, minimum, maximum,
-                    text(format.displayUnit));
+    return addInput(form, new QLabel(caption, this), kind, name, text(designFormat(quantity).displayUnit));
 }
 
 QLabel* DesignWindow::addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip)
@@ -237,29 +263,48 @@ QLabel* DesignWindow::addFigure(QFormLayout& form, const QString& caption, const
     auto* value = new QLabel(kNone, this);
     value->setObjectName(name);
     // Room for a long figure from the start, so the form does not shift as figures change.
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000 mm⁴")));
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000.000 mm⁴")));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* label = new QLabel(caption, this);
     label->setToolTip(tip);
     value->setToolTip(tip);
     form.addRow(label, value);
+    m_copied.emplace_back(caption, value);
     return value;
+}
+
+QLabel* DesignWindow::addNote(QFormLayout& form, const QString& name)
+{
+    auto* note = new QLabel(this);
+    note->setObjectName(name);
+    note->setWordWrap(true);
+    form.addRow(note);
+    return note;
 }
 
 QGroupBox* DesignWindow::buildCoreGroup()
 {
+    // Two figures to a row: the core's figures need no input and take little room.
     auto* group = new QGroupBox(QStringLiteral("磁芯"), this);
-    QFormLayout& form = *formIn(*group);
-    m_le = addFigure(form, QStringLiteral("Le"), QStringLiteral("le"), QStringLiteral("有效磁路长度"));
-    m_ae = addFigure(form, QStringLiteral("Ae"), QStringLiteral("ae"), QStringLiteral("有效截面积"));
-    m_ve = addFigure(form, QStringLiteral("Ve"), QStringLiteral("ve"), QStringLiteral("有效体积"));
-    m_amin = addFigure(form, QStringLiteral("Amin"), QStringLiteral("amin"), QStringLiteral("磁通经过的最小截面积"));
-    m_windowArea =
-        addFigure(form, QStringLiteral("Aw"), QStringLiteral("windowArea"), QStringLiteral("一个绕线窗口的面积"));
-    m_areaProduct =
-        addFigure(form, QStringLiteral("Ap = Ae·Aw"), QStringLiteral("areaProduct"), QStringLiteral("面积积"));
-    m_mass = addFigure(form, QStringLiteral("质量"), QStringLiteral("mass"),
-                       QStringLiteral("Ve × 材料密度；材料未给密度时无此值"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(5);
+    const auto add = [&](int index, const QString& caption, const QString& name, const QString& tip) {
+        auto* form = new QFormLayout;
+        form->setContentsMargins(0, 0, 0, 0);
+        form->setHorizontalSpacing(8);
+        QLabel* value = addFigure(*form, caption, name, tip);
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000.00 mm⁴")));
+        grid->addLayout(form, index / 2, index % 2);
+        return value;
+    };
+    m_le = add(0, QStringLiteral("Le"), QStringLiteral("le"), QStringLiteral("有效磁路长度"));
+    m_ae = add(1, QStringLiteral("Ae"), QStringLiteral("ae"), QStringLiteral("有效截面积"));
+    m_ve = add(2, QStringLiteral("Ve"), QStringLiteral("ve"), QStringLiteral("有效体积"));
+    m_amin = add(3, QStringLiteral("Amin"), QStringLiteral("amin"), QStringLiteral("磁通经过的最小截面积"));
+    m_windowArea = add(4, QStringLiteral("Aw"), QStringLiteral("windowArea"), QStringLiteral("一个绕线窗口的面积"));
+    m_areaProduct = add(5, QStringLiteral("Ap"), QStringLiteral("areaProduct"), QStringLiteral("面积积 Ap = Ae·Aw"));
+    m_mass = add(6, QStringLiteral("质量"), QStringLiteral("mass"), QStringLiteral("Ve × 材料密度；材料未给密度时无此值"));
     return group;
 }
 
@@ -276,13 +321,12 @@ QGroupBox* DesignWindow::buildMaterialGroup()
     }
     m_material->setMaxVisibleItems(20);
     form.addRow(new QLabel(QStringLiteral("材料"), this), m_material);
-    m_muI = addInput(form, QStringLiteral("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"),
-                     DesignQuantity::MuI, 1, 1e5);
+    m_muI = addInput(form, QStringLiteral("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"), DesignQuantity::MuI);
     m_bsat = addInput(form, QStringLiteral("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
-                      DesignQuantity::Bsat, 0, 5000);
+                      DesignQuantity::Bsat);
     m_bsat->setSpecialValueText(QStringLiteral("未知"));
-    m_density = addInput(form, new QLabel(QStringLiteral("密度"), this), std::nullopt, QStringLiteral("density"), 0, 0,
-                         20000, QStringLiteral("kg/m³"));
+    m_density = addInput(form, QStringLiteral("密度"), DesignInput::Density, QStringLiteral("density"),
+                         DesignQuantity::Density);
     m_density->setSpecialValueText(QStringLiteral("未知"));
 
     connect(m_material, &QComboBox::activated, this, &DesignWindow::chooseMaterial);
@@ -295,10 +339,8 @@ QGroupBox* DesignWindow::buildGapGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("气隙"), this);
     QFormLayout& form = *formIn(*group);
-    m_gap =
-        addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap, 0, 100);
+    m_gap = addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap);
     m_gap->setSingleStep(0.05);
-    m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长；") + m_gap->toolTip());
     m_gapPlace = new QComboBox(this);
     m_gapPlace->setObjectName(QStringLiteral("gapPlace"));
     m_gapPlace->addItem(text(m_core.gappedLeg));
@@ -315,8 +357,7 @@ QGroupBox* DesignWindow::buildTargetGroup()
     auto* group = new QGroupBox(QStringLiteral("由 AL 求气隙"), this);
     QFormLayout& form = *formIn(*group);
     m_targetAl = addInput(form, QStringLiteral("目标 AL"), DesignInput::TargetAl, QStringLiteral("targetAl"),
-                          DesignQuantity::TargetAl, 0.1, 1e5);
-    m_targetAl->setValue(kStartTargetAl);
+                          DesignQuantity::TargetAl);
     m_targetGap = new QLabel(kNone, this);
     m_targetGap->setObjectName(QStringLiteral("targetGap"));
     m_targetGap->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -332,7 +373,11 @@ QGroupBox* DesignWindow::buildTargetGroup()
     form.addRow(new QLabel(QStringLiteral("所需气隙"), this), row);
     connect(m_useTargetGap, &QPushButton::clicked, this, [this] {
         const Design d = design(m_set.set, inputs());
-        if (d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found)
+        if (!d.gapForTarget || d.gapForTarget->outcome != GapForAl::Outcome::Found)
+            return;
+        // A found gap lies within the core's longest gap, the box's limit: the
+        // box takes it as found, never clamped.
+        if (d.gapForTarget->gap <= m_gap->maximum())
             m_gap->setValue(d.gapForTarget->gap);
     });
     return group;
@@ -367,13 +412,9 @@ QGroupBox* DesignWindow::buildWindingGroup()
     m_windingBy->addButton(m_byTurns);
     m_windingBy->addButton(m_byInductance);
     m_byTurns->setChecked(true);
-    m_turns = addInput(form, m_byTurns, DesignInput::Turns, QStringLiteral("turns"),
-                       designFormat(DesignQuantity::Turns).decimals, 1, 1e5, {});
+    m_turns = addInput(form, m_byTurns, DesignInput::Turns, QStringLiteral("turns"), {});
     m_inductance = addInput(form, m_byInductance, DesignInput::Inductance, QStringLiteral("inductance"),
-                            designFormat(DesignQuantity::Inductance).decimals, 0.001, 1e6,
                             text(designFormat(DesignQuantity::Inductance).displayUnit));
-    m_turns->setValue(kStartTurns);
-    m_inductance->setValue(kStartInductance);
     setTabOrder(m_byTurns, m_turns);  // each choice, then its box
     setTabOrder(m_turns, m_byInductance);
     setTabOrder(m_byInductance, m_inductance);
@@ -388,16 +429,20 @@ QGroupBox* DesignWindow::buildWindingGroup()
     m_turnsResult = addFigure(form, QStringLiteral("→ 匝数"), QStringLiteral("turnsResult"));
     m_inductanceResult = addFigure(form, QStringLiteral("→ 电感 AL·N²"), QStringLiteral("inductanceResult"));
     m_current = addInput(form, QStringLiteral("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
-                         DesignQuantity::Current, 0, 1e4);
-    m_current->setValue(kStartCurrent);
+                         DesignQuantity::Current);
     m_current->setSingleStep(0.1);
     m_peakFlux = addFigure(form, QStringLiteral("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
     m_peakFluxAmin = addFigure(form, QStringLiteral("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
                                QStringLiteral("最窄截面处：B̂·Ae / Amin"));
-    m_saturationNote = new QLabel(this);
-    m_saturationNote->setObjectName(QStringLiteral("saturationNote"));
-    m_saturationNote->setWordWrap(true);
-    form.addRow(m_saturationNote);
+    m_peakFluxMax = addFigure(form, QStringLiteral("B̂max"), QStringLiteral("peakFluxMax"),
+                              QStringLiteral("磁路中最大的磁通密度，据此判断饱和：Ae 与 Amin 处的较大者；"
+                                             "磁环在内径处最大（磁场强度与半径成反比）"));
+    m_saturationCurrent = addFigure(form, QStringLiteral("饱和电流 Isat"), QStringLiteral("saturationCurrent"),
+                                    QStringLiteral("B̂max 达到 Bsat（100 °C）时的峰值电流"));
+    m_energy = addFigure(form, QStringLiteral("储能 ½·L·Î²"), QStringLiteral("energy"));
+    m_saturationNote = addNote(form, QStringLiteral("saturationNote"));
+    m_windingNote = addNote(form, QStringLiteral("windingNote"));
+    paintText(*m_windingNote, look::kDarkAmber);
     return group;
 }
 
@@ -456,7 +501,13 @@ void DesignWindow::refresh()
     for (const auto& [field, refusal] : m_inputs) {
         const QString why = field->refusal();
         refusal->setText(why);
+        paintText(*refusal, look::kDarkRed);
         refused = refused || !why.isEmpty();
+    }
+    // A density that looks like g/cm³ is used, and questioned beside its box.
+    if (QLabel* densityNote = m_inputs[2].second; densityNote->text().isEmpty() && m_density->value() > 0.0) {
+        densityNote->setText(text(densityQuestion(m_density->value(), Language::Chinese)));
+        paintText(*densityNote, look::kDarkAmber);
     }
     if (!m_set.formed()) {
         for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
@@ -502,14 +553,19 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
     m_turnsResult->setText(d.turns ? figure(DesignQuantity::Turns, *d.turns) : kNone);
     m_inductanceResult->setText(d.inductance ? figure(DesignQuantity::Inductance, *d.inductance) : kNone);
 
+    // B̂max, the highest flux density in the path, alone decides the colour.
     const QColor plain = palette().color(QPalette::WindowText);
     m_peakFlux->setText(d.peakFlux ? figure(DesignQuantity::PeakFlux, *d.peakFlux) : kNone);
-    paintText(*m_peakFlux, saturationColour(d.saturation, plain));
     m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator)) : kNone);
-    paintText(*m_peakFluxAmin, saturationColour(d.saturationAmin, plain));
+    m_peakFluxMax->setText(d.peakFluxMax ? text(peakFluxMaxText(d, m_separator)) : kNone);
+    paintText(*m_peakFluxMax, saturationColour(d.saturationMax, plain));
+    m_saturationCurrent->setText(d.saturationCurrent ? figure(DesignQuantity::SaturationCurrent, *d.saturationCurrent)
+                                                     : kNone);
+    m_energy->setText(d.energy ? figure(DesignQuantity::Energy, *d.energy) : kNone);
 
     m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value())));
-    paintText(*m_saturationNote, saturationColour(std::max(d.saturation, d.saturationAmin), plain));
+    paintText(*m_saturationNote, saturationColour(d.saturationMax, plain));
+    m_windingNote->setText(text(windingNote(d, m_separator, Language::Chinese)));
 
     const bool found = d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found;
     m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator)) : kNone);
@@ -521,11 +577,13 @@ void DesignWindow::blankDesign(const QString& reason)
 {
     m_status->setText(reason);
     for (QLabel* figure : {m_alFringing, m_muEFringing, m_alNoFringing, m_muENoFringing, m_alUngapped, m_turnsResult,
-                           m_inductanceResult, m_peakFlux, m_peakFluxAmin, m_targetGap}) {
+                           m_inductanceResult, m_peakFlux, m_peakFluxAmin, m_peakFluxMax, m_saturationCurrent,
+                           m_energy, m_targetGap}) {
         figure->setText(kNone);
         paintText(*figure, palette().color(QPalette::WindowText));
     }
     m_saturationNote->clear();
+    m_windingNote->clear();
     m_useTargetGap->setEnabled(false);
     m_plot->setCurves({});
 }
@@ -533,10 +591,18 @@ void DesignWindow::blankDesign(const QString& reason)
 void DesignWindow::plot(const Design& d, const DesignInputs& in)
 {
     AlGapCurves curves;
-    const double decades = std::log10(AlGapPlot::kLastGap / AlGapPlot::kFirstGap);
+    // The gap axis takes in the working point: down to its decade, or up to
+    // the next 1, 3, 10, 30 … mm.
+    double firstGap = AlGapPlot::kFirstGap;
+    double lastGap = AlGapPlot::kLastGap;
+    if (in.gap > 0.0 && in.gap < firstGap)
+        firstGap = std::pow(10.0, std::floor(std::log10(in.gap)));
+    while (in.gap > lastGap)
+        lastGap *= std::abs(std::log10(lastGap) - std::round(std::log10(lastGap))) < 1e-9 ? 3.0 : 10.0 / 3.0;
+    const double decades = std::log10(lastGap / firstGap);
     const int points = static_cast<int>(std::ceil(decades * kPlotPointsPerDecade));
     for (int i = 0; i <= points; ++i) {
-        const double gap = AlGapPlot::kFirstGap * std::pow(10.0, decades * i / points);
+        const double gap = i == points ? lastGap : firstGap * std::pow(10.0, decades * i / points);
         curves.gaps.push_back(gap);
         curves.alFringing.push_back(inductanceFactor(m_set.set, in.muI, gap, in.gapPlace, true));
         curves.alNoFringing.push_back(inductanceFactor(m_set.set, in.muI, gap, in.gapPlace, false));
@@ -547,6 +613,69 @@ void DesignWindow::plot(const Design& d, const DesignInputs& in)
                            QStringLiteral(" lg %1\n AL %2")
                                .arg(figure(DesignQuantity::Gap, in.gap), figure(DesignQuantity::Al, d.alFringing))};
     m_plot->setCurves(std::move(curves));
+}
+
+// ---- Keys -------------------------------------------------------------------
+
+void DesignWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool DesignWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* field = qobject_cast<QAbstractSpinBox*>(watched);
+    if (field != nullptr && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        // A box copies its own selected text; without one, Ctrl+C copies the design.
+        event->setAccepted(field->findChild<QLineEdit*>()->hasSelectedText());
+        return true;
+    }
+    if (field != nullptr && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The box takes its text first, as leaving it would.
+            const_cast<QAbstractSpinBox*>(field)->interpretText();
+            moveToNextInput();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter goes along the boxes in their order on the screen, as along a calculator's fields.
+void DesignWindow::moveToNextInput()
+{
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        if (!m_inputs[i].first->hasFocus())
+            continue;
+        DesignField* next = m_inputs[(i + 1) % m_inputs.size()].first;
+        next->setFocus(Qt::TabFocusReason);
+        next->selectAll();
+        return;
+    }
+}
+
+// The design as two tab-separated rows, a header of captions and a line of
+// what the window shows, as the calculator copies its results.
+QString DesignWindow::designRows() const
+{
+    QStringList header{QStringLiteral("磁芯"), QStringLiteral("材料")};
+    QStringList values{text(m_core.optionCaption), m_material->currentText()};
+    for (const auto& [caption, widget] : m_copied) {
+        header << caption;
+        if (const auto* field = qobject_cast<const QAbstractSpinBox*>(widget))
+            values << field->text();
+        else
+            values << static_cast<const QLabel*>(widget)->text();
+    }
+    for (QString& cell : values)
+        cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return header.join(QLatin1Char('\t')) + QLatin1Char('\n') + values.join(QLatin1Char('\t')) + QLatin1Char('\n');
 }
 
 }  // namespace ferricalc

@@ -25,6 +25,7 @@ class QButtonGroup;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -53,11 +54,18 @@ private:
     QGroupBox* buildAlGroup();
     QGroupBox* buildWindingGroup();
     QGroupBox* buildTargetGroup();
-    DesignField* addInput(QFormLayout& form, QWidget* caption, std::optional<DesignInput> kind, const QString& name,
-                          int decimals, double minimum, double maximum, const QString& unit);
-    DesignField* addInput(QFormLayout& form, const QString& caption, std::optional<DesignInput> kind,
-                          const QString& name, DesignQuantity quantity, double minimum, double maximum);
+    DesignField* addInput(QFormLayout& form, QWidget* caption, DesignInput kind, const QString& name,
+                          const QString& unit);
+    DesignField* addInput(QFormLayout& form, const QString& caption, DesignInput kind, const QString& name,
+                          DesignQuantity quantity);
     QLabel* addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip = {});
+    QLabel* addNote(QFormLayout& form, const QString& name);
+
+    // Escape closes, Enter moves to the next box, Ctrl+C copies the design.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveToNextInput();
+    QString designRows() const;
 
     void chooseMaterial(int index);
     void materialEdited();
@@ -77,6 +85,7 @@ private:
     QLabel* m_heading = nullptr;
     QLabel* m_status = nullptr;
     std::vector<std::pair<DesignField*, QLabel*>> m_inputs;  // each field and its refusal
+    std::vector<std::pair<QString, QWidget*>> m_copied;       // what Ctrl+C copies: caption and figure or box
 
     // The core's figures.
     QLabel* m_le = nullptr;
@@ -111,7 +120,11 @@ private:
     QLabel* m_inductanceResult = nullptr;
     QLabel* m_peakFlux = nullptr;
     QLabel* m_peakFluxAmin = nullptr;
+    QLabel* m_peakFluxMax = nullptr;
+    QLabel* m_saturationCurrent = nullptr;
+    QLabel* m_energy = nullptr;
     QLabel* m_saturationNote = nullptr;
+    QLabel* m_windingNote = nullptr;
 
     DesignField* m_targetAl = nullptr;
     QLabel* m_targetGap = nullptr;

@@ -1,4 +1,5 @@
 // The calculator window framework, driven through the ring window.
+#include <algorithm>
 #include <QApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -142,17 +143,29 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("B not a number") << "A=10 B=abc h=4" << kPlainRing << "B 不是有效的数字" << "Text2";
-        QTest::newRow("h empty") << "A=10 B=6 h=" << kPlainRing << "h 为空" << "Text3";
+        QTest::addColumn<int>("stale");  // labels this Calculate did not write
+        QTest::newRow("B not a number") << "A=10 B=abc h=4" << kPlainRing << "B 不是有效的数字" << "Text2" << 5;
+        QTest::newRow("h empty") << "A=10 B=6 h=" << kPlainRing << "h 为空" << "Text3" << 5;
         QTest::newRow("A equal to B") << "A=10 B=10 h=4" << kPlainRing
                                       << "计算失败：除数为零，所给尺寸不构成有效的磁芯。\n尺寸可疑：B 应小于 A"
-                                      << "Command1";
+                                      << "Command1" << 5;
         // The advice says why nothing is derived, and gives what the unrounded constants give.
         QTest::newRow("C2 shown as zero")
             << "A=1000 B=600 h=200" << "0.06150 0.00000 24.07191mm 7.82824mm2 188.44062mm3"
             << advice("C2 显示位数不足，无法求出 Le、Ae、Ve：按未舍入的 C1、C2，"
                       "Le = 2407.20902 mm，Ae = 39141.42243 mm²，Ve = 94221585.20899 mm³")
-            << "Command1";
+            << "Command1" << 3;
+    }
+
+    // The labels a failed Calculate did not write keep their texts, greyed, with a tooltip that says so.
+    static int staleLabels(QWidget& window)
+    {
+        const QList<QLabel*> labels = window.findChildren<QLabel*>();
+        return static_cast<int>(std::count_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+            const bool stale = label->toolTip() == QStringLiteral("上次计算的结果");
+            return stale && label->palette().color(QPalette::WindowText)
+                                == window.palette().color(QPalette::Disabled, QPalette::Text);
+        }));
     }
 
     void failedCalculateKeepsEarlierLabelsAndSaysWhy()
@@ -161,6 +174,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, message);
         QFETCH(QString, focus);
+        QFETCH(int, stale);
         WindowSession session;
         CalculatorWindow* window = session.open(kRing);
         QVERIFY(window);
@@ -170,6 +184,7 @@ private slots:
         fill(*window, inputs);
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), shown);
+        QCOMPARE(staleLabels(*window), stale);
         checkMessageLine(*window, message);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         if (auto* bad = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
@@ -179,6 +194,7 @@ private slots:
         fill(*window, QStringLiteral("A=10 B=6 h=4"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
         QCOMPARE(results(*window), kPlainRing);
+        QCOMPARE(staleLabels(*window), 0);
         checkMessageLine(*window, QString());
         QVERIFY(!session.watchdog.sawModal());
     }

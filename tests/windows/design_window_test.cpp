@@ -3,7 +3,10 @@
 // figures worked by hand; bad input is refused at its field and nothing shows
 // an infinity or a NaN.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
 #include <QDoubleSpinBox>
 #include <QLocale>
 #include <QRadioButton>
@@ -168,9 +171,11 @@ private slots:
         QCOMPARE(input(*design, "gap")->value(), 0.1);
         QVERIFY(design->findChild<QLabel*>(QStringLiteral("heading"))->text().contains(QStringLiteral("A=20")));
 
+        // A failed Calculate leaves no old core on show: the window says why it has none.
         fill(*window, QStringLiteral("A=abc"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
-        QCOMPARE(shown(*design, "le"), QStringLiteral("48.14 mm"));
+        QCOMPARE(shown(*design, "le"), QStringLiteral("—"));
+        QVERIFY(shown(*design, "status").startsWith(QStringLiteral("磁芯尺寸无法计算")));
 
         // A long run of digits reads as a number; the heading shows its start and the window keeps its size.
         const QSize size = design->size();
@@ -326,12 +331,12 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<QString>("note");
-        // The ring at µi 2000, 0.1 mm, 10 turns: B̂ on Amin is 136.98 mT per ampere, Bsat 390 mT.
+        // The ring at µi 2000, 0.1 mm, 10 turns: B̂max at the inner radius is 140.9 mT per ampere, Bsat 390 mT.
         QTest::newRow("below 80 %") << QStringLiteral("2.2") << QColor() << QString();
         QTest::newRow("80 % or more") << QStringLiteral("2.3") << look::kDarkAmber
-                                      << QStringLiteral("接近饱和：B̂ 已达 Bsat（100 °C）的 80 % 以上");
+                                      << QStringLiteral("接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上");
         QTest::newRow("100 % or more") << QStringLiteral("2.9") << look::kDarkRed
-                                       << QStringLiteral("已饱和：B̂ 超过 Bsat（100 °C）");
+                                       << QStringLiteral("已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）");
     }
 
     void saturationIsShownInColour()
@@ -347,7 +352,7 @@ private slots:
         input(*design, "gap")->setValue(0.1);
         input(*design, "turns")->setValue(10);
         typeInto(input(*design, "current"), current);
-        auto* flux = design->findChild<QLabel*>(QStringLiteral("peakFluxAmin"));
+        auto* flux = design->findChild<QLabel*>(QStringLiteral("peakFluxMax"));
         const QColor plain = design->palette().color(QPalette::WindowText);
         QCOMPARE(flux->palette().color(QPalette::WindowText), colour.isValid() ? colour : plain);
         QCOMPARE(shown(*design, "saturationNote"), note);
@@ -370,7 +375,8 @@ private slots:
         row("µi below 1", "muI", "0.5", "μi 不能小于 1", "2200");
         row("no inductance", "inductance", "0", "须大于 0", "100.000 µH");
         row("a negative current", "current", "-2", "电流不能为负", "0.100 A");
-        row("a gap beyond the box", "gap", "250", "超出上限", "25.000 mm");
+        row("a gap longer than the window", "gap", "250", "不能超过窗口高度 23.600 mm", "2.000 mm");
+        row("turns beyond the limit", "turns", "200000", "不能超过 100000", "20000");
     }
 
     // The text stays with a reason beside it, the figures that depend on the
@@ -400,6 +406,51 @@ private slots:
         QVERIFY(shown(*design, "alFringing") != QStringLiteral("—"));
         if (kept == before)
             QCOMPARE(shown(*design, "alFringing"), al);
+    }
+
+    // Escape closes; Enter goes on to the next box; Ctrl+C copies the design as two
+    // tab-separated rows; the window fits a 1920 × 1080 screen at 200 %.
+    void keysAndSize()
+    {
+        WindowSession session;
+        CalculatorWindow* window = calculated(session, kEtd, kEtdExample);
+        DesignWindow* design = openDesign(*window);
+        QVERIFY(design);
+        QVERIFY2(design->minimumSize().width() <= 950 && design->minimumSize().height() <= 510,
+                 qPrintable(QStringLiteral("%1 × %2").arg(design->minimumSize().width()).arg(design->minimumSize().height())));
+        typeInto(input(*design, "gap"), QStringLiteral("0.5"));
+        QTest::keyClick(design->windowHandle(), Qt::Key_Return);
+        QCOMPARE(design->focusWidget()->objectName(), QStringLiteral("targetAl"));
+        QCOMPARE(input(*design, "gap")->value(), 0.5);
+
+        QGuiApplication::clipboard()->clear();
+        input(*design, "targetAl")->findChild<QLineEdit*>()->deselect();  // a box's selection copies itself
+        QTest::keyClick(design->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList rows = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(rows.size(), 3);
+        const QStringList header = rows[0].split(QLatin1Char('\t'));
+        const QStringList values = rows[1].split(QLatin1Char('\t'));
+        QCOMPARE(header.size(), values.size());
+        QCOMPARE(values[header.indexOf(QStringLiteral("Le"))], QStringLiteral("77.74 mm"));
+        QCOMPARE(values[header.indexOf(QStringLiteral("气隙 lg"))], QStringLiteral("0.500 mm"));
+
+        const QPointer<DesignWindow> watched(design);
+        QTest::keyClick(design->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(watched.isNull());
+        QVERIFY(window->isVisible());
+    }
+
+    // A density typed as g/cm³ is used, and questioned beside its box.
+    void aDensityInGramsPerCubicCentimetreIsQuestioned()
+    {
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kRing, kRingExample));
+        QVERIFY(design);
+        typeInto(input(*design, "density"), QStringLiteral("4.85"));
+        QCOMPARE(input(*design, "density")->value(), 4.85);
+        QVERIFY(shown(*design, "densityRefusal").contains(QStringLiteral("g/cm³")));
+        typeInto(input(*design, "density"), QStringLiteral("4850"));
+        QCOMPARE(shown(*design, "densityRefusal"), QString());
     }
 
     // The far ends of every box design without an infinity or a NaN.
