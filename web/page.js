@@ -134,4 +134,9 @@
 
     page.goBack = goBack;
     route();
+
+    // A page from a server has a worker store its files, so that it opens and reloads offline
+    // (service-worker.js); a page opened from a file:// address has them at hand already.
+    if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
+        navigator.serviceWorker.register("service-worker.js").catch(() => {});
 })();
