@@ -298,9 +298,13 @@
             return this.chosen === null ? CUSTOM : this.chosen.name;
         }
 
+        // The entry's name from its beginning, where the box is narrower than the name (the whole
+        // name is its tooltip).
         showEntry() {
             this.combo.value = this.entryName();
+            this.combo.title = this.entryName();
             this.combo.setSelectionRange(0, 0);
+            this.combo.scrollLeft = 0;
         }
 
         choose(entry) {
