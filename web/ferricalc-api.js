@@ -21,7 +21,7 @@
     const decoder = new TextDecoder();
     const QUANTITIES = ["C1", "C2", "Le", "Ae", "Ve"];
     const ARITHMETIC_ERRORS = [null, "division by zero", "logarithm", "square root", "overflow"];
-    const SATURATION = [null, "clear", "advisory", "warning"];
+    const SATURATION = ["unknown", "clear", "advisory", "warning"];  // the module's levels, as the command line names them
 
     function createApi(module, data) {
         const coresByName = new Map();
@@ -138,12 +138,29 @@
         }
 
         // One input field of the design view ("mu_i", "gap" …): its value, or null with the reason
-        // it is refused ("气隙不能为负"); an empty text gives null and no reason.
-        function readDesignInput(kind, text, separator = ".") {
+        // it is refused ("气隙不能为负", "不能超过窗口高度 24.200 mm"); an empty text gives null and no
+        // reason. A gap is held to `limits.gap`, the core's longest gap, when given; `limits.ring`
+        // names it as a ring's inner circumference.
+        function readDesignInput(kind, text, separator = ".", limits = {}) {
+            const gapLimit = limits.gap === undefined || limits.gap === null ? NaN : limits.gap;
             const value = withRequest([separator, text], (pointer, size) =>
-                module._ferricalc_design_read(data.designInputs[kind], pointer, size));
+                module._ferricalc_design_read(data.designInputs[kind].kind, gapLimit, limits.ring ? 1 : 0, pointer, size));
             const error = module._ferricalc_design_read_error();
-            return { value: numberOrNull(value), reason: error ? replyText(module._ferricalc_design_message(error, 0)) : "" };
+            return { value: numberOrNull(value), reason: error ? replyText(module._ferricalc_design_read_message()) : "" };
+        }
+
+        // The question a density (kg/m³) below 100 raises: it looks like g/cm³; "" for a plausible one.
+        const densityQuestion = (density) => replyText(module._ferricalc_design_density_question(density));
+
+        // The set of a core's field texts as the design sees it: whether it forms (else why not, as
+        // the design view says it), whether it is a ring, and the longest gap it holds in mm.
+        function designCore(name, texts, separator = ".") {
+            const { index } = descriptor(name);
+            const formed = withRequest([separator, ...texts], (pointer, size) =>
+                module._ferricalc_design_core(index, pointer, size));
+            return { formed: formed === 0, error: formed > 0 ? replyText(module._ferricalc_design_core_message(0)) : "",
+                     ring: formed === 0 && module._ferricalc_design_outer_legs() === 0,
+                     longestGap: numberOrNull(module._ferricalc_design_longest_gap()) };
         }
 
         // Everything the design view shows for a calculated core's field texts
@@ -154,8 +171,9 @@
             const { index } = descriptor(name);
             const formed = withRequest([separator, ...texts], (pointer, size) =>
                 module._ferricalc_design_core(index, pointer, size));
-            const view = { formed: formed === 0, outerLegs: module._ferricalc_design_outer_legs(), figures: {},
-                           values: {}, error: "" };
+            const view = { formed: formed === 0, outerLegs: module._ferricalc_design_outer_legs(),
+                           longestGap: numberOrNull(module._ferricalc_design_longest_gap()), figures: {}, values: {},
+                           error: "" };
             if (formed !== 0) {
                 view.error = formed < 0 ? "" : replyText(module._ferricalc_design_core_message(0));
                 return view;
@@ -175,12 +193,15 @@
             }
             view.saturation = module._ferricalc_design_level(0);
             view.saturationAmin = module._ferricalc_design_level(1);
+            view.saturationMax = module._ferricalc_design_level(2);
             view.target = module._ferricalc_design_target();
             const line = (which) => withRequest([separator], (pointer, size) =>
                 replyText(module._ferricalc_design_line(which, pointer, size)));
             view.peakFluxAmin = line(0);
             view.saturationNote = line(1);
             view.targetGap = line(2);
+            view.peakFluxMax = line(3);
+            view.windingNote = line(4);
             return view;
         }
 
@@ -224,7 +245,7 @@
                 texts: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i] === null
                     ? null : designText(quantityName[figure.quantity], reported[i])])),
                 values: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i]])),
-                saturation: SATURATION[module._ferricalc_design_level(1)],
+                saturation: SATURATION[module._ferricalc_design_level(2)] || null,
                 error: problem || null,
             };
         }
@@ -260,8 +281,11 @@
             calculateTexts,
             design,
             designView,
+            designCore,
             alCurve,
             readDesignInput,
+            densityQuestion,
+            designInputs: data.designInputs,
             designText,
             materials: data.materials,
             parse,

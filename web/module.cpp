@@ -48,7 +48,11 @@ struct Reply {
     const CoreDescriptor* designCore = nullptr;
     CoreSetResult set;
     DesignOutcome outcome;
-    DesignError readError = DesignError::None;
+    // The last ferricalc_design_read, for its message.
+    InputReading reading;
+    DesignInput readKind = DesignInput::MuI;
+    bool readRing = false;
+    std::string readSeparator = ".";
 
     std::string text;  // the reply of the text functions
 };
@@ -282,6 +286,16 @@ int ferricalc_design_core(int coreIndex, const char* request, int size)
 }
 // How many outer legs (or wall halves) a spacer gaps besides the post: 0 for a ring, which is cut once.
 int ferricalc_design_outer_legs() { return reply().set.formed() ? reply().set.set.shape.outerLegCount : 0; }
+// The longest gap the set holds (the window height beside the post, a ring's
+// inner circumference), mm; NaN when the set is not formed.
+double ferricalc_design_longest_gap()
+{
+    const Reply& state = reply();
+    if (!state.set.formed())
+        return std::nan("");
+    const double longest = longestGap(state.set.set.shape);
+    return std::isfinite(longest) ? longest : std::nan("");
+}
 const char* ferricalc_design_core_message(int english)
 {
     const Reply& state = reply();
@@ -321,20 +335,26 @@ double ferricalc_design_figure(int quantity)
         return std::nan("");
     return orNaN(figureOf(reply().outcome.design, static_cast<DesignQuantity>(quantity)));
 }
-// How close the flux density on Ae (0) or on Amin (1) comes to Bsat: 0 unknown, 1 clear, 2 advisory, 3 saturated.
-int ferricalc_design_level(int onAmin)
+// How close the flux density on Ae (0), on Amin (1) or B̂max, the highest in
+// the path (2), comes to Bsat: 0 unknown, 1 clear, 2 advisory, 3 saturated;
+// -1 when the last design was not made.
+int ferricalc_design_level(int which)
 {
     const Design& d = reply().outcome.design;
-    return static_cast<int>(onAmin != 0 ? d.saturationAmin : d.saturation);
+    if (d.error != DesignError::None)
+        return -1;
+    return static_cast<int>(which == 2 ? d.saturationMax : which == 1 ? d.saturationAmin : d.saturation);
 }
-// The gap for the target AL: -1 none wanted, 0 found, 1 no gap reaches it.
+// The gap for the target AL: -1 none wanted, 0 found, 1 no gap reaches it (above
+// the ungapped AL), 2 only a gap longer than the core holds would reach it.
 int ferricalc_design_target()
 {
     const Design& d = reply().outcome.design;
     return d.gapForTarget ? static_cast<int>(d.gapForTarget->outcome) : -1;
 }
 // The design view's lines for the last design: 0 B̂ on Amin with its share of
-// Bsat, 1 the note on saturation, 2 the gap for the target AL. The request holds the separator.
+// Bsat, 1 the note on saturation, 2 the gap for the target AL, 3 B̂max with its
+// share, 4 the note on the winding. The request holds the separator.
 const char* ferricalc_design_line(int which, const char* request, int size)
 {
     const std::vector<std::string_view> texts = requestTexts(request, size);
@@ -349,6 +369,10 @@ const char* ferricalc_design_line(int which, const char* request, int size)
         return textReply(saturationNote(outcome.design, outcome.inputs.bsat100.has_value()));
     case 2:
         return textReply(targetGapText(outcome.design, separator));
+    case 3:
+        return textReply(peakFluxMaxText(outcome.design, separator));
+    case 4:
+        return textReply(windingNote(outcome.design, separator, Language::Chinese));
     default:
         return textReply({});
     }
@@ -385,21 +409,38 @@ const char* ferricalc_design_text(int quantity, double value, int display, const
 }
 
 // One input field read as a DesignInput (0 μi, 1 Bsat, 2 gap, 3 turns,
-// 4 inductance, 5 current, 6 target AL): the request holds the separator and
-// the text. NaN when it gives no value: an empty text, or one refused
-// (ferricalc_design_read_error says why).
-double ferricalc_design_read(int kind, const char* request, int size)
+// 4 inductance, 5 current, 6 target AL, 7 density): the request holds the
+// separator and the text. A gap is held to `gapLimit`, the core's longest gap,
+// unless it is NaN; `ring` names a ring's limit as its inner circumference.
+// NaN when it gives no value: an empty text, or one refused
+// (ferricalc_design_read_error and ferricalc_design_read_message say why).
+double ferricalc_design_read(int kind, double gapLimit, int ring, const char* request, int size)
 {
     const std::vector<std::string_view> texts = requestTexts(request, size);
-    if (kind < 0 || kind > static_cast<int>(DesignInput::TargetAl) || texts.size() != 2) {
-        reply().readError = DesignError::NotANumber;
+    Reply& state = reply();
+    if (kind < 0 || kind >= static_cast<int>(DesignInput::Count) || texts.size() != 2) {
+        state.reading = {std::nullopt, DesignError::NotANumber};
         return std::nan("");
     }
-    const InputReading reading = readDesignInput(static_cast<DesignInput>(kind), texts[1], texts[0]);
-    reply().readError = reading.error;
-    return orNaN(reading.value);
+    state.readKind = static_cast<DesignInput>(kind);
+    state.readRing = ring != 0;
+    state.readSeparator = texts[0];
+    state.reading = readDesignInput(state.readKind, texts[1], texts[0], given(gapLimit));
+    return orNaN(state.reading.value);
 }
-int ferricalc_design_read_error() { return static_cast<int>(reply().readError); }
+int ferricalc_design_read_error() { return static_cast<int>(reply().reading.error); }
+// Why the last reading was refused, with the limit it passed ("不能超过窗口高度 24.200 mm"); empty when it was not.
+const char* ferricalc_design_read_message()
+{
+    const Reply& state = reply();
+    return textReply(readingMessage(state.reading, state.readKind, state.readRing, Language::Chinese,
+                                    state.readSeparator));
+}
+// The question a density typed in kg/m³ raises when it looks like g/cm³; empty for a plausible one.
+const char* ferricalc_design_density_question(double density)
+{
+    return textReply(densityQuestion(density, Language::Chinese));
+}
 // A DesignError in a few words, as a window (0) or the command line (1) says it.
 const char* ferricalc_design_message(int error, int english)
 {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -164,7 +165,8 @@ void optionalNumber(Json& json, std::string_view name, std::optional<double> val
 
 // What the design view and the scripting interface need besides the module:
 // the materials, the design's quantities and inputs by the module's numbers,
-// and the figures the command line reports, in its order.
+// with the range each input is held to, and the figures the command line
+// reports, in its order.
 void writeDesign(Json& json)
 {
     json.key("materials").raw("[");
@@ -178,14 +180,15 @@ void writeDesign(Json& json)
     json.raw("]").key("designQuantities").raw("{");
     for (int q = 0; q < static_cast<int>(DesignQuantity::Count); ++q)
         json.key(designFormat(static_cast<DesignQuantity>(q)).name).number(q);
+    // Each input's kind (the module's number) and the range every front end
+    // holds it to; a gap's upper limit is the core's own (null here).
     json.raw("}").key("designInputs").raw("{");
-    constexpr std::pair<std::string_view, DesignInput> kInputs[] = {
-        {"mu_i", DesignInput::MuI},       {"bsat", DesignInput::Bsat},       {"gap", DesignInput::Gap},
-        {"turns", DesignInput::Turns},    {"inductance", DesignInput::Inductance},
-        {"current", DesignInput::Current}, {"target_al", DesignInput::TargetAl},
-    };
-    for (const auto& [name, kind] : kInputs)
-        json.key(name).number(static_cast<int>(kind));
+    for (int kind = 0; kind < static_cast<int>(DesignInput::Count); ++kind) {
+        const DesignInputLimits& limits = designInputLimits(static_cast<DesignInput>(kind));
+        json.key(limits.column).raw("{").key("kind").number(kind).key("min").number(limits.minimum);
+        optionalNumber(json, "max", std::isfinite(limits.maximum) ? std::optional(limits.maximum) : std::nullopt);
+        json.key("start").number(limits.start).key("decimals").number(limits.decimals).raw("}");
+    }
     json.raw("}").key("designOptions").raw("[");
     for (const DesignOptionName& option : kDesignOptions)
         json.item().string(option.column);

@@ -1,8 +1,10 @@
 // The page in headless Chromium, used as a person would: the ring by keyboard
 // alone, the worked example of every window by clicks, failures, the advice
 // and the unrounded tooltips, a catalogue core with its deviation line,
-// copying, the magnetic design against ferricalc-cli, the phone layout, offline
-// use once loaded, and a page opened from a file:// address.
+// copying, results a failed Calculate left stale, the magnetic design against
+// ferricalc-cli (its limits from the core, B̂max deciding on a ring, the design
+// after a failed Calculate), the phone layout, offline use and an offline
+// reload once loaded, and a page opened from a file:// address.
 //   node browser_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -32,9 +34,9 @@ const texts = (page, ids) => page.evaluate((list) => list.map((id) => document.g
 function commandLineDesign(core, inputs, options) {
     const printed = JSON.parse(execFileSync(cli, ["--json", core, ...inputs.split(" "), ...options],
                                             { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] }));
-    const units = { mm2: "mm²", mm4: "mm⁴", uH: "µH" };
+    const units = { mm2: "mm²", mm4: "mm⁴", uH: "µH", uJ: "µJ" };
     return Object.fromEntries(Object.entries(printed.design.texts).map(([name, text]) =>
-        [name, text === null ? "—" : text.replace(/ (mm2|mm4|uH)$/, (whole, unit) => " " + units[unit])]));
+        [name, text === null ? "—" : text.replace(/ (mm2|mm4|uH|uJ)$/, (whole, unit) => " " + units[unit])]));
 }
 
 (async () => {
@@ -150,6 +152,9 @@ function commandLineDesign(core, inputs, options) {
                     message: line("messageLine"), advisory: line("advisoryLine"),
                     colour: getComputedStyle(document.getElementById("advisoryLine")).color,
                     tooltips: ids.slice(0, result.written).map((id) => document.getElementById(id).title),
+                    stale: ids.map((id) => document.getElementById(id).classList.contains("stale")
+                                           && document.getElementById(id).title === "上次计算的结果"),
+                    written: result.written,
                     design: !document.getElementById("designButton").disabled,
                     expected: { message: result.message, advice: result.advice.join("\n"), unrounded: result.unrounded },
                 };
@@ -158,7 +163,9 @@ function commandLineDesign(core, inputs, options) {
                             && shown.colour === "rgb(160, 90, 0)";
             const told = shown.message === (succeeds || explains ? null : shown.expected.message);
             const tipped = shown.tooltips.every((tip, i) => tip === shown.expected.unrounded[i] && tip.startsWith("未舍入："));
-            tally.check(advised && told && tipped && shown.design === succeeds,
+            // What this 计算 did not write is shown stale; what it wrote is not.
+            const stale = shown.stale.every((isStale, i) => isStale === (!succeeds && i >= shown.written));
+            tally.check(advised && told && tipped && stale && shown.design === succeeds,
                         "ring " + dimensions.join("/") + ": " + JSON.stringify(shown));
         }
 
@@ -181,7 +188,7 @@ function commandLineDesign(core, inputs, options) {
         await page.fill("#targetAl", "250");
         const FIGURES = { amin: "Amin", windowArea: "Aw", areaProduct: "Ap", mass: "mass", muEFringing: "mu_e",
                           alFringing: "AL", alNoFringing: "AL_nofringing", inductanceResult: "L", turnsResult: "N",
-                          peakFlux: "B", targetGap: "gap_for_target_al" };
+                          peakFlux: "B", targetGap: "gap_for_target_al", saturationCurrent: "I_sat", energy: "energy" };
         const printed = commandLineDesign("etd", etdInputs, ["--material", "N87", "--gap", "0.5", "--turns", "20",
                                                              "--current", "2", "--target-al", "250"]);
         const figures = await texts(page, Object.keys(FIGURES));
@@ -229,6 +236,18 @@ function commandLineDesign(core, inputs, options) {
         tally.check((await page.inputValue("#gap")) === goodGap && (await page.textContent("#gapRefusal")) === ""
                     && (await focusedId(page)) === "gapPlace", "leaving the gap returns its last good text");
 
+        // The core bounds the gap: no longer than the window beside the post (ETD 34: 23.6 mm), and a
+        // target AL only a longer gap would reach is not found, so 用作气隙 stays off.
+        await page.fill("#gap", "23.7");
+        const beyond = await texts(page, ["gapRefusal", "alFringing"]);
+        tally.check(JSON.stringify(beyond) === '["不能超过窗口高度 23.600 mm","—"]', "a gap beyond the window: " + beyond);
+        await page.fill("#gap", goodGap);
+        await page.fill("#targetAl", "1");
+        const unreachable = [await page.textContent("#targetGap"), await page.isDisabled("#useTargetGap")];
+        tally.check(unreachable[0].startsWith("任何气隙都达不到（最长气隙 23.600 mm 时 AL 为 ") && unreachable[1],
+                    "a target AL beyond the longest gap: " + unreachable);
+        await page.fill("#targetAl", "250");
+
         // A refused µi leaves the material; one the design takes makes it 自定义.
         await page.fill("#muI", "0.5");
         const kept = await page.inputValue("#material");
@@ -251,6 +270,43 @@ function commandLineDesign(core, inputs, options) {
         await page.click("#designReturn");
         await page.waitForSelector("#" + core("etd").form);
         tally.check(page.url().endsWith("#etd"), "返回 in the design returns to the calculator: " + page.url());
+
+        // A failed 计算 leaves the results stale, never copied; the design then says the core no longer calculates.
+        await page.fill("#Text1", "");
+        await page.click("#Command1");
+        await page.keyboard.press("Control+C");
+        const staleCopy = (await page.evaluate(() => navigator.clipboard.readText())).split("\n")[1].split("\t");
+        const staleC1 = await page.evaluate((id) => [document.getElementById(id).value,
+                                                     getComputedStyle(document.getElementById(id)).color],
+                                            core("etd").results[0].id);
+        tally.check(staleC1[0] === "0.76839" && staleC1[1] === "rgb(138, 138, 138)"
+                    && staleCopy.slice(-5).every((cell) => cell === ""), "stale results: " + staleC1 + " " + staleCopy);
+        await page.goForward();
+        await page.waitForSelector("#designWindow");
+        const failedDesign = await texts(page, ["status", "le", "alFringing"]);
+        tally.check(JSON.stringify(failedDesign) === '["磁芯尺寸无法计算：A 为空","—","—"]',
+                    "the design after a failed 计算: " + failedDesign);
+        await page.goBack();
+        await page.waitForSelector("#" + core("etd").form);
+
+        // A ring: B̂max at the inner radius decides, past Bsat where B̂ on Ae is at 87 %; its gap is
+        // bounded by the inner circumference.
+        await page.goto(server.url + "index.html#ring");
+        for (const [id, text] of [["Text1", "10"], ["Text2", "6"], ["Text3", "4"]])
+            await page.fill("#" + id, text);
+        await page.click("#Command1");
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        for (const [id, text] of [["muI", "2000"], ["bsat", "300"], ["turns", "10"], ["current", "0.25"]])
+            await page.fill("#" + id, text);
+        const ringLevels = await page.evaluate(() => ["peakFlux", "peakFluxMax"].map((id) => document.getElementById(id).dataset.level)
+            .concat(getComputedStyle(document.getElementById("saturationNote")).color,
+                    document.getElementById("saturationNote").textContent));
+        tally.check(JSON.stringify(ringLevels.slice(0, 3)) === '["advisory","warning","rgb(192, 0, 0)"]'
+                    && ringLevels[3].startsWith("已饱和"), "B̂max decides on a ring: " + ringLevels);
+        await page.fill("#gap", "20");
+        tally.check((await page.textContent("#gapRefusal")) === "不能超过内圆周长 18.850 mm",
+                    "a ring's gap beyond its inner circumference: " + (await page.textContent("#gapRefusal")));
 
         // A design opened by its address before any 计算 shows the calculator.
         const fresh = await context.newPage();
@@ -290,6 +346,8 @@ function commandLineDesign(core, inputs, options) {
         tally.check(titles[0] === core("etd").fields[0].meaning && titles[1] === titles[0], "tooltips: " + titles);
 
         // Offline once loaded: another window, its drawing and its Calculate need no network.
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
         await context.setOffline(true);
         await page.evaluate(() => { location.hash = "#pot"; });
         await page.waitForSelector("#" + core("pot").form);
@@ -299,6 +357,12 @@ function commandLineDesign(core, inputs, options) {
                                                    && document.getElementById("Picture1").naturalWidth > 0,
                                                    document.getElementById("messageLine").textContent]);
         tally.check(offline[0] && offline[1] === "B 为空", "offline: " + offline);
+        // And a reload, offline, opens it again.
+        await page.reload();
+        await page.waitForFunction(() => window.ferricalc && window.ferricalc.calculate, null, { timeout: 10000 });
+        await page.fill("#Text1", "18");
+        await page.click("#Command1");
+        tally.check((await page.textContent("#messageLine")) === "B 为空", "a reload offline");
         await context.setOffline(false);
 
         // A phone: the drawing above the fields, nothing wider than the screen.

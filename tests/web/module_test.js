@@ -128,9 +128,10 @@ function fieldTexts(api, name, inputs) {
                    { muI: 6000, bsat: 380, density: 4800, gap: 0, allLegs: true, inductance: 1000, current: 0.3,
                      targetAl: 1e5 },
                    { muI: 1.5, gap: 2.5, allLegs: true, turns: 1, current: 50 },
-                   { muI: 1e5, bsat: 390, gap: 0, allLegs: false, turns: 1e15, current: 1e300, targetAl: 0.1 }];
+                   { muI: 1e5, bsat: 390, gap: 0, allLegs: false, turns: 1e15, current: 1e300, targetAl: 0.1 },
+                   { muI: 2200, gap: 0.1, allLegs: false, inductance: 0.001, current: 1, targetAl: 0.1 }];
     const SHOWN = ["Le", "Ae", "Ve", "Amin", "Aw", "Ap", "mass", "mu_e", "mu_e_nofringing", "AL_ungapped", "AL",
-                   "AL_nofringing", "N", "L", "B"];
+                   "AL_nofringing", "N", "L", "B", "B_max", "B_max_of_Bsat", "I_sat", "energy"];
     for (const c of expected.designs) {
         const inputs = CASES[c.case];
         const view = api.designView(c.core, c.fields, inputs);
@@ -143,16 +144,20 @@ function fieldTexts(api, name, inputs) {
             const figures = Object.fromEntries(SHOWN.filter((q) => view.figures[q] !== null).map((q) => [q, view.figures[q]]));
             const curve = [true, false].flatMap((fringing) => api.alCurve([0.01, 0.1, 1, 3], inputs.muI, inputs.allLegs,
                                                                           fringing));
-            given = JSON.stringify([figures, view.saturation, view.saturationAmin, view.target,
-                                    [view.peakFluxAmin, view.saturationNote, view.targetGap], view.outerLegs]);
-            wanted = JSON.stringify([c.figures, c.saturation, c.saturationAmin, c.target, c.lines, c.outerLegs]);
+            given = JSON.stringify([figures, view.saturation, view.saturationAmin, view.saturationMax, view.target,
+                                    [view.peakFluxAmin, view.saturationNote, view.targetGap, view.peakFluxMax,
+                                     view.windingNote], view.outerLegs]);
+            wanted = JSON.stringify([c.figures, c.saturation, c.saturationAmin, c.saturationMax, c.target, c.lines,
+                                     c.outerLegs]);
+            if (!nearly(view.longestGap, c.longestGap))
+                given += " longest gap " + view.longestGap + " for " + c.longestGap;
             if (!curve.every((al, i) => nearly(al, c.curve[i])))
                 given += " " + JSON.stringify(curve) + " for " + JSON.stringify(c.curve);
         }
         tally.check(given === wanted, `design of ${c.core} [${c.fields.join(" ")}] case ${c.case}: ${given} instead of ${wanted}`);
     }
     for (const c of expected.designReads) {
-        const reading = api.readDesignInput(c.kind, c.text, c.separator);
+        const reading = api.readDesignInput(c.kind, c.text, c.separator, { gap: c.gapLimit, ring: c.ring });
         tally.check(reading.value === c.value && reading.reason === c.reason,
                     `reading ${c.kind} "${c.text}": ${JSON.stringify(reading)} instead of ${JSON.stringify(c)}`);
     }
@@ -174,7 +179,7 @@ function fieldTexts(api, name, inputs) {
     const etd = "A=34.2 B=25.6 C=10.8 D=10.8 E=11.8 F=17.3";
     const designRequests = [
         { core: "etd", inputs: etd, design: { material: "N87", gap: "0.5", turns: "20", current: "2" } },
-        { core: "etd", inputs: etd, design: { material: "n 87", gap: "0.2", gap_in: "all", target_al: "1e6" } },
+        { core: "etd", inputs: etd, design: { material: "n 87", gap: "0.2", gap_in: "all", target_al: "1e5" } },
         { core: "ring", inputs: "A=10 B=6 h=4", design: { mu_i: "2000", bsat: "300", inductance: "100", current: "0.5",
                                                           target_al: "500" } },
         { core: "pot", inputs: "A=18 B=14.9 C=7.45 D=3 E=3.6 F=5.3 G=2 H=13", design: { mu_i: "2000" } },

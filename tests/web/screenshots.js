@@ -64,8 +64,23 @@ async function calculate(page, url, fields) {
                 await calculate(page, server.url + "index.html#ring", { Text1: "500", Text2: "300", Text3: "100" });
                 await shoot(page, "ring-advice");
                 await page.click("#designButton");
-                await page.fill("#gap", "-0.1");
+                await page.fill("#gap", "600");
                 await shoot(page, "design-refused");
+                // A ring past Bsat at its inner radius with a gap beyond the axis, wound for far
+                // less than one turn gives; then a failed 计算 and the design after it.
+                await calculate(page, server.url + "index.html#ring", { Text1: "10", Text2: "6", Text3: "4" });
+                await page.click("#designButton");
+                for (const [id, text] of [["muI", "2000"], ["bsat", "300"], ["gap", "8"], ["targetAl", "1"],
+                                          ["inductance", "0.001"], ["current", "8"], ["density", "4.8"]])
+                    await page.fill("#" + id, text);
+                await shoot(page, "design-ring");
+                await page.goBack();
+                await page.fill("#Text2", "");
+                await page.click("#Command1");
+                await shoot(page, "ring-stale");
+                await page.goForward();
+                await page.waitForSelector("#designWindow");
+                await shoot(page, "design-failed");
             }
             await context.close();
         }

@@ -159,7 +159,9 @@ std::string calculationObject(std::string_view label, const CoreDescriptor& core
 
 // A few designs: a gapped MnZn inductor, a transformer core wound for an
 // inductance with a spacer, a long gap in a low permeability without Bsat, and
-// figures beyond range. NaN leaves an input out.
+// figures beyond range, and a material of unknown Bsat wound for far less than
+// one turn gives, aiming at an AL no gap the core holds reaches. NaN leaves an
+// input out.
 struct DesignCase {
     double muI, bsat, density, gap;
     bool allLegs;
@@ -171,6 +173,7 @@ constexpr DesignCase kDesignCases[] = {
     {6000, 380, 4800, 0, true, kNone, 1000, 0.3, 1e5},
     {1.5, kNone, kNone, 2.5, true, 1, kNone, 50, kNone},
     {1e5, 390, kNone, 0, false, 1e15, kNone, 1e300, 0.1},
+    {2200, kNone, kNone, 0.1, false, kNone, 0.001, 1, 0.1},
 };
 
 std::optional<double> given(double value) { return std::isnan(value) ? std::nullopt : std::optional<double>(value); }
@@ -211,6 +214,8 @@ std::string designObject(const CoreDescriptor& core, const std::vector<std::stri
         {DesignQuantity::AlUngapped, d.alUngapped}, {DesignQuantity::Al, d.alFringing},
         {DesignQuantity::AlNoFringing, d.alNoFringing}, {DesignQuantity::Turns, d.turns},
         {DesignQuantity::Inductance, d.inductance}, {DesignQuantity::PeakFlux, d.peakFlux},
+        {DesignQuantity::PeakFluxMax, d.peakFluxMax}, {DesignQuantity::FluxShareMax, d.bsatShareMax},
+        {DesignQuantity::SaturationCurrent, d.saturationCurrent}, {DesignQuantity::Energy, d.energy},
     };
     std::string shown = "{";
     for (const auto& [quantity, value] : figures) {
@@ -225,21 +230,27 @@ std::string designObject(const CoreDescriptor& core, const std::vector<std::stri
             curve.push_back(number(inductanceFactor(set.set, in.muI, gap, in.gapPlace, fringing)));
     return object + ",\"figures\":" + shown + "},\"saturation\":" + std::to_string(static_cast<int>(d.saturation))
            + ",\"saturationAmin\":" + std::to_string(static_cast<int>(d.saturationAmin))
+           + ",\"saturationMax\":" + std::to_string(static_cast<int>(d.saturationMax))
            + ",\"target\":" + std::to_string(d.gapForTarget ? static_cast<int>(d.gapForTarget->outcome) : -1)
            + ",\"lines\":" + array({jsonString(peakFluxAminText(d, ".")),
                                        jsonString(saturationNote(d, in.bsat100.has_value())),
-                                       jsonString(targetGapText(d, "."))})
-           + ",\"outerLegs\":" + std::to_string(set.set.shape.outerLegCount) + ",\"curve\":" + array(curve);
+                                       jsonString(targetGapText(d, ".")), jsonString(peakFluxMaxText(d, ".")),
+                                       jsonString(windingNote(d, ".", Language::Chinese))})
+           + ",\"outerLegs\":" + std::to_string(set.set.shape.outerLegCount)
+           + ",\"longestGap\":" + number(longestGap(set.set.shape)) + ",\"curve\":" + array(curve);
 }
 
-// Texts each input field may hold, and how the design reads them.
+// Texts each input field may hold, and how the design reads them; a gap
+// against a core's longest gap (NaN for none), named as a ring's where `ring`.
 struct DesignReadCase {
     std::string_view kind;  // the page's name of the input
     DesignInput input;
     std::string_view text;
     std::string_view separator;
+    double gapLimit = kNone;
+    bool ring = false;
 };
-constexpr DesignReadCase kDesignReads[] = {
+const DesignReadCase kDesignReads[] = {
     {"mu_i", DesignInput::MuI, "2200", "."},         {"mu_i", DesignInput::MuI, "0.5", "."},
     {"bsat", DesignInput::Bsat, "0", "."},           {"bsat", DesignInput::Bsat, "abc", "."},
     {"gap", DesignInput::Gap, "-0.1", "."},          {"gap", DesignInput::Gap, " 0,25 ", ","},
@@ -247,7 +258,10 @@ constexpr DesignReadCase kDesignReads[] = {
     {"turns", DesignInput::Turns, "2.5", "."},       {"turns", DesignInput::Turns, "1e16", "."},
     {"turns", DesignInput::Turns, "１２", "."},       {"inductance", DesignInput::Inductance, "-5", "."},
     {"current", DesignInput::Current, "-0.1", "."},  {"current", DesignInput::Current, "1e400", "."},
-    {"target_al", DesignInput::TargetAl, "2e3", "."},
+    {"target_al", DesignInput::TargetAl, "2e3", "."}, {"target_al", DesignInput::TargetAl, "0.01", "."},
+    {"density", DesignInput::Density, "4.85", "."},  {"density", DesignInput::Density, "30000", "."},
+    {"gap", DesignInput::Gap, "24.2", ".", 24.2},    {"gap", DesignInput::Gap, "24.3", ".", 24.2},
+    {"gap", DesignInput::Gap, "1e9", ".", 12.566, true},
 };
 
 std::vector<std::string> corpus(const std::filesystem::path& folder)
@@ -409,10 +423,12 @@ int main(int argc, char** argv)
                 designs.add(designObject(*core, {standard.texts.begin(), standard.texts.end()}, c));
     List designReads("designReads");
     for (const DesignReadCase& c : kDesignReads) {
-        const InputReading reading = readDesignInput(c.input, c.text, c.separator);
+        const InputReading reading = readDesignInput(c.input, c.text, c.separator, given(c.gapLimit));
         designReads.add("\"kind\":" + jsonString(c.kind) + ",\"text\":" + jsonString(c.text) + ",\"separator\":"
-                        + jsonString(c.separator) + ",\"value\":" + (reading.value ? number(*reading.value) : "null")
-                        + ",\"reason\":" + jsonString(designErrorMessage(reading.error, Language::Chinese)));
+                        + jsonString(c.separator) + ",\"gapLimit\":" + (std::isnan(c.gapLimit) ? "null" : number(c.gapLimit))
+                        + ",\"ring\":" + (c.ring ? "true" : "false")
+                        + ",\"value\":" + (reading.value ? number(*reading.value) : "null") + ",\"reason\":"
+                        + jsonString(readingMessage(reading, c.input, c.ring, Language::Chinese, c.separator)));
     }
 
     std::ofstream out(argv[2], std::ios::binary);

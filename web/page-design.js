@@ -1,0 +1,447 @@
+// 磁路设计: the magnetic design of a calculated core (see page.js for the whole).
+(function () {
+    "use strict";
+
+    const page = window.FerricalcPage;
+    const { data, CUSTOM, SEPARATOR, ferricalc, element, SVG } = page;
+
+    // The design's inputs as the page's boxes have them: the design's kind of
+    // input (its checks and its range, from the page's data, as every front
+    // end has them), the unit, whether it may stay empty, and whether it must
+    // be above zero. Bsat and the density start empty: unknown.
+    const DESIGN_INPUTS = {
+        muI: { kind: "mu_i", unit: "" },
+        bsat: { kind: "bsat", unit: "mT", optional: true, positive: true },
+        density: { kind: "density", unit: "kg/m³", optional: true, positive: true },
+        gap: { kind: "gap", unit: "mm" },
+        targetAl: { kind: "target_al", unit: "nH", optional: true },
+        turns: { kind: "turns", unit: "", optional: true },
+        inductance: { kind: "inductance", unit: "µH", optional: true },
+        current: { kind: "current", unit: "A", optional: true },
+    };
+    const limitsOf = (name) => data.designInputs[DESIGN_INPUTS[name].kind];
+    const startText = (name) => (DESIGN_INPUTS[name].positive ? "" : String(limitsOf(name).start));
+    const NONE = "—";
+    const LONGEST_HEADING_TEXT = 12;  // a field's text in the heading, beyond which it shows its start
+    const PLOT_GAPS = { first: 0.01, last: 3, pointsPerDecade: 40 };  // mm, the least the plot's gap axis spans
+
+    // 磁路设计 for one core: the figures of the core set, the material, the gap,
+    // AL and μe with and without the fringe field, the winding and the flux
+    // density against Bsat, the gap for a wanted AL, and AL against the gap.
+    // Every figure follows at once as a value is typed; a value the design
+    // refuses stays in its field with the reason beside it and the figures show
+    // "—" until it is mended, and leaving the field returns it to its last good
+    // text. The texts come from calc/design through the module, so they are
+    // the window's and the command line's.
+    class DesignView {
+        constructor(core, goBack, returnFocus) {
+            this.core = core;
+            this.title = "磁路设计 — " + core.option;
+            this.wide = true;  // three columns want more than a calculator's width
+            this.returnFocus = returnFocus;
+            this.texts = null;
+            this.inputs = {};  // each input: {field, refusal, good}
+            this.build(goBack);
+        }
+
+        build(goBack) {
+            const figure = (id, caption, tip) => {
+                const value = element("output", { id, title: tip, text: NONE });
+                return [element("span", { class: "caption", title: tip, text: caption }), value];
+            };
+            const row = (...cells) => element("div", { class: "row" }, ...cells);
+            // A group box: its caption on the frame, its rows on the column's tracks.
+            let groups = 0;
+            const group = (caption, ...rows) => {
+                const id = "designGroup" + ++groups;
+                return element("div", { class: "group", role: "group", "aria-labelledby": id },
+                               element("span", { id, class: "legend kai", text: caption }), ...rows);
+            };
+            this.figures = {};
+            const figureRow = (id, caption, tip) => {
+                const [label, value] = figure(id, caption, tip);
+                this.figures[id] = value;
+                return row(label, value);
+            };
+
+            const coreGroup = group("磁芯",
+                                    figureRow("le", "Le", "有效磁路长度"),
+                                    figureRow("ae", "Ae", "有效截面积"),
+                                    figureRow("ve", "Ve", "有效体积"),
+                                    figureRow("amin", "Amin", "磁通经过的最小截面积"),
+                                    figureRow("windowArea", "Aw", "一个绕线窗口的面积"),
+                                    figureRow("areaProduct", "Ap = Ae·Aw", "面积积"),
+                                    figureRow("mass", "质量", "Ve × 材料密度；材料未给密度时无此值"));
+
+            this.material = element("select", { id: "material" },
+                                    element("option", { value: "-1", text: CUSTOM }),
+                                    ...data.materials.map((m, i) => element("option", {
+                                        value: String(i), text: m.name + "（" + m.manufacturer + "，" + m.base + "）" })));
+            const materialGroup = group("材料",
+                                        row(element("label", { class: "caption", for: "material", text: "材料" }),
+                                            this.material),
+                                        this.inputRow("muI", "初始磁导率 µi"),
+                                        this.inputRow("bsat", "Bsat（100 °C）"),
+                                        this.inputRow("density", "密度"));
+            this.inputs.bsat.field.placeholder = "未知";
+            this.inputs.density.field.placeholder = "未知";
+
+            this.gapPlace = element("select", { id: "gapPlace",
+                                                title: this.core.gappedLeg + "：只在" + this.core.gappedLeg
+                                                       + "磨出气隙；全部柱：垫片使每个柱都有此气隙" },
+                                    element("option", { value: "0", text: this.core.gappedLeg }),
+                                    element("option", { value: "1", text: "全部柱" }));
+            const gapGroup = group("气隙", this.inputRow("gap", "气隙 lg", "磁通经过一次的气隙总长；"),
+                                   row(element("label", { class: "caption", for: "gapPlace", text: "位置" }),
+                                       this.gapPlace));
+
+            const fringing = "Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通";
+            const plain = "气隙截面取柱的截面，不计边缘磁通";
+            const alGroup = group("电感系数",
+                                  figureRow("alFringing", "AL（计边缘磁通）", fringing),
+                                  figureRow("muEFringing", "µe（计边缘磁通）", fringing),
+                                  figureRow("alNoFringing", "AL（不计边缘磁通）", plain),
+                                  figureRow("muENoFringing", "µe（不计边缘磁通）", plain),
+                                  figureRow("alUngapped", "AL（无气隙）", "µ0·µi / C1"));
+            this.figures.alFringing.classList.add("first");
+
+            this.useTargetGap = element("button", { id: "useTargetGap", type: "button", class: "small",
+                                                    text: "用作气隙", title: "把求得的气隙填入气隙 lg", disabled: true });
+            const targetGroup = group("由 AL 求气隙", this.inputRow("targetAl", "目标 AL"),
+                                      row(element("span", { class: "caption", text: "所需气隙" }),
+                                          element("span", { class: "with-button" },
+                                                  this.figures.targetGap = element("output", { id: "targetGap", text: NONE }),
+                                                  this.useTargetGap)));
+
+            this.byTurns = element("input", { type: "radio", id: "byTurns", name: "windingBy", checked: true });
+            this.byInductance = element("input", { type: "radio", id: "byInductance", name: "windingBy",
+                                                   title: "求达到此电感的最少整数匝" });
+            this.saturationNote = element("p", { id: "saturationNote", class: "note", "aria-live": "polite" });
+            this.windingNote = element("p", { id: "windingNote", class: "note", "data-level": "advisory",
+                                              "aria-live": "polite", hidden: true });
+            const windingGroup = group("绕组与磁通密度",
+                                       this.inputRow("turns", element("label", { class: "caption choice" }, this.byTurns,
+                                                                      "匝数 N")),
+                                       this.inputRow("inductance", element("label", { class: "caption choice" },
+                                                                           this.byInductance, "电感 L")),
+                                       figureRow("turnsResult", "→ 匝数"),
+                                       figureRow("inductanceResult", "→ 电感 AL·N²"),
+                                       this.inputRow("current", "峰值电流 Î"),
+                                       this.windingNote,
+                                       figureRow("peakFlux", "B̂（Ae）", "L·Î / (N·Ae)"),
+                                       figureRow("peakFluxAmin", "B̂（Amin）", "最窄截面处：B̂·Ae / Amin"),
+                                       figureRow("peakFluxMax", "B̂max",
+                                                 "磁路中最大的磁通密度（环形在内径处，其他取 Ae 与 Amin 处的较大者），"
+                                                 + "由它判断是否饱和"),
+                                       figureRow("saturationCurrent", "Isat", "B̂max 达到 Bsat（100 °C）时的峰值电流"),
+                                       figureRow("energy", "储能 ½·L·Î²", "峰值电流时电感中储存的能量"),
+                                       this.saturationNote);
+
+            this.plot = document.createElementNS(SVG, "svg");
+            this.plot.id = "alGapPlot";
+            this.plot.setAttribute("role", "img");
+            this.plot.setAttribute("aria-labelledby", "plotTitle");
+            const plotFigure = element("figure", { class: "plot" },
+                                       element("figcaption", { id: "plotTitle", class: "kai", text: "电感系数与气隙" }),
+                                       this.plot);
+
+            this.heading = element("p", { id: "heading", class: "heading kai" });
+            this.status = element("p", { id: "status", class: "message", role: "alert" });
+            const returnButton = element("button", { id: "designReturn", type: "button", text: "返回" });
+            this.window = element("section", { id: "designWindow", class: "window design", "aria-labelledby": "designTitle" },
+                                  element("h2", { id: "designTitle", class: "window-title kai", text: "磁路设计" }),
+                                  element("div", { class: "top" }, this.heading, this.status),
+                                  element("div", { class: "column inputs" }, coreGroup, materialGroup, gapGroup),
+                                  element("div", { class: "column figures" }, alGroup, targetGroup, windingGroup),
+                                  plotFigure,
+                                  element("div", { class: "buttons" }, returnButton));
+
+            this.material.addEventListener("change", () => this.chooseMaterial());
+            this.gapPlace.addEventListener("change", () => this.refresh());
+            for (const radio of [this.byTurns, this.byInductance])
+                radio.addEventListener("change", () => this.refresh());
+            this.inputs.turns.field.addEventListener("input", () => { this.byTurns.checked = true; });
+            this.inputs.inductance.field.addEventListener("input", () => { this.byInductance.checked = true; });
+            // A material's figure edited to another that the design takes makes the material 自定义.
+            for (const name of ["muI", "bsat", "density"])
+                this.inputs[name].field.addEventListener("input", () => {
+                    const reading = this.read(name);
+                    if (!reading.refused && (reading.value !== null || DESIGN_INPUTS[name].optional))
+                        this.material.value = "-1";
+                });
+            this.useTargetGap.addEventListener("click", () => {
+                if (this.view && this.view.values.gap !== null) {
+                    this.setInput("gap", this.gapText(this.view.values.gap));
+                    this.refresh();
+                }
+            });
+            returnButton.addEventListener("click", goBack);
+            // The plot is drawn for the width it has, so its lettering keeps its size on a phone.
+            if (window.ResizeObserver) {
+                let width = 0;
+                new ResizeObserver(() => {
+                    if (this.plot.clientWidth !== width) {
+                        width = this.plot.clientWidth;
+                        this.drawPlot();
+                    }
+                }).observe(this.plot);
+            }
+            this.material.value = data.materials.length > 0 ? "0" : "-1";
+            this.chooseMaterial();
+        }
+
+        // A row of an input: its caption (a text, or a choice that names the field), the field, the
+        // unit and the reason it is refused.
+        inputRow(name, caption, tipStart = "") {
+            const box = DESIGN_INPUTS[name];
+            const named = typeof caption === "string";
+            const field = element("input", { id: name, type: "text", inputmode: "decimal", autocomplete: "off",
+                                             spellcheck: "false", "aria-describedby": name + "Refusal",
+                                             "aria-label": named ? null : caption.textContent });
+            field.value = startText(name);
+            const refusal = element("span", { id: name + "Refusal", class: "refusal", "aria-live": "polite" });
+            const label = named ? element("label", { class: "caption", for: name, text: caption }) : caption;
+            this.inputs[name] = { field, refusal, good: field.value, tipStart };
+            this.showRange(name);
+            field.addEventListener("input", () => this.refresh());
+            // Leaving a refused or emptied field returns it to its last good text.
+            field.addEventListener("change", () => {
+                const input = this.inputs[name];
+                if (this.read(name).refused || (field.value.trim() === "" && !box.optional)) {
+                    field.value = input.good;
+                    this.refresh();
+                }
+            });
+            return element("div", { class: "row input" }, label,
+                           element("span", { class: "entry" }, field,
+                                   box.unit ? element("span", { class: "unit", text: box.unit }) : ""),
+                           refusal);
+        }
+
+        // The box's range as its tooltip: a gap's upper limit is the core's longest gap.
+        showRange(name) {
+            const box = DESIGN_INPUTS[name];
+            const limits = limitsOf(name);
+            const max = name === "gap" ? this.longestGap() : limits.max;
+            const unit = box.unit ? " " + box.unit : "";
+            const upper = max === null ? "" : (name === "gap" ? ferricalc.designText("gap", max, "value", SEPARATOR)
+                                                              : String(max)) + unit;
+            const input = this.inputs[name];
+            input.field.title = input.tipStart + (box.positive ? "大于 0，至多 " + upper + "；空着为未知"
+                                                               : "范围 " + limits.min + " – " + upper);
+        }
+
+        // The longest gap the core holds, mm; null while its dimensions do not calculate.
+        longestGap() {
+            return this.set && this.set.formed ? this.set.longestGap : null;
+        }
+
+        // A gap as the gap box writes it, rounded down where rounding would pass the core's longest gap.
+        gapText(gap) {
+            const text = ferricalc.designText("gap", gap, "value", SEPARATOR);
+            const longest = this.longestGap();
+            if (longest === null || ferricalc.parse(text, SEPARATOR) <= longest)
+                return text;
+            const step = 10 ** -data.designInputs.gap.decimals;
+            return ferricalc.designText("gap", Math.floor(longest / step) * step, "value", SEPARATOR);
+        }
+
+        setInput(name, text) {
+            this.inputs[name].field.value = text;
+        }
+
+        // An input's value, null when empty; refused with the design's reason, which names the limit passed.
+        read(name) {
+            const text = this.inputs[name].field.value;
+            if (text.trim() === "" || !ferricalc.readDesignInput)
+                return { value: null, refused: false, reason: "" };
+            const reading = ferricalc.readDesignInput(DESIGN_INPUTS[name].kind, text, SEPARATOR,
+                                                      { gap: this.longestGap(), ring: this.set && this.set.ring });
+            return { value: reading.value, refused: reading.reason !== "", reason: reading.reason };
+        }
+
+        chooseMaterial() {
+            const index = Number(this.material.value);
+            if (index < 0)
+                return;  // 自定义 keeps what the fields hold
+            const material = data.materials[index];
+            const text = (quantity, value) => (value === null ? "" : ferricalc.designText(quantity, value, "value", SEPARATOR));
+            this.setInput("muI", text("mu_i", material.muI));
+            this.setInput("bsat", text("Bsat", material.bsat100));
+            this.setInput("density", text("density", material.density));
+            this.refresh();
+        }
+
+        // The calculator's field texts: those of its last 计算, which may have failed; the design
+        // then says that the core's dimensions no longer calculate.
+        setFieldTexts(texts) {
+            this.texts = texts;
+            this.set = ferricalc.designCore ? ferricalc.designCore(this.core.name, texts, SEPARATOR) : null;
+            this.showRange("gap");
+            const shown = texts.map((text, i) => this.core.fields[i].letter + "="
+                                    + (text.length > LONGEST_HEADING_TEXT ? text.slice(0, LONGEST_HEADING_TEXT - 1) + "…"
+                                                                         : text));
+            this.heading.textContent = this.core.option + "　" + shown.join(" ");
+            this.refresh();
+        }
+
+        show() {
+            page.host.replaceChildren(this.window);
+            this.drawPlot();
+        }
+
+        hide() {}
+
+        close() {}
+
+        focusFirst() {
+            this.material.focus();
+        }
+
+        // ---- Designing ----
+
+        refresh() {
+            if (this.texts === null || !ferricalc.designView)
+                return;
+            const readings = {};
+            let refused = false;
+            for (const name of Object.keys(DESIGN_INPUTS)) {
+                const reading = this.read(name);
+                readings[name] = reading;
+                const input = this.inputs[name];
+                // A density that looks like g/cm³ is taken but questioned beside its field.
+                const question = name === "density" && reading.value !== null ? ferricalc.densityQuestion(reading.value) : "";
+                input.refusal.textContent = reading.reason || question;
+                input.refusal.dataset.level = question ? "advisory" : "";
+                input.field.setAttribute("aria-invalid", reading.refused ? "true" : "false");
+                if (reading.value !== null)
+                    input.good = input.field.value;
+                refused = refused || reading.refused;
+            }
+            const value = (name) => readings[name].value;
+            // The core's own figures need no input but the density.
+            const core = ferricalc.designView(this.core.name, this.texts,
+                                              { muI: 1, gap: 0, density: refused ? null : value("density") }, SEPARATOR);
+            const legs = !core.formed || core.outerLegs > 0;
+            if (!legs)
+                this.gapPlace.value = "0";  // a ring is cut once: the gap has no other place to be
+            this.gapPlace.disabled = !legs;
+            for (const [id, quantity] of [["le", "Le"], ["ae", "Ae"], ["ve", "Ve"], ["amin", "Amin"],
+                                          ["windowArea", "Aw"], ["areaProduct", "Ap"], ["mass", "mass"]])
+                this.figures[id].value = (core.formed && core.figures[quantity]) || NONE;
+            if (!core.formed) {
+                this.blank(core.error);
+                return;
+            }
+            if (refused || value("muI") === null || value("gap") === null) {
+                this.blank("");
+                return;
+            }
+            const inputs = { muI: value("muI"), bsat: value("bsat"), density: value("density"), gap: value("gap"),
+                             allLegs: this.gapPlace.value === "1",
+                             turns: this.byTurns.checked ? value("turns") : null,
+                             inductance: this.byInductance.checked ? value("inductance") : null,
+                             current: value("current"), targetAl: value("targetAl") };
+            const view = ferricalc.designView(this.core.name, this.texts, inputs, SEPARATOR);
+            if (view.error) {
+                this.blank(view.error);
+                return;
+            }
+            this.showDesign(view, inputs);
+        }
+
+        showDesign(view, inputs) {
+            this.view = view;
+            this.inputsUsed = inputs;
+            this.status.textContent = "";
+            const f = view.figures;
+            for (const [id, quantity] of [["alFringing", "AL"], ["muEFringing", "mu_e"], ["alNoFringing", "AL_nofringing"],
+                                          ["muENoFringing", "mu_e_nofringing"], ["alUngapped", "AL_ungapped"],
+                                          ["turnsResult", "N"], ["inductanceResult", "L"], ["peakFlux", "B"],
+                                          ["saturationCurrent", "I_sat"], ["energy", "energy"]])
+                this.figures[id].value = f[quantity] || NONE;
+            this.figures.peakFluxAmin.value = view.peakFluxAmin || NONE;
+            this.figures.peakFluxMax.value = view.peakFluxMax || NONE;
+            this.figures.peakFlux.dataset.level = LEVELS[view.saturation];
+            this.figures.peakFluxAmin.dataset.level = LEVELS[view.saturationAmin];
+            // B̂max, the highest flux density in the path, decides: on a ring it lies above both others.
+            this.figures.peakFluxMax.dataset.level = LEVELS[view.saturationMax];
+            this.saturationNote.textContent = view.saturationNote;
+            this.saturationNote.dataset.level = LEVELS[view.saturationMax];
+            this.windingNote.textContent = view.windingNote;
+            this.windingNote.hidden = view.windingNote === "";
+            this.figures.targetGap.value = view.targetGap || NONE;
+            // The gap found lies within the core's longest gap, so 用作气隙 always puts a gap the box takes.
+            this.useTargetGap.disabled = view.target !== 0;
+            this.drawPlot();
+        }
+
+        blank(reason) {
+            this.view = null;
+            this.status.textContent = reason;
+            for (const id of ["alFringing", "muEFringing", "alNoFringing", "muENoFringing", "alUngapped", "turnsResult",
+                              "inductanceResult", "peakFlux", "peakFluxAmin", "peakFluxMax", "saturationCurrent", "energy",
+                              "targetGap"]) {
+                this.figures[id].value = NONE;
+                delete this.figures[id].dataset.level;
+            }
+            this.saturationNote.textContent = "";
+            this.windingNote.textContent = "";
+            this.windingNote.hidden = true;
+            this.useTargetGap.disabled = true;
+            this.drawPlot();
+        }
+
+        // ---- AL against the gap ----
+
+        drawPlot() {
+            if (!this.plot.isConnected)
+                return;
+            const width = Math.max(280, this.plot.clientWidth || 480);
+            const height = Math.round(Math.min(460, Math.max(260, width * 0.85)));
+            let curves = null;
+            if (this.view) {
+                const { muI, allLegs, gap } = this.inputsUsed;
+                const range = plotRange(gap);
+                const decades = Math.log10(range.last / range.first);
+                const points = Math.ceil(decades * PLOT_GAPS.pointsPerDecade);
+                const gaps = Array.from({ length: points + 1 }, (_, i) => range.first * 10 ** (decades * i / points));
+                curves = {
+                    range,
+                    gaps,
+                    fringing: ferricalc.alCurve(gaps, muI, allLegs, true),
+                    plain: ferricalc.alCurve(gaps, muI, allLegs, false),
+                    ungapped: this.view.values.AL_ungapped,
+                    working: { gap, al: this.view.values.AL,
+                               lines: ["lg " + ferricalc.designText("gap", gap, "display", SEPARATOR),
+                                       "AL " + this.view.figures.AL] },
+                };
+            }
+            page.drawAlGapPlot(this.plot, width, height, curves);
+        }
+    }
+
+    // The gaps the plot spans: 0.01 to 3 mm as data sheets draw it, widened to
+    // the next 1 or 3 of a decade beyond the working gap where it lies outside.
+    function plotRange(gap) {
+        const steps = (v, up) => {
+            const k = Math.floor(Math.log10(v));
+            const candidates = [10 ** k, 3 * 10 ** k, 10 ** (k + 1)];
+            return up ? candidates.find((c) => c >= v * (1 - 1e-9)) : [...candidates].reverse().find((c) => c <= v * (1 + 1e-9));
+        };
+        const range = { first: PLOT_GAPS.first, last: PLOT_GAPS.last };
+        if (gap > 0 && Number.isFinite(gap)) {
+            if (gap * 1.2 > range.last)
+                range.last = steps(gap * 1.2, true);
+            if (gap / 1.2 < range.first)
+                range.first = steps(gap / 1.2, false);
+        }
+        return range;
+    }
+
+    // The design's levels of a flux density against Bsat, as the page's styles name them.
+
+    const LEVELS = ["", "clear", "advisory", "warning"];
+
+    page.DesignView = DesignView;
+})();
