@@ -90,7 +90,13 @@ CoreSetResult coreSet(const CoreDescriptor& core, std::span<const double> dimens
     set.le = set.c1 * set.c1 / set.c2;
     set.ae = set.c1 / set.c2;
     set.ve = set.c1 * set.c1 * set.c1 / (set.c2 * set.c2);
-    if (!finite({set.le, set.ae, set.ve})) {
+    set.closerPath = positive(set.shape.pathC1) && positive(set.shape.pathC2);
+    set.pathC1 = set.closerPath ? set.shape.pathC1 : set.c1;
+    set.pathC2 = set.closerPath ? set.shape.pathC2 : set.c2;
+    set.pathLe = set.pathC1 * set.pathC1 / set.pathC2;
+    set.pathAe = set.pathC1 / set.pathC2;
+    set.pathVe = set.pathLe * set.pathAe;
+    if (!finite({set.le, set.ae, set.ve, set.pathLe, set.pathAe, set.pathVe})) {
         result.error = DesignError::Overflow;
         return result;
     }
@@ -130,30 +136,44 @@ SaturationLevel saturationLevel(double fluxDensity, std::optional<double> bsat10
     return share >= 0.8 ? SaturationLevel::Advisory : SaturationLevel::Clear;
 }
 
-double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing)
+// A set's faces meet at the gap; a ring has none until it is cut.
+bool hasMatingFaces(const MagneticShape& shape, double gap) { return shape.outerLegCount > 0 || gap > 0.0; }
+
+double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing, double residualGap)
 {
-    if (gap <= 0.0)
+    if (!hasMatingFaces(shape, gap))
         return 0.0;
-    const double widening = fringing ? fringeWidening(gap, shape.legHeight, shape.opposite) : 0.0;
-    double reluctance = gap / effectiveArea(shape.post, widening);
-    if (place == GapPlace::AllLegs && shape.outerLegCount > 0) {
-        // The outer legs (or the halves of the wall) carry the flux side by side.
+    const double residual = std::max(0.0, residualGap);
+    const auto across = [&](const GapFace& face, double length) {
+        const double widening = fringing ? fringeWidening(length, shape.legHeight, shape.opposite) : 0.0;
+        return effectiveArea(face, widening);
+    };
+    const double postGap = gap + residual;
+    double reluctance = postGap > 0.0 ? postGap / across(shape.post, postGap) : 0.0;
+    // The outer legs (or the halves of the wall) carry the flux side by side;
+    // they meet with the residual gap, or stand on the spacer.
+    const double outerGap = (place == GapPlace::AllLegs ? gap : 0.0) + residual;
+    if (shape.outerLegCount > 0 && outerGap > 0.0) {
         double area = 0.0;
         for (const GapFace& face : shape.outer())
-            area += effectiveArea(face, widening);
-        reluctance += gap / area;
+            area += across(face, outerGap);
+        reluctance += outerGap / area;
     }
     return reluctance;
 }
 
-double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing)
+double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing,
+                        double residualGap)
 {
-    // The core's reluctance C1/(μ0·μi) in series with the gap's.
-    return kMu0NanohenryPerMm / (set.c1 / muI + gapReluctance(set.shape, gap, place, fringing));
+    // The core's reluctance C1/(μ0·μi) in series with the gaps'.
+    return kMu0NanohenryPerMm / (set.designC1() / muI + gapReluctance(set.shape, gap, place, fringing, residualGap));
 }
 
-GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl)
+GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl, double residualGap)
 {
+    const auto inductanceFactor = [&](const CoreSet& s, double mu, double gap, GapPlace p, bool fringing) {
+        return ferricalc::inductanceFactor(s, mu, gap, p, fringing, residualGap);
+    };
     const double ungapped = inductanceFactor(set, muI, 0.0, place, true);
     if (targetAl > ungapped * (1.0 + 1e-12))
         return {GapForAl::Outcome::AboveUngapped, 0.0};
@@ -202,7 +222,8 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
     };
     if (!(inputs.muI >= 1.0) || !std::isfinite(inputs.muI))
         return refuse(DesignError::MuBelowOne);
-    if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap))
+    if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap) || !(inputs.residualGap >= 0.0)
+        || !std::isfinite(inputs.residualGap))
         return refuse(DesignError::NegativeGap);
     if (inputs.turns && !(*inputs.turns >= 1.0))
         return refuse(DesignError::TurnsBelowOne);
@@ -214,22 +235,30 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
         if (wanted && !positive(*wanted))
             return refuse(DesignError::NotPositive);
 
-    out.le = set.le;
-    out.ae = set.ae;
-    out.ve = set.ve;
+    out.le = set.designLe();
+    out.ae = set.designAe();
+    out.ve = set.designVe();
+    if (set.closerPath) {
+        out.calculatorLe = set.le;
+        out.calculatorAe = set.ae;
+        out.calculatorVe = set.ve;
+    }
     out.amin = set.shape.amin;
     out.windowArea = set.shape.windowArea;
-    out.areaProduct = set.ae * set.shape.windowArea;
+    out.areaProduct = out.ae * set.shape.windowArea;
     if (inputs.density)
-        out.mass = set.ve * *inputs.density * 1e-6;  // mm³ · kg/m³ → g
+        out.mass = out.ve * *inputs.density * 1e-6;  // mm³ · kg/m³ → g
 
-    out.alUngapped = inductanceFactor(set, inputs.muI, 0.0, inputs.gapPlace, true);
-    out.alNoFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, false);
-    out.alFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, true);
+    const double residual = inputs.residualGap;
+    out.alIdeal = kMu0NanohenryPerMm * inputs.muI / set.designC1();
+    out.residualGap = hasMatingFaces(set.shape, inputs.gap) ? residual : 0.0;
+    out.alUngapped = inductanceFactor(set, inputs.muI, 0.0, inputs.gapPlace, true, residual);
+    out.alNoFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, false, residual);
+    out.alFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, true, residual);
     // μe refers the set's AL to its own C1: μe = AL·C1/μ0, μi/(1 + μi·lg/le) for
     // a gap of the section Ae in the whole path.
-    out.muENoFringing = out.alNoFringing * set.c1 / kMu0NanohenryPerMm;
-    out.muEFringing = out.alFringing * set.c1 / kMu0NanohenryPerMm;
+    out.muENoFringing = out.alNoFringing * set.designC1() / kMu0NanohenryPerMm;
+    out.muEFringing = out.alFringing * set.designC1() / kMu0NanohenryPerMm;
 
     if (inputs.turns)
         out.turns = *inputs.turns;
@@ -249,10 +278,10 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
         }
     }
     if (inputs.targetAl)
-        out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl);
+        out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl, residual);
 
     const auto figure = [](const std::optional<double>& value) { return value.value_or(0.0); };
-    if (!finite({out.areaProduct, figure(out.mass), out.alUngapped, out.alNoFringing, out.alFringing,
+    if (!finite({out.areaProduct, figure(out.mass), out.alIdeal, out.alUngapped, out.alNoFringing, out.alFringing,
                  out.muENoFringing, out.muEFringing, figure(out.inductance), figure(out.peakFlux),
                  figure(out.peakFluxAmin), figure(out.bsatShareAmin)}))
         return refuse(DesignError::Overflow);

@@ -35,6 +35,8 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(DesignQuantity::Coun
     {"B_Amin", 1, "mT", "mT"},
     {"B_Amin_of_Bsat", 1, "%", "%"},
     {"target_AL", 1, "nH", "nH"},
+    {"AL_ideal", 1, "nH", "nH"},
+    {"residual_gap", 4, "mm", "mm"},
 }};
 
 }  // namespace

@@ -53,6 +53,8 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
     accuracy.window = &window;
     std::array<std::vector<double>, kCompared.size()> deviations;
     std::array<std::vector<std::string_view>, kCompared.size()> names;
+    std::array<std::vector<double>, kCompared.size()> designDeviations;
+    std::array<std::vector<std::string_view>, kCompared.size()> designNames;
 
     for (const StandardCore& standard : cores) {
         if (!standard.dataSheet.anyPublished())
@@ -64,7 +66,11 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
             accuracy.failed.push_back(&standard);
             continue;
         }
-        CoreDeviation& row = accuracy.cores.emplace_back(CoreDeviation{&standard, {}});
+        CoreDeviation& row = accuracy.cores.emplace_back(CoreDeviation{&standard, {}, {}});
+        // The design's figures, where its path is closer than the window's.
+        const CoreSetResult set = coreSet(window, standard.texts, ".");
+        const bool closer = set.formed() && set.set.closerPath;
+        const std::array<double, kCompared.size()> path{set.set.pathLe, set.set.pathAe, set.set.pathVe};
         for (std::size_t q = 0; q < kCompared.size(); ++q) {
             const std::optional<double> published = standard.dataSheet.figure(kCompared[q]);
             if (!published)
@@ -73,10 +79,17 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
             row.percent[q] = percent;
             deviations[q].push_back(percent);
             names[q].push_back(standard.name);
+            if (closer) {
+                row.designPercent[q] = deviationPercent(path[q], *published);
+                designDeviations[q].push_back(*row.designPercent[q]);
+                designNames[q].push_back(standard.name);
+            }
         }
     }
-    for (std::size_t q = 0; q < kCompared.size(); ++q)
+    for (std::size_t q = 0; q < kCompared.size(); ++q) {
         accuracy.quantities[q] = summarize(deviations[q], names[q]);
+        accuracy.designQuantities[q] = summarize(designDeviations[q], designNames[q]);
+    }
     return accuracy;
 }
 
@@ -97,15 +110,21 @@ void writeAccuracyTable(std::ostream& out, std::span<const WindowAccuracy> windo
 {
     out << "| Window | Cores | Le median | Le worst | Ae median | Ae worst | Ve median | Ve worst |\n"
         << "|---|---:|---:|---:|---:|---:|---:|---:|\n";
-    for (const WindowAccuracy& window : windows) {
-        out << "| " << window.window->name << " | " << window.published;
-        for (const DeviationSummary& summary : window.quantities) {
+    const auto row = [&out](const WindowAccuracy& window, std::string_view suffix,
+                            const std::array<DeviationSummary, 3>& quantities) {
+        out << "| " << window.window->name << suffix << " | " << window.published;
+        for (const DeviationSummary& summary : quantities) {
             out << " | " << percentCell(summary, summary.median) << " | " << percentCell(summary, summary.worst);
             // A figure that not every core publishes says over how many it was taken.
             if (summary.count != 0 && summary.count != window.published)
                 out << " (" << summary.count << ")";
         }
         out << " |\n";
+    };
+    for (const WindowAccuracy& window : windows) {
+        row(window, "", window.quantities);
+        if (window.designQuantities[0].count > 0)
+            row(window, ", design", window.designQuantities);
     }
     for (const WindowAccuracy& window : windows)
         for (const StandardCore* failed : window.failed)
@@ -121,6 +140,10 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
                 out << '\t' << kQuantityNames[kCompared[q]] << ' ';
                 out << (row.percent[q] ? deviationText(*row.percent[q], ".") + " %" : std::string("–"));
             }
+            for (std::size_t q = 0; q < kCompared.size(); ++q)
+                if (row.designPercent[q])
+                    out << "\tdesign " << kQuantityNames[kCompared[q]] << ' ' << deviationText(*row.designPercent[q], ".")
+                        << " %";
             out << '\n';
         }
     }
