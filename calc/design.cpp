@@ -47,6 +47,13 @@ double fringeWidening(double gap, double legHeight, GapOpposite opposite)
     return std::max(0.0, widening);
 }
 
+// How far the fringe field reaches from the gap: the leg's height, and no
+// further than across the winding window.
+double fringeRoom(const MagneticShape& shape)
+{
+    return shape.windowWidth > 0.0 ? std::min(shape.legHeight, shape.windowWidth) : shape.legHeight;
+}
+
 double effectiveArea(const GapFace& face, double widening)
 {
     const double corner = face.outline == FaceOutline::Round ? kPiFull : 4.0;
@@ -145,7 +152,7 @@ double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, boo
         return 0.0;
     const double residual = std::max(0.0, residualGap);
     const auto across = [&](const GapFace& face, double length) {
-        const double widening = fringing ? fringeWidening(length, shape.legHeight, shape.opposite) : 0.0;
+        const double widening = fringing ? fringeWidening(length, fringeRoom(shape), shape.opposite) : 0.0;
         return effectiveArea(face, widening);
     };
     const double postGap = gap + residual;

@@ -48,14 +48,13 @@ inline constexpr double kMu0NanohenryPerMm = 1.25663706212;
 // The residual gap of a set's mating faces, mm: the two halves of a set never
 // meet over the whole of their ground faces, so every face a set is put together
 // at carries a thin air gap in series with the iron, and a ground centre gap is
-// that much longer. Vendors publish ungapped AL values well below μ0·μi/C1 and
-// say why (TDK's data book puts the spread of an ungapped set's AL down to the
-// mating faces; Ferroxcube's handbook speaks of the residual gap of ground
-// surfaces); read back through this model, the ungapped sets of
-// data/al-published.csv (ETD 34/17/11, P 18/11, RM 8/I, μi 1400 to 10 000) imply
-// 1 to 6 µm, the flatness of a lapped face. 4 µm is taken, the middle of that
-// range; it dominates an ungapped set of high μi and a gap of a few hundredths
-// of a millimetre, and vanishes against a gap of tenths.
+// that much longer. Its size is read off the makers' own figures: their
+// ungapped AL lies well below μ0·μi/C1, and read back through this model the 21
+// ungapped sets of data/al-published.csv (TDK ETD 34/17/11, EPCOS P 18/11,
+// Ferroxcube RM 8/I, μi 1400 to 10 000) imply 1 to 6 µm, the flatness of a lapped
+// face; 4 µm, within that range, puts 19 of the 21 inside their published
+// tolerance. It dominates an ungapped set of high μi and a gap of a few
+// hundredths of a millimetre, and vanishes against a gap of tenths.
 inline constexpr double kResidualGap = 0.004;
 
 // The core set as the design sees it.

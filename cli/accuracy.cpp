@@ -10,6 +10,7 @@
 #include "calc/design.hpp"
 #include "cli/csv_reader.hpp"
 #include "cli/standard_core.hpp"
+#include "cores/published_al.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
@@ -152,7 +153,7 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
 namespace {
 
 constexpr std::string_view kAlColumns[] = {"shape", "material", "mu_i", "gap_mm", "AL_nH", "AL_tol_minus_pct",
-                                           "AL_tol_plus_pct", "window", "standard_core", "gap_def", "source"};
+                                           "AL_tol_plus_pct", "window", "standard_core", "gap_def", "source", "vendor"};
 
 // The median and the 90th percentile (nearest rank) of the sizes of `errors`.
 std::pair<double, double> medianAndP90(std::vector<double> errors)
@@ -229,6 +230,7 @@ std::vector<AlRecord> readAlRecords(std::istream& in, std::string& problem)
         r.standardCore = cell(8);
         r.gapDefinition = cell(9);
         r.source = cell(10);
+        r.vendor = cell(11);
     }
     return records;
 }
@@ -239,6 +241,12 @@ std::vector<AlComparison> compareAl(std::span<const AlRecord> records, std::stri
     for (const AlRecord& record : records) {
         const CoreDescriptor* core = findCoreType(record.window);
         const StandardCore* standard = core != nullptr ? findStandardCore(*core, record.standardCore) : nullptr;
+        if (standard == nullptr) {
+            // A record without its catalogue core is matched by the set's name.
+            const CatalogueMatch match = findCatalogueCore(record.shape, record.vendor);
+            core = match.window != nullptr ? findCoreType(match.window->core) : nullptr;
+            standard = core != nullptr ? match.core : nullptr;
+        }
         const CoreSetResult set = standard != nullptr ? coreSet(*core, standard->texts, ".") : CoreSetResult{};
         if (standard == nullptr || !set.formed()) {
             problem = record.shape + ": no catalogue core '" + record.standardCore + "' in " + record.window;

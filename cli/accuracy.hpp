@@ -67,6 +67,7 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
 
 struct AlRecord {
     std::string shape;     // "ETD 34/17/11"
+    std::string vendor;    // "TDK"
     std::string material;  // "N87"
     double muI = 0.0;
     double gap = 0.0;  // mm, the total gap in the centre post; 0 for an ungapped set

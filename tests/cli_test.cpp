@@ -111,30 +111,32 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"MaterialGapTurnsAndCurrent",
                 {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "2"}, 0,
                 std::string(kEtd34) + kEtd34Set
-                    + "mu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 112.7 mT\n"
-                      "B_Amin 119.4 mT\nB_Amin_of_Bsat 30.6 %\n",
+                    + "mu_e 170.9\nAL 263.7 nH\nAL_nofringing 212.5 nH\nAL_ideal 3394.2 nH\nL 105.490 uH\nN 20\n"
+                      "B 108.6 mT\nB_Amin 115.2 mT\nB_Amin_of_Bsat 29.5 %\n",
                 ""},
         CliCase{"TurnsFoundForAnInductance", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "10"}, 0,
-                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nL 13.077 uH\nN 4\n", ""},
+                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nL 13.077 uH\nN 4\n", ""},
         CliCase{"MaterialWithDensityGivesTheMass", {"ring", "A=10", "B=6", "h=4", "--material=pc200"}, 0,
-                std::string(kRing) + "mass 0.914 g\nmu_e 800.0\nAL 326.9 nH\nAL_nofringing 326.9 nH\n", ""},
+                std::string(kRing) + "mass 0.914 g\nmu_e 800.0\nAL 326.9 nH\nAL_nofringing 326.9 nH\nAL_ideal 326.9 nH\n", ""},
         CliCase{"GapForATargetAl", {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "250"}, 0,
-                std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap 0.559 mm\n",
+                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\n"
+                                                 "gap 0.532 mm\n",
                 ""},
         CliCase{"NoGapReachesAnAlAboveTheUngappedOne",
                 {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "5000"}, 1,
-                std::string(kEtd34) + kEtd34Set + "mu_e 2000.0\nAL 3085.7 nH\nAL_nofringing 3085.7 nH\ngap none\n",
-                "no gap reaches AL 5000.0 nH: the set without a gap gives 3085.7 nH"},
+                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\n"
+                                                 "gap none\n",
+                "no gap reaches AL 5000.0 nH: the set without a gap gives 2548.0 nH"},
         CliCase{"SaturationIsAdvisedOnTheErrorStream",
                 {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "3", "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
+                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nAL_ideal 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
                       "B_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\n",
                 "advisory: B_Amin 337.1 mT is 86.4 % of Bsat at 100 °C (390 mT)"},
         CliCase{"SaturatedCoreIsWarned", {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "5",
                                           "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
+                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nAL_ideal 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
                       "B_Amin 561.9 mT\nB_Amin_of_Bsat 144.1 %\n",
                 "warning: B_Amin 561.9 mT is 144.1 % of Bsat at 100 °C (390 mT): the core saturates"},
         CliCase{"NegativeGap", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "-0.1"}, 2, "",
