@@ -11,6 +11,7 @@
 #                     and the design's AL from the published AL of real sets
 #   make catalog      regenerate cores/catalog_table.cpp from data/catalog.json (needs python3)
 #   make materials    regenerate cores/materials_table.cpp from data/materials.json (needs python3)
+#   make published-al regenerate cores/published_al_table.cpp from data/al-published.csv (needs python3)
 #   make test-sanitize  build everything with AddressSanitizer and UBSan (g++) and run every test
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
@@ -28,7 +29,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CLANG ?= 14
 
-.PHONY: all deps deps-web configure configure-web build run test screenshots screenshots-hidpi package bench accuracy catalog materials drawings clean \
+.PHONY: all deps deps-web configure configure-web build run test screenshots screenshots-hidpi package bench accuracy catalog materials published-al drawings clean \
         test-sanitize fuzz web web-screenshots
 
 all: build
@@ -99,6 +100,10 @@ catalog:
 # The materials table is compiled in the same way; data/materials.json names each figure's source.
 materials:
 	python3 cores/materials_table.py
+
+# The published AL values are compiled in the same way, for the design's AL-against-gap plot.
+published-al:
+	python3 cores/published_al_table.py
 
 # Regenerates the SVG artwork from its scripts (needs python3; the SVGs are committed).
 # Every script but the shared helper modules writes one picture; a drawing that

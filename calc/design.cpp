@@ -47,6 +47,13 @@ double fringeWidening(double gap, double legHeight, GapOpposite opposite)
     return std::max(0.0, widening);
 }
 
+// How far the fringe field reaches from the gap: the leg's height, and no
+// further than across the winding window.
+double fringeRoom(const MagneticShape& shape)
+{
+    return shape.windowWidth > 0.0 ? std::min(shape.legHeight, shape.windowWidth) : shape.legHeight;
+}
+
 double effectiveArea(const GapFace& face, double widening)
 {
     const double corner = face.outline == FaceOutline::Round ? kPiFull : 4.0;
@@ -90,7 +97,13 @@ CoreSetResult coreSet(const CoreDescriptor& core, std::span<const double> dimens
     set.le = set.c1 * set.c1 / set.c2;
     set.ae = set.c1 / set.c2;
     set.ve = set.c1 * set.c1 * set.c1 / (set.c2 * set.c2);
-    if (!finite({set.le, set.ae, set.ve})) {
+    set.closerPath = positive(set.shape.pathC1) && positive(set.shape.pathC2);
+    set.pathC1 = set.closerPath ? set.shape.pathC1 : set.c1;
+    set.pathC2 = set.closerPath ? set.shape.pathC2 : set.c2;
+    set.pathLe = set.pathC1 * set.pathC1 / set.pathC2;
+    set.pathAe = set.pathC1 / set.pathC2;
+    set.pathVe = set.pathLe * set.pathAe;
+    if (!finite({set.le, set.ae, set.ve, set.pathLe, set.pathAe, set.pathVe})) {
         result.error = DesignError::Overflow;
         return result;
     }
@@ -151,7 +164,7 @@ double peakSection(const CoreSet& set, double muI, double gap)
 {
     const MagneticShape& shape = set.shape;
     if (!isRing(shape))
-        return std::min(set.ae, shape.amin);
+        return std::min(set.designAe(), shape.amin);
     const double inner = shape.windowWidth / 2.0;
     const double outer = inner + shape.post.width;
     const double height = shape.post.section / shape.post.width;
@@ -161,30 +174,44 @@ double peakSection(const CoreSet& set, double muI, double gap)
     return std::min(set.ae, height * (inner + x0) * std::log((outer + x0) / (inner + x0)));
 }
 
-double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing)
+// A set's faces meet at the gap; a ring has none until it is cut.
+bool hasMatingFaces(const MagneticShape& shape, double gap) { return shape.outerLegCount > 0 || gap > 0.0; }
+
+double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing, double residualGap)
 {
-    if (gap <= 0.0)
+    if (!hasMatingFaces(shape, gap))
         return 0.0;
-    const double widening = fringing ? fringeWidening(gap, shape.legHeight, shape.opposite) : 0.0;
-    double reluctance = gap / effectiveArea(shape.post, widening);
-    if (place == GapPlace::AllLegs && shape.outerLegCount > 0) {
-        // The outer legs (or the halves of the wall) carry the flux side by side.
+    const double residual = std::max(0.0, residualGap);
+    const auto across = [&](const GapFace& face, double length) {
+        const double widening = fringing ? fringeWidening(length, fringeRoom(shape), shape.opposite) : 0.0;
+        return effectiveArea(face, widening);
+    };
+    const double postGap = gap + residual;
+    double reluctance = postGap > 0.0 ? postGap / across(shape.post, postGap) : 0.0;
+    // The outer legs (or the halves of the wall) carry the flux side by side;
+    // they meet with the residual gap, or stand on the spacer.
+    const double outerGap = (place == GapPlace::AllLegs ? gap : 0.0) + residual;
+    if (shape.outerLegCount > 0 && outerGap > 0.0) {
         double area = 0.0;
         for (const GapFace& face : shape.outer())
-            area += effectiveArea(face, widening);
-        reluctance += gap / area;
+            area += across(face, outerGap);
+        reluctance += outerGap / area;
     }
     return reluctance;
 }
 
-double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing)
+double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing,
+                        double residualGap)
 {
-    // The core's reluctance C1/(μ0·μi) in series with the gap's.
-    return kMu0NanohenryPerMm / (set.c1 / muI + gapReluctance(set.shape, gap, place, fringing));
+    // The core's reluctance C1/(μ0·μi) in series with the gaps'.
+    return kMu0NanohenryPerMm / (set.designC1() / muI + gapReluctance(set.shape, gap, place, fringing, residualGap));
 }
 
-GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl)
+GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl, double residualGap)
 {
+    const auto inductanceFactor = [&](const CoreSet& s, double mu, double gap, GapPlace p, bool fringing) {
+        return ferricalc::inductanceFactor(s, mu, gap, p, fringing, residualGap);
+    };
     const double ungapped = inductanceFactor(set, muI, 0.0, place, true);
     if (targetAl > ungapped * (1.0 + 1e-12))
         return {GapForAl::Outcome::AboveUngapped, 0.0};
@@ -237,7 +264,8 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
     };
     if (!(inputs.muI >= 1.0) || !std::isfinite(inputs.muI))
         return refuse(DesignError::MuBelowOne);
-    if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap))
+    if (!(inputs.gap >= 0.0) || !std::isfinite(inputs.gap) || !(inputs.residualGap >= 0.0)
+        || !std::isfinite(inputs.residualGap))
         return refuse(DesignError::NegativeGap);
     if (inputs.gap > longestGap(set.shape))
         return refuse(DesignError::GapBeyondCore);
@@ -251,22 +279,30 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
         if (wanted && !positive(*wanted))
             return refuse(DesignError::NotPositive);
 
-    out.le = set.le;
-    out.ae = set.ae;
-    out.ve = set.ve;
+    out.le = set.designLe();
+    out.ae = set.designAe();
+    out.ve = set.designVe();
+    if (set.closerPath) {
+        out.calculatorLe = set.le;
+        out.calculatorAe = set.ae;
+        out.calculatorVe = set.ve;
+    }
     out.amin = set.shape.amin;
     out.windowArea = set.shape.windowArea;
-    out.areaProduct = set.ae * set.shape.windowArea;
+    out.areaProduct = out.ae * set.shape.windowArea;
     if (inputs.density)
-        out.mass = set.ve * *inputs.density * 1e-6;  // mm³ · kg/m³ → g
+        out.mass = out.ve * *inputs.density * 1e-6;  // mm³ · kg/m³ → g
 
-    out.alUngapped = inductanceFactor(set, inputs.muI, 0.0, inputs.gapPlace, true);
-    out.alNoFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, false);
-    out.alFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, true);
+    const double residual = inputs.residualGap;
+    out.alIdeal = kMu0NanohenryPerMm * inputs.muI / set.designC1();
+    out.residualGap = hasMatingFaces(set.shape, inputs.gap) ? residual : 0.0;
+    out.alUngapped = inductanceFactor(set, inputs.muI, 0.0, inputs.gapPlace, true, residual);
+    out.alNoFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, false, residual);
+    out.alFringing = inductanceFactor(set, inputs.muI, inputs.gap, inputs.gapPlace, true, residual);
     // μe refers the set's AL to its own C1: μe = AL·C1/μ0, μi/(1 + μi·lg/le) for
     // a gap of the section Ae in the whole path.
-    out.muENoFringing = out.alNoFringing * set.c1 / kMu0NanohenryPerMm;
-    out.muEFringing = out.alFringing * set.c1 / kMu0NanohenryPerMm;
+    out.muENoFringing = out.alNoFringing * set.designC1() / kMu0NanohenryPerMm;
+    out.muEFringing = out.alFringing * set.designC1() / kMu0NanohenryPerMm;
 
     if (inputs.turns)
         out.turns = *inputs.turns;
@@ -277,9 +313,9 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
         out.inductance = out.alFringing * turns * turns / 1000.0;
         if (inputs.current) {
             // B = L·Î/(N·Ae) = AL·N·Î/Ae: nH · A / mm² is mT.
-            out.peakFlux = out.alFringing * turns * *inputs.current / set.ae;
-            out.peakFluxAmin = *out.peakFlux * set.ae / set.shape.amin;
-            out.peakFluxMax = *out.peakFlux * set.ae / peakSection(set, inputs.muI, inputs.gap);
+            out.peakFlux = out.alFringing * turns * *inputs.current / out.ae;
+            out.peakFluxAmin = *out.peakFlux * out.ae / set.shape.amin;
+            out.peakFluxMax = *out.peakFlux * out.ae / peakSection(set, inputs.muI, inputs.gap);
             out.saturation = saturationLevel(*out.peakFlux, inputs.bsat100);
             out.saturationAmin = saturationLevel(*out.peakFluxAmin, inputs.bsat100);
             out.saturationMax = saturationLevel(*out.peakFluxMax, inputs.bsat100);
@@ -297,10 +333,10 @@ Design design(const CoreSet& set, const DesignInputs& inputs)
                                      && *out.inductance > *inputs.inductance * 1.1;
     }
     if (inputs.targetAl)
-        out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl);
+        out.gapForTarget = gapForInductanceFactor(set, inputs.muI, inputs.gapPlace, *inputs.targetAl, residual);
 
     const auto figure = [](const std::optional<double>& value) { return value.value_or(0.0); };
-    if (!finite({out.areaProduct, figure(out.mass), out.alUngapped, out.alNoFringing, out.alFringing,
+    if (!finite({out.areaProduct, figure(out.mass), out.alIdeal, out.alUngapped, out.alNoFringing, out.alFringing,
                  out.muENoFringing, out.muEFringing, figure(out.inductance), figure(out.peakFlux),
                  figure(out.peakFluxAmin), figure(out.bsatShareAmin), figure(out.peakFluxMax),
                  figure(out.bsatShareMax), figure(out.saturationCurrent), figure(out.energy)}))

@@ -45,14 +45,41 @@ namespace ferricalc {
 // μ0 in nH/mm (4π·10⁻⁷ H/m, CODATA 2018: 1.25663706212·10⁻⁶ H/m).
 inline constexpr double kMu0NanohenryPerMm = 1.25663706212;
 
+// The residual gap of a set's mating faces, mm: the two halves of a set never
+// meet over the whole of their ground faces, so every face a set is put together
+// at carries a thin air gap in series with the iron, and a ground centre gap is
+// that much longer. Its size is read off the makers' own figures: their
+// ungapped AL lies well below μ0·μi/C1, and read back through this model the 21
+// ungapped sets of data/al-published.csv (TDK ETD 34/17/11, EPCOS P 18/11,
+// Ferroxcube RM 8/I, μi 1400 to 10 000) imply 1 to 6 µm, the flatness of a lapped
+// face; 4 µm, within that range, puts 19 of the 21 inside their published
+// tolerance. It dominates an ungapped set of high μi and a gap of a few
+// hundredths of a millimetre, and vanishes against a gap of tenths.
+inline constexpr double kResidualGap = 0.004;
+
 // The core set as the design sees it.
 struct CoreSet {
-    double c1 = 0.0;  // mm⁻¹, unrounded
+    double c1 = 0.0;  // mm⁻¹, unrounded, the calculator window's
     double c2 = 0.0;  // mm⁻³, unrounded
     double le = 0.0;  // C1²/C2, mm
     double ae = 0.0;  // C1/C2, mm²
     double ve = 0.0;  // C1³/C2², mm³
+    // The path the design's figures rest on (AL, μe, B̂, Ap, the mass): a
+    // family's closer model where it has one (RM: its back plate's radial flux
+    // across the width H), else the window's, equal to c1 … ve.
+    double pathC1 = 0.0;
+    double pathC2 = 0.0;
+    double pathLe = 0.0;
+    double pathAe = 0.0;
+    double pathVe = 0.0;
+    bool closerPath = false;  // the path differs from the window's
     MagneticShape shape;
+
+    // The design's C1, Le, Ae, Ve: the closer path's where there is one.
+    double designC1() const { return closerPath ? pathC1 : c1; }
+    double designLe() const { return closerPath ? pathLe : le; }
+    double designAe() const { return closerPath ? pathAe : ae; }
+    double designVe() const { return closerPath ? pathVe : ve; }
 };
 
 enum class DesignError {
@@ -110,6 +137,7 @@ struct DesignInputs {
     std::optional<double> inductance;    // µH wanted: the turns are found for it when not given
     std::optional<double> current;       // peak A
     std::optional<double> targetAl;      // nH wanted: the gap is found for it
+    double residualGap = kResidualGap;   // mm at every mating face; 0 for ideal faces
 };
 
 // μi, Bsat at 100 °C and the density of a table material.
@@ -138,15 +166,22 @@ struct GapForAl {
 };
 
 struct Design {
-    double le = 0.0;
+    double le = 0.0;  // the design's path (CoreSet::pathLe …)
     double ae = 0.0;
     double ve = 0.0;
+    // The calculator window's Le, Ae and Ve where the design's path is a closer
+    // model than the window's (RM); absent where they are the same.
+    std::optional<double> calculatorLe;
+    std::optional<double> calculatorAe;
+    std::optional<double> calculatorVe;
     double amin = 0.0;
     double windowArea = 0.0;   // Aw
     double areaProduct = 0.0;  // Ap = Ae·Aw, mm⁴
     std::optional<double> mass;  // Ve·density, g
 
-    double alUngapped = 0.0;    // μ0·μi/C1
+    double alIdeal = 0.0;       // μ0·μi/C1: perfectly mating faces, no gap
+    double residualGap = 0.0;   // mm, the residual gap at the mating faces (0 for a whole ring)
+    double alUngapped = 0.0;    // no gap but the residual one
     double alNoFringing = 0.0;  // the gap's section taken as the face's
     double alFringing = 0.0;    // the gap's fringe field counted: the figure shown first
     double muENoFringing = 0.0;
@@ -186,15 +221,22 @@ double longestGap(const MagneticShape& shape);
 // flux density sees it at the inner radius (see design.cpp).
 double peakSection(const CoreSet& set, double muI, double gap);
 
-// The gap's reluctance times μ0 (mm⁻¹) for a gap `gap` across the set's post
-// (and outer legs for AllLegs), with or without the fringe field. Zero for no gap.
-double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing);
+// The gaps' reluctance times μ0 (mm⁻¹) for a gap `gap` across the set's post
+// (and outer legs for AllLegs), with or without the fringe field, each face's
+// residual gap in series: the post's gap is gap + residualGap, every other
+// mating face's residualGap (gap + residualGap for AllLegs). A ring has no
+// mating faces until it is cut: zero for an uncut ring.
+double gapReluctance(const MagneticShape& shape, double gap, GapPlace place, bool fringing,
+                     double residualGap = kResidualGap);
 
-// AL in nH of the set with μi and that gap.
-double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing);
+// AL in nH of the set with μi and that gap, on the design's path (CoreSet::pathC1).
+double inductanceFactor(const CoreSet& set, double muI, double gap, GapPlace place, bool fringing,
+                        double residualGap = kResidualGap);
 
-// The gap (mm) that gives `targetAl` with fringing.
-GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl);
+// The gap (mm) that gives `targetAl` with fringing: the inverse of
+// inductanceFactor with the same residual gap.
+GapForAl gapForInductanceFactor(const CoreSet& set, double muI, GapPlace place, double targetAl,
+                                double residualGap = kResidualGap);
 
 // The fewest whole turns whose inductance reaches `inductance` (µH) with `al` (nH).
 double turnsFor(double inductance, double al);
@@ -206,6 +248,7 @@ enum class DesignQuantity {
     MuI, Bsat, MuE, MuENoFringing, AlUngapped, Al, AlNoFringing,
     Gap, Turns, Inductance, Current, PeakFlux, PeakFluxAmin, FluxShare, TargetAl,
     PeakFluxMax, FluxShareMax, SaturationCurrent, Energy, Density,
+    AlIdeal, ResidualGap,
     Count
 };
 

@@ -25,6 +25,7 @@ constexpr ReportedFigure kFigures[] = {
     {DesignQuantity::Al, "AL", [](const Design& d) -> std::optional<double> { return d.alFringing; }},
     {DesignQuantity::AlNoFringing, "AL_nofringing",
      [](const Design& d) -> std::optional<double> { return d.alNoFringing; }},
+    {DesignQuantity::AlIdeal, "AL_ideal", [](const Design& d) -> std::optional<double> { return d.alIdeal; }},
     {DesignQuantity::Inductance, "L", [](const Design& d) { return d.inductance; }},
     {DesignQuantity::Turns, "N", [](const Design& d) { return d.turns; }},
     {DesignQuantity::PeakFlux, "B", [](const Design& d) { return d.peakFlux; }},

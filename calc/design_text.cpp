@@ -41,6 +41,8 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(DesignQuantity::Coun
     {"I_sat", 3, "A", "A"},
     {"energy", 3, "uJ", "µJ"},
     {"density", 2, "kg/m3", "kg/m³"},
+    {"AL_ideal", 1, "nH", "nH"},
+    {"residual_gap", 4, "mm", "mm"},
 }};
 
 // One line per DesignInput, in its order.

@@ -10,6 +10,7 @@
 #include "calc/design.hpp"
 #include "cli/csv_reader.hpp"
 #include "cli/standard_core.hpp"
+#include "cores/published_al.hpp"
 #include "cores/registry.hpp"
 
 namespace ferricalc {
@@ -53,6 +54,8 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
     accuracy.window = &window;
     std::array<std::vector<double>, kCompared.size()> deviations;
     std::array<std::vector<std::string_view>, kCompared.size()> names;
+    std::array<std::vector<double>, kCompared.size()> designDeviations;
+    std::array<std::vector<std::string_view>, kCompared.size()> designNames;
 
     for (const StandardCore& standard : cores) {
         if (!standard.dataSheet.anyPublished())
@@ -64,7 +67,11 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
             accuracy.failed.push_back(&standard);
             continue;
         }
-        CoreDeviation& row = accuracy.cores.emplace_back(CoreDeviation{&standard, {}});
+        CoreDeviation& row = accuracy.cores.emplace_back(CoreDeviation{&standard, {}, {}});
+        // The design's figures, where its path is closer than the window's.
+        const CoreSetResult set = coreSet(window, standard.texts, ".");
+        const bool closer = set.formed() && set.set.closerPath;
+        const std::array<double, kCompared.size()> path{set.set.pathLe, set.set.pathAe, set.set.pathVe};
         for (std::size_t q = 0; q < kCompared.size(); ++q) {
             const std::optional<double> published = standard.dataSheet.figure(kCompared[q]);
             if (!published)
@@ -73,10 +80,17 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
             row.percent[q] = percent;
             deviations[q].push_back(percent);
             names[q].push_back(standard.name);
+            if (closer) {
+                row.designPercent[q] = deviationPercent(path[q], *published);
+                designDeviations[q].push_back(*row.designPercent[q]);
+                designNames[q].push_back(standard.name);
+            }
         }
     }
-    for (std::size_t q = 0; q < kCompared.size(); ++q)
+    for (std::size_t q = 0; q < kCompared.size(); ++q) {
         accuracy.quantities[q] = summarize(deviations[q], names[q]);
+        accuracy.designQuantities[q] = summarize(designDeviations[q], designNames[q]);
+    }
     return accuracy;
 }
 
@@ -97,15 +111,21 @@ void writeAccuracyTable(std::ostream& out, std::span<const WindowAccuracy> windo
 {
     out << "| Window | Cores | Le median | Le worst | Ae median | Ae worst | Ve median | Ve worst |\n"
         << "|---|---:|---:|---:|---:|---:|---:|---:|\n";
-    for (const WindowAccuracy& window : windows) {
-        out << "| " << window.window->name << " | " << window.published;
-        for (const DeviationSummary& summary : window.quantities) {
+    const auto row = [&out](const WindowAccuracy& window, std::string_view suffix,
+                            const std::array<DeviationSummary, 3>& quantities) {
+        out << "| " << window.window->name << suffix << " | " << window.published;
+        for (const DeviationSummary& summary : quantities) {
             out << " | " << percentCell(summary, summary.median) << " | " << percentCell(summary, summary.worst);
             // A figure that not every core publishes says over how many it was taken.
             if (summary.count != 0 && summary.count != window.published)
                 out << " (" << summary.count << ")";
         }
         out << " |\n";
+    };
+    for (const WindowAccuracy& window : windows) {
+        row(window, "", window.quantities);
+        if (window.designQuantities[0].count > 0)
+            row(window, ", design", window.designQuantities);
     }
     for (const WindowAccuracy& window : windows)
         for (const StandardCore* failed : window.failed)
@@ -121,6 +141,10 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
                 out << '\t' << kQuantityNames[kCompared[q]] << ' ';
                 out << (row.percent[q] ? deviationText(*row.percent[q], ".") + " %" : std::string("–"));
             }
+            for (std::size_t q = 0; q < kCompared.size(); ++q)
+                if (row.designPercent[q])
+                    out << "\tdesign " << kQuantityNames[kCompared[q]] << ' ' << deviationText(*row.designPercent[q], ".")
+                        << " %";
             out << '\n';
         }
     }
@@ -129,7 +153,7 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
 namespace {
 
 constexpr std::string_view kAlColumns[] = {"shape", "material", "mu_i", "gap_mm", "AL_nH", "AL_tol_minus_pct",
-                                           "AL_tol_plus_pct", "window", "standard_core", "gap_def", "source"};
+                                           "AL_tol_plus_pct", "window", "standard_core", "gap_def", "source", "vendor"};
 
 // The median and the 90th percentile (nearest rank) of the sizes of `errors`.
 std::pair<double, double> medianAndP90(std::vector<double> errors)
@@ -206,6 +230,7 @@ std::vector<AlRecord> readAlRecords(std::istream& in, std::string& problem)
         r.standardCore = cell(8);
         r.gapDefinition = cell(9);
         r.source = cell(10);
+        r.vendor = cell(11);
     }
     return records;
 }
@@ -216,6 +241,12 @@ std::vector<AlComparison> compareAl(std::span<const AlRecord> records, std::stri
     for (const AlRecord& record : records) {
         const CoreDescriptor* core = findCoreType(record.window);
         const StandardCore* standard = core != nullptr ? findStandardCore(*core, record.standardCore) : nullptr;
+        if (standard == nullptr) {
+            // A record without its catalogue core is matched by the set's name.
+            const CatalogueMatch match = findCatalogueCore(record.shape, record.vendor);
+            core = match.window != nullptr ? findCoreType(match.window->core) : nullptr;
+            standard = core != nullptr ? match.core : nullptr;
+        }
         const CoreSetResult set = standard != nullptr ? coreSet(*core, standard->texts, ".") : CoreSetResult{};
         if (standard == nullptr || !set.formed()) {
             problem = record.shape + ": no catalogue core '" + record.standardCore + "' in " + record.window;

@@ -32,12 +32,15 @@ DeviationSummary summarize(std::span<const double> deviations, std::span<const s
 struct CoreDeviation {
     const StandardCore* core;
     std::array<std::optional<double>, 3> percent;  // Le, Ae, Ve; absent where not published
+    // The design's closer path (RM), unrounded; absent where the design takes the window's.
+    std::array<std::optional<double>, 3> designPercent;
 };
 
 struct WindowAccuracy {
     const CoreDescriptor* window = nullptr;
     int published = 0;  // catalogue cores with at least one published figure
     std::array<DeviationSummary, 3> quantities;  // Le, Ae, Ve
+    std::array<DeviationSummary, 3> designQuantities;  // the design's path, where closer than the window's
     std::vector<CoreDeviation> cores;             // those with published figures, in catalogue order
     std::vector<const StandardCore*> failed;      // cores the window could not calculate
 };
@@ -48,7 +51,8 @@ WindowAccuracy measureAccuracy(const CoreDescriptor& window, std::span<const Sta
 std::vector<WindowAccuracy> measureCatalogue();
 
 // A Markdown table: one row per window with its count and the median and
-// worst deviation of Le, Ae and Ve.
+// worst deviation of Le, Ae and Ve, and a row "WINDOW, design" for a window
+// whose design figures rest on a closer path.
 void writeAccuracyTable(std::ostream& out, std::span<const WindowAccuracy> windows);
 
 // One line per core: its name and its three deviations.
@@ -63,6 +67,7 @@ void writeCoreDeviations(std::ostream& out, std::span<const WindowAccuracy> wind
 
 struct AlRecord {
     std::string shape;     // "ETD 34/17/11"
+    std::string vendor;    // "TDK"
     std::string material;  // "N87"
     double muI = 0.0;
     double gap = 0.0;  // mm, the total gap in the centre post; 0 for an ungapped set

@@ -55,6 +55,11 @@ struct MagneticShape {
     int outerLegCount = 0;               // 0 for a ring, 1 for the other limb of a U, 2 otherwise
     double legHeight = 0.0;  // mm: how far a gapped leg reaches from the gap to the back; the fringe field's room
     GapOpposite opposite = GapOpposite::Leg;
+    // C1 (mm⁻¹) and C2 (mm⁻³) of a closer model of the flux path than the
+    // calculator window's, for the design's figures; 0 where the family has none
+    // (the design then takes the window's).
+    double pathC1 = 0.0;
+    double pathC2 = 0.0;
     ArithmeticError failure = ArithmeticError::None;  // a dimension that gives no core (as in the geometry)
 
     bool formed() const { return failure == ArithmeticError::None; }

@@ -1,5 +1,9 @@
 #include "cores/rm.hpp"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "cores/pot_family_segments.hpp"
 
 namespace ferricalc::rm {
@@ -36,46 +40,66 @@ Legs legs(const Dimensions& d)
 
 }  // namespace
 
+namespace {
+
+// The five parts of the window's path; the back plate is the one the design's
+// closer model replaces.
+struct WindowParts {
+    PathShares legs;
+    PathShares backPlate;
+    PathShares post;
+    PathShares outerCorner;
+    PathShares centreCorner;
+};
+
+WindowParts windowParts(const Dimensions& d)
+{
+    const auto& [A, B, C, E, F, G, H, I] = d;
+    const Real pairWindingHeight = E + E;
+    const Real plate = F - (pairWindingHeight / 2.0);  // back plate thickness of one half
+    const auto [legArc, legsSection] = legs(d);
+
+    // The flux leaving the post towards the middle of an open side must reach
+    // round to a leg's end: the path through the plate grows from r to the mean of p and r.
+    const Real legEndReach = sqrt((((B * B) + (C * C)) / 4.0) - (((B * C) * cosDegrees(90.0 - legArc)) / 2.0));
+    const Real gap = (B - C) / 2.0;
+    const Real lengthening = (legEndReach + gap) / (2.0 * gap);
+    // How wide the plate's radial path is against a whole ring (1 when there is no opening).
+    const Real quarterUnderLegs =
+        (((((legArc * kPi) * (B * B)) / 360.0) + ((I * I) * abs(tanDegrees(legArc)))) - ((kPi * (C * C)) / 4.0))
+        / 4.0;
+    const Real quarterRing = ((90.0 * kPi) * ((B * B) - (C * C))) / 1440.0;
+    const Real widthFactor = quarterUnderLegs / quarterRing;
+
+    WindowParts parts{};
+    parts.legs = shares({pairWindingHeight, legsSection});
+    // The back plate carries radial flux from the post out to the legs.
+    parts.backPlate = {
+        (ln(B / C) * lengthening) / ((widthFactor * kPi) * plate),
+        (((1.0 / C) - (1.0 / B)) * lengthening) / (((((widthFactor * widthFactor) * kPi) * kPi) * plate) * plate),
+    };
+    parts.post = shares({pairWindingHeight, (kPi * (C * C)) / 4.0});
+    // The outer corner's section is the mean of the legs and the part of the
+    // cylinder of diameter B under the legs' arcs; the centre corner's the mean
+    // of the post and the whole cylinder of diameter C.
+    parts.outerCorner = shares({
+        (kPi * ((plate + (A / 2.0)) - (B / 2.0))) / 4.0,
+        (legsSection + ((((legArc * kPi) * B) * plate) / 90.0)) / 2.0,
+    });
+    parts.centreCorner = shares({
+        (kPi * ((C + plate) - sqrt((C * C) / 2.0))) / 4.0,
+        (((kPi * (C * C)) / 4.0) + ((kPi * C) * plate)) / 2.0,
+    });
+    return parts;
+}
+
+}  // namespace
+
 CoreConstants constants(const Dimensions& d)
 {
     return formConstants([&](CoreConstants& shown) {
-        const auto& [A, B, C, E, F, G, H, I] = d;
-        const Real pairWindingHeight = E + E;
-        const Real plate = F - (pairWindingHeight / 2.0);  // back plate thickness of one half
-        const auto [legArc, legsSection] = legs(d);
-
-        // The flux leaving the post towards the middle of an open side must reach
-        // round to a leg's end: the path through the plate grows from r to the mean of p and r.
-        const Real legEndReach = sqrt((((B * B) + (C * C)) / 4.0) - (((B * C) * cosDegrees(90.0 - legArc)) / 2.0));
-        const Real gap = (B - C) / 2.0;
-        const Real lengthening = (legEndReach + gap) / (2.0 * gap);
-        // How wide the plate's radial path is against a whole ring (1 when there is no opening).
-        const Real quarterUnderLegs =
-            (((((legArc * kPi) * (B * B)) / 360.0) + ((I * I) * abs(tanDegrees(legArc)))) - ((kPi * (C * C)) / 4.0))
-            / 4.0;
-        const Real quarterRing = ((90.0 * kPi) * ((B * B) - (C * C))) / 1440.0;
-        const Real widthFactor = quarterUnderLegs / quarterRing;
-
-        const PathShares legShares = shares({pairWindingHeight, legsSection});
-        // The back plate carries radial flux from the post out to the legs.
-        const PathShares backPlate{
-            (ln(B / C) * lengthening) / ((widthFactor * kPi) * plate),
-            (((1.0 / C) - (1.0 / B)) * lengthening) / (((((widthFactor * widthFactor) * kPi) * kPi) * plate) * plate),
-        };
-        const PathShares post = shares({pairWindingHeight, (kPi * (C * C)) / 4.0});
-        // The outer corner's section is the mean of the legs and the part of the
-        // cylinder of diameter B under the legs' arcs; the centre corner's the mean
-        // of the post and the whole cylinder of diameter C.
-        const PathShares outerCorner = shares({
-            (kPi * ((plate + (A / 2.0)) - (B / 2.0))) / 4.0,
-            (legsSection + ((((legArc * kPi) * B) * plate) / 90.0)) / 2.0,
-        });
-        const PathShares centreCorner = shares({
-            (kPi * ((C + plate) - sqrt((C * C) / 2.0))) / 4.0,
-            (((kPi * (C * C)) / 4.0) + ((kPi * C) * plate)) / 2.0,
-        });
-
-        potfamily::showSums({legShares, backPlate, post, outerCorner, centreCorner}, shown);
+        const WindowParts p = windowParts(d);
+        potfamily::showSums({p.legs, p.backPlate, p.post, p.outerCorner, p.centreCorner}, shown);
     });
 }
 
@@ -97,6 +121,76 @@ MagneticShape magnetics(const Dimensions& d)
         shape.outerLegs = {leg, leg};
         shape.outerLegCount = 2;
         shape.legHeight = E.value();
+    });
+}
+
+// ---- The design's closer path: the back plate by its radial flux across H ----
+
+namespace {
+
+// ∫ f(φ) dφ from `from` to `to` by Simpson's rule; the integrands below are
+// smooth over the whole range.
+template <typename Integrand>
+double simpson(double from, double to, Integrand f)
+{
+    constexpr int kIntervals = 64;
+    const double step = (to - from) / kIntervals;
+    double sum = f(from) + f(to);
+    for (int i = 1; i < kIntervals; ++i)
+        sum += (i % 2 == 1 ? 4.0 : 2.0) * f(from + i * step);
+    return sum * step / 3.0;
+}
+
+}  // namespace
+
+CoreConstants radialBackPlate(const Dimensions& d)
+{
+    return formConstants([&](CoreConstants& shown) {
+        const auto& [A, B, C, E, F, G, H, I] = d;
+        constexpr double kFullPi = std::numbers::pi;
+        const Real thickness = F - E;
+        const Real postRadius = C / 2.0;
+        // The flux turns into a leg across the leg's whole thickness (G - B)/2
+        // along its axis, not at its inner face: the radial run is carried past
+        // the winding space to half-way to the leg's middle, where the window's
+        // outer corner (a quarter circle from the plate's middle to the leg's)
+        // takes it over.
+        const Real outerRadius = (B / 2.0) + ((G - B) / 8.0);
+        const Real halfWidth = H / 2.0;
+        if (thickness <= 0.0 || halfWidth <= 0.0 || outerRadius <= postRadius)
+            throw ArithmeticFailure{ArithmeticError::DivisionByZero};  // no plate to carry the flux
+        // Out to H/2 the plate is a whole ring: 2πr·t wide.
+        const Real ringEnd = halfWidth < postRadius ? postRadius : (halfWidth > outerRadius ? outerRadius : halfWidth);
+        Real c1 = ln(ringEnd / postRadius) / ((2.0 * kFullPi) * thickness);
+        Real c2 = ((1.0 / postRadius) - (1.0 / ringEnd)) / (((4.0 * kFullPi) * kFullPi) * (thickness * thickness));
+        // Beyond it the plate's straight edges at ±H/2 leave the arcs within
+        // them, w = 4r·asin(H/2r). With r = H/(2 sin φ) the shares become
+        //     C1: (1/t)  ∫ cos φ / (4φ sin φ) dφ,   C2: (1/t²) ∫ cos φ / (8Hφ²) dφ
+        // from φ = asin(H/2r₁) at the outer radius to asin(H/2r) where the ring ends.
+        if (ringEnd < outerRadius) {
+            const double h = H.value();
+            const double from = std::asin(h / (2.0 * outerRadius.value()));
+            const double to = std::asin(std::min(1.0, h / (2.0 * ringEnd.value())));
+            c1 = c1 + Real(simpson(from, to, [](double phi) { return std::cos(phi) / (4.0 * phi * std::sin(phi)); }))
+                          / thickness;
+            c2 = c2 + Real(simpson(from, to, [h](double phi) { return std::cos(phi) / (8.0 * h * phi * phi); }))
+                          / (thickness * thickness);
+        }
+        // Both halves' plates.
+        shown.c1 = (2.0 * c1).value();
+        shown.c2 = (2.0 * c2).value();
+    });
+}
+
+CoreConstants pathConstants(const Dimensions& d)
+{
+    const CoreConstants plate = radialBackPlate(d);
+    if (!plate.complete())
+        return plate;
+    return formConstants([&](CoreConstants& shown) {
+        WindowParts p = windowParts(d);
+        p.backPlate = {*plate.c1, *plate.c2};
+        potfamily::showSums({p.legs, p.backPlate, p.post, p.outerCorner, p.centreCorner}, shown);
     });
 }
 
@@ -138,7 +232,14 @@ CoreConstants fromFields(std::span<const double> v)
 
 MagneticShape magneticsFromFields(std::span<const double> v)
 {
-    return magnetics({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+    const Dimensions d{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]};
+    MagneticShape shape = magnetics(d);
+    // The design's figures take the radial back plate where H gives one.
+    if (const CoreConstants path = pathConstants(d); shape.formed() && path.complete() && !path.degeneratePart) {
+        shape.pathC1 = *path.c1;
+        shape.pathC2 = *path.c2;
+    }
+    return shape;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct Dimensions {
     Real E;  // depth of the winding space in one half, mm
     Real F;  // height of one half, mm
     Real G;  // overall length, across both legs, mm
-    Real H;  // overall width, across the open sides (no result depends on it), mm
+    Real H;  // width of the back plate across the open sides (the vendors' c): only the design's path uses it, mm
     Real I;  // width of each open side, between the ends of the two legs, mm
 };
 
@@ -25,6 +25,15 @@ CoreConstants constants(const Dimensions& d);
 // window is one side of the post, over the pair's height 2E; a spacer gaps
 // both legs as well.
 MagneticShape magnetics(const Dimensions& d);
+
+// The design's closer path (MagneticShape::pathC1, pathC2): the window's parts
+// with the back plate taken as radial flux across its width H.
+CoreConstants pathConstants(const Dimensions& d);
+
+// The two halves' back plates in that path: radial flux from the post out past
+// the winding space, a whole ring out to H/2 and beyond it the arcs between the
+// plate's straight edges at ±H/2.
+CoreConstants radialBackPlate(const Dimensions& d);
 
 extern const CoreDescriptor descriptor;
 

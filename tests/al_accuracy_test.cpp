@@ -1,17 +1,20 @@
 // The design's AL against the published AL of real sets (data/al-published.csv):
-// the goals for gapped sets, and the ideal ungapped set as an upper bound.
+// the goals for gapped and ungapped sets, and each record's catalogue core and
+// plot points.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
 #include "cli/accuracy.hpp"
+#include "cores/published_al.hpp"
 
 namespace ferricalc {
 namespace {
 
-class PublishedAl : public testing::Test {
+class PublishedAlRecords : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -28,34 +31,88 @@ protected:
     std::vector<AlComparison> m_comparisons;
 };
 
-TEST_F(PublishedAl, GappedSetsMeetTheGoalsWithFringing)
+TEST_F(PublishedAlRecords, GappedSetsMeetTheGoalsWithFringing)
 {
     const std::vector<AlSummary> summaries = summarizeAl(m_comparisons);
     const AlSummary& all = summaries.back();
     ASSERT_EQ(all.gapped, 49);
-    EXPECT_LE(all.medianFringing, 10.0);
+    // Measured 9.1 % and 46 of 49; the RM 8/I records' printed gaps are one
+    // approximate figure for materials of μi 750 to 2700 (see the README).
+    EXPECT_LE(all.medianFringing, 9.5);
     EXPECT_GE(all.within20Fringing, 0.9 * all.gapped);
     // The fringe field is what brings them there: without it the gap's reluctance is too high.
     EXPECT_GT(all.medianNoFringing, 2 * all.medianFringing);
     for (const AlComparison& c : m_comparisons) {
         if (c.record->gap > 0.0) {
-            EXPECT_LT(std::abs(c.errorFringing), 30.0) << c.record->shape << ' ' << c.record->material << ' '
+            EXPECT_LT(std::abs(c.errorFringing), 25.0) << c.record->shape << ' ' << c.record->material << ' '
                                                        << c.record->gap << " mm";
         }
     }
 }
 
-TEST_F(PublishedAl, TheIdealUngappedSetIsAnUpperBound)
+TEST_F(PublishedAlRecords, ThreeQuartersOfTheUngappedSetsLieWithinTheirTolerance)
 {
-    // A real ungapped set keeps a residual gap between its ground faces, so its AL
-    // lies below μ0·μi/C1; never below by more than the tolerance allows.
+    int ungapped = 0;
+    int within = 0;
     for (const AlComparison& c : m_comparisons) {
         if (c.record->gap > 0.0)
             continue;
-        ASSERT_TRUE(c.record->toleranceMinus.has_value()) << c.record->shape;
-        EXPECT_GE(c.errorFringing, *c.record->toleranceMinus) << c.record->shape << ' ' << c.record->material;
-        EXPECT_LT(c.errorFringing, 75.0) << c.record->shape << ' ' << c.record->material;
+        ++ungapped;
+        within += c.withinTolerance ? 1 : 0;
     }
+    ASSERT_EQ(ungapped, 21);
+    EXPECT_GE(within, 0.75 * ungapped);  // 19 of 21; μ0·μi/C1 alone had 4
+}
+
+TEST_F(PublishedAlRecords, EachRecordFindsItsCatalogueCoreAndItsPlotPoint)
+{
+    for (const AlRecord& record : m_records) {
+        const CatalogueMatch match = findCatalogueCore(record.shape, record.vendor);
+        ASSERT_NE(match.core, nullptr) << record.shape;
+        EXPECT_EQ(match.core->name, record.standardCore) << record.shape;
+        const std::vector<PublishedAlPoint> points = publishedAlPoints(match.core->name, record.material);
+        EXPECT_TRUE(std::any_of(points.begin(), points.end(), [&](const PublishedAlPoint& p) {
+            return p.gap == record.gap && p.al == record.al;
+        })) << record.shape << ' ' << record.material << ' ' << record.gap;
+    }
+}
+
+struct SetNames {
+    const char* name;
+    const char* catalogueName;
+    const char* shape;
+    bool same;
+};
+
+const SetNames kSetNames[] = {
+    {"SizeAloneIsTheSet", "ETD 34 (TDK ETD34-Z)", "ETD 34/17/11", true},
+    {"PlainRmVersion", "RM 8 (TDK RM8Z-12)", "RM 8/I", true},
+    {"LowProfileIsAnother", "RM 8/ILP", "RM 8/I", false},
+    {"BlanksAndCaseIgnored", "p18/11 (any vendor)", "P 18/11", true},
+    {"OtherDimensions", "E 13/6/6 (Ferroxcube)", "E 13/7/4", false},
+    {"OtherSize", "RM 10/I (Ferroxcube)", "RM 8/I", false},
+    {"EmptyName", "", "RM 8/I", false},
+};
+
+class SameCoreSet : public testing::TestWithParam<SetNames> {};
+
+TEST_P(SameCoreSet, MatchesByDesignationPartByPart)
+{
+    EXPECT_EQ(sameCoreSet(GetParam().catalogueName, GetParam().shape), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(PublishedAl, SameCoreSet, testing::ValuesIn(kSetNames),
+                         [](const testing::TestParamInfo<SetNames>& info) { return std::string(info.param.name); });
+
+TEST(PublishedAlPoints, AreTheMaterialsPointsByGrowingGap)
+{
+    const std::vector<PublishedAlPoint> points = publishedAlPoints("RM 8 (TDK RM8Z-12)", "3c90");
+    ASSERT_EQ(points.size(), 6u);  // the ungapped set and five gaps
+    EXPECT_EQ(points.front().gap, 0.0);
+    EXPECT_EQ(points.front().al, 3300.0);
+    EXPECT_EQ(points.back().gap, 1.1);
+    EXPECT_TRUE(publishedAlPoints("RM 8 (TDK RM8Z-12)", "N87").empty());
+    EXPECT_TRUE(publishedAlPoints("E 13/7/4 (Ferroxcube)", "3C90").empty());
 }
 
 }  // namespace

@@ -588,9 +588,9 @@ TEST(BatchDesign, ColumnsGiveTheSingleCommandsFigures)
         return static_cast<std::size_t>(found - header.begin());
     };
     // The figures as values, their units in the header: the single command's digits.
-    EXPECT_EQ(records[1][column("AL_nH")], "273.5");
+    EXPECT_EQ(records[1][column("AL_nH")], "263.7");
     EXPECT_EQ(records[1][column("N")], "20");
-    EXPECT_EQ(records[1][column("B_Amin_mT")], "119.4");
+    EXPECT_EQ(records[1][column("B_Amin_mT")], "115.2");
     EXPECT_EQ(records[1][column("saturation")], "clear");
     EXPECT_EQ(records[1][column("error")], "");
     EXPECT_EQ(records[2][column("gap_for_target_al_mm")], "0.000");
@@ -610,8 +610,8 @@ TEST(BatchDesign, ColumnsGiveTheSingleCommandsFigures)
     ASSERT_TRUE(first.has_value()) << json[0];
     const Json& design = (*first)["design"];
     EXPECT_EQ(design["material"].text, "N87");
-    EXPECT_EQ(design["texts"]["AL"].text, "273.5 nH");
-    EXPECT_NEAR(design["values"]["L"].number, 109.405, 1e-3);
+    EXPECT_EQ(design["texts"]["AL"].text, "263.7 nH");
+    EXPECT_NEAR(design["values"]["L"].number, 105.490, 1e-3);
     EXPECT_EQ(design["saturation"].text, "clear");
     EXPECT_TRUE((*parseJson(json[3]))["design"].isNull());
 }

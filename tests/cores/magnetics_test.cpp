@@ -7,6 +7,7 @@
 #include "core_cases.hpp"
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
+#include "cores/rm.hpp"
 
 namespace ferricalc::testing_support {
 namespace {
@@ -183,3 +184,33 @@ TEST(MagneticsFailure, ABadOperationIsReportedLikeTheGeometrys)
 
 }  // namespace
 }  // namespace ferricalc::testing_support
+
+namespace ferricalc {
+namespace {
+
+// The RM back plate's radial model, worked by hand for RM 8/I (C = 8.4, B = 17.35,
+// G = 22.75, plate 8.2 − 5.525 = 2.675 mm thick): the flux runs from r₃ = 4.2 to
+// r₁ = 8.675 + (22.75 − 17.35)/8 = 9.35 mm.
+TEST(RmRadialBackPlate, IsAWholeRingWhereTheWidthDoesNotCutIt)
+{
+    // H = 30 reaches past r₁: both plates 2·ln(r₁/r₃)/(2π·t) and 2·(1/r₃ − 1/r₁)/(4π²·t²).
+    const CoreConstants plate = rm::radialBackPlate({19.3, 17.35, 8.4, 5.525, 8.2, 22.75, 30, 9.5});
+    ASSERT_TRUE(plate.complete());
+    EXPECT_NEAR(*plate.c1, 0.0952302047, 1e-9);
+    EXPECT_NEAR(*plate.c2, 0.000928472434, 1e-12);
+}
+
+TEST(RmRadialBackPlate, NarrowsToTheArcsBetweenItsEdgesBeyondHalfTheWidth)
+{
+    // H = 10.8: a ring to 5.4 mm, then the arcs 4r·asin(H/2r); summed by hand in
+    // 200 000 steps of r: C1 0.1490221, C2 0.0021797.
+    const CoreConstants plate = rm::radialBackPlate({19.3, 17.35, 8.4, 5.525, 8.2, 22.75, 10.8, 9.5});
+    ASSERT_TRUE(plate.complete());
+    EXPECT_NEAR(*plate.c1, 0.1490221424, 1e-7);
+    EXPECT_NEAR(*plate.c2, 0.0021797391, 1e-9);
+    // No width, no plate: the design keeps the window's figures.
+    EXPECT_FALSE(rm::radialBackPlate({19.3, 17.35, 8.4, 5.525, 8.2, 22.75, 0, 9.5}).complete());
+}
+
+}  // namespace
+}  // namespace ferricalc
