@@ -3,8 +3,8 @@
 
     /usr/bin/python3 scripts/fit_losses.py [--curves ../shared/data/loss-curves.json] [--check]
 
-Run by hand with a python3 that has numpy and scipy (Debian: python3-numpy, python3-scipy); the fitted coefficients are committed, and
-cores/materials_table.py compiles them in. The curve points themselves (sinusoidal Pv against B̂, f
+Run by hand with a python3 that has numpy and scipy (Debian: python3-numpy, python3-scipy); the
+fitted coefficients are committed, and cores/materials_table.py compiles them in. The curve points themselves (sinusoidal Pv against B̂, f
 and T, read off the data sheets) are not ours to ship: the script reads them from the shared data
 folder and writes only coefficients. --check fits again and fails if the result differs from the
 committed file.
@@ -26,12 +26,15 @@ How the fit is made, per material:
   we drew), over the flux densities and temperatures the curves span.
 - Weak priors keep α, β and T0 where ferrites have them when a range holds few points.
 - How many ranges, and whether each range has its own temperature polynomial, is chosen by how
-  well the fit predicts points it did not see: every curve's points are split alternately into two
-  halves, each half predicted from a fit to the other. A richer model must earn its place there.
+  well the fit predicts points it did not see: each point predicted from a fit to all the others
+  (leave one out). A richer model must cut that error by 8 % to be taken.
+- Where the published fit in materials.json meets the curves better than ours is expected to meet
+  new points of them (the mean of our error on points left out and on the points fitted), the
+  published fit stays, marked "published".
 
 The table printed at the end gives, per material, the points, the share the model meets within
-×1.25 and the median |log2(model/point)|, for the published fit in materials.json and for ours
-(ours predicted for each half from a fit to the other half: points the fit did not see).
+×1.25 and the median |log2(model/point)|: for the published fit in materials.json, for ours on
+points left out of its fit, and for ours on all the points (what is shipped).
 """
 
 import argparse
