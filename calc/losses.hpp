@@ -127,8 +127,9 @@ double windowFill(double turns, int strands, double insulatedDiameter, double wi
 
 // The thermal resistance of a ferrite set in still air from its effective
 // volume (mm³), K/W: Rth = 53·Ve^−0.54 with Ve in cm³, the empirical rule of
-// Maniktala ("Switching Power Supplies A–Z"), for a set standing free in
-// still air, cooled by natural convection and radiation.
+// Maniktala ("Switching Power Supplies A–Z", 2nd ed., Newnes 2012, p. 155),
+// for a set standing free in still air, cooled by natural convection and
+// radiation. It reads low for large E cores (see the README).
 double stillAirThermalResistance(double effectiveVolume);
 
 // ---- A design's losses -----------------------------------------------------
