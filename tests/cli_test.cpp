@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"MaterialGapTurnsAndCurrent",
                 {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "2"}, 0,
                 std::string(kEtd34) + kEtd34Set
-                    + "mu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 112.7 mT\n"
+                    + "mass 37.248 g\nmu_e 177.3\nAL 273.5 nH\nAL_nofringing 215.6 nH\nL 109.405 uH\nN 20\nB 112.7 mT\n"
                       "B_Amin 119.4 mT\nB_Amin_of_Bsat 30.6 %\n",
                 ""},
         CliCase{"TurnsFoundForAnInductance", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "10"}, 0,
@@ -128,13 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"SaturationIsAdvisedOnTheErrorStream",
                 {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "3", "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
+                    + "mass 0.914 g\nmu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 8.091 uH\nN 3\nB 344.5 mT\n"
                       "B_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\n",
                 "advisory: B_Amin 337.1 mT is 86.4 % of Bsat at 100 °C (390 mT)"},
         CliCase{"SaturatedCoreIsWarned", {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "5",
                                           "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
+                    + "mass 0.914 g\nmu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nL 22.476 uH\nN 5\nB 574.2 mT\n"
                       "B_Amin 561.9 mT\nB_Amin_of_Bsat 144.1 %\n",
                 "warning: B_Amin 561.9 mT is 144.1 % of Bsat at 100 °C (390 mT): the core saturates"},
         CliCase{"NegativeGap", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "-0.1"}, 2, "",
