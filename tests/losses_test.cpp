@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ struct IgseCase {
     double duty;
     double expected;  // W/m³ at 100 kHz, ΔB = 0.2 T
 };
+
+// ctest lists a case by its name.
+void PrintTo(const IgseCase& c, std::ostream* os) { *os << c.name; }
 
 // With α = 1.5 the iGSE's k_i is k/((2π)^0.5·∫₀^2π |cos θ|^1.5 dθ·2^1) and the
 // integral, taken numerically, is 3.4960767; so a symmetric triangle of the
@@ -86,6 +90,9 @@ struct RangeCase {
     bool below, above, belowTenMt, aboveBsat;
 };
 
+// ctest lists a case by its name.
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
+
 // Pv = k·f^α·B̂^2.5·(1 − 0.01·T + 10⁻⁴·T²) by hand; 0.1 T gives B̂^2.5 = 3.16228e-3.
 const RangeCase kRangeCases[] = {
     {"LowerRangeBelowTheBoundary", 99e3, 100.0, 100.0, std::pow(99e3, 1.2) * 3.16228e-3 / 1000.0, false, false, false, false},
@@ -144,6 +151,9 @@ struct WindingCase {
     double meanTurnLength;  // mm, by hand from the convention in cores/magnetics.hpp
     double resistance;      // mΩ: 10 turns of 0.5 mm copper at 100 °C
 };
+
+// ctest lists a case by its name.
+void PrintTo(const WindingCase& c, std::ostream* os) { *os << c.name; }
 
 // MLT: rectangular post 2(w + d) + π·build, round post π(D + build), a U's
 // wound limb with the whole space between the limbs, a ring's section with half
@@ -247,6 +257,9 @@ struct InputCase {
     double value;  // when read
     LossError error;
 };
+
+// ctest lists a case by its name.
+void PrintTo(const InputCase& c, std::ostream* os) { *os << c.name; }
 
 const InputCase kInputCases[] = {
     {"FrequencyWithKilo", LossInput::Frequency, "100k", 1e5, LossError::None},
