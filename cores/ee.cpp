@@ -40,6 +40,7 @@ MagneticShape magnetics(const Dimensions& d)
         shape.amin = smallestSection({post, 2.0 * outerLeg, 2.0 * halfBack}).value();
         setWindow(shape, (B - C) / 2.0, 2.0 * E);
         shape.post = rectangleFace(C, D, post);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         shape.outerLegs = {rectangleFace(legWidth, D, outerLeg), rectangleFace(legWidth, D, outerLeg)};
         shape.outerLegCount = 2;
         shape.legHeight = E.value();

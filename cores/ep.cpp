@@ -64,6 +64,7 @@ MagneticShape magnetics(const Dimensions& d)
         shape.amin = smallestSection({post, wall, (kPi * C) * (F - E)}).value();
         setWindow(shape, (B - C) / 2.0, 2.0 * E);
         shape.post = roundFace(C, post);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         // The wall is one face round the winding space: as long as the space's
         // outline (the half circle and both sides of the channel), as wide as its
         // section over that length.

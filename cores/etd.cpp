@@ -65,6 +65,7 @@ MagneticShape magnetics(const Dimensions& d)
         // faces lie on the circle of diameter B.
         setWindow(shape, (B - C) / 2.0, 2.0 * E);
         shape.post = roundFace(C, post);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         // An outer leg's face as a rectangle of its mean width over the depth.
         const GapFace leg = rectangleFace(meanLegWidth, D, outerLeg.section);
         shape.outerLegs = {leg, leg};

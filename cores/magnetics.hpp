@@ -50,6 +50,7 @@ struct MagneticShape {
     double windowWidth = 0.0;   // mm
     double windowHeight = 0.0;  // mm
     double windowArea = 0.0;    // Aw, mm²
+    double meanTurnLength = 0.0;  // MLT, mm: a turn of the winding that fills the window (meanTurnLength())
     GapFace post;               // the leg a centre gap is cut in
     std::array<GapFace, 2> outerLegs{};  // the other legs or wall segments, gapped only by a spacer
     int outerLegCount = 0;               // 0 for a ring, 1 for the other limb of a U, 2 otherwise
@@ -102,6 +103,16 @@ inline GapFace roundFace(Real diameter, Real section)
 {
     return {FaceOutline::Round, diameter.value(), diameter.value(), section.value()};
 }
+
+// MLT, the mean length of a turn of a winding that fills the window around the
+// post: the turn halfway through the winding's build runs round the post's
+// outline at half the build from it. Round a rectangular post w × d that is
+// 2(w + d) + π·build (its corners become quarter circles of radius build/2);
+// round a round post of diameter D, π(D + build). The build is the window's
+// width from the post to the outer leg or wall; a U core's winding sits on its
+// wound limb and takes the whole space between the limbs; a ring's fills the
+// hole to its centre, a build of half the hole's diameter.
+inline double meanTurnLength(const GapFace& post, double build) { return post.perimeter() + kPi * build; }
 
 // A rectangular window of the given width and height.
 inline void setWindow(MagneticShape& shape, Real width, Real height)

@@ -88,6 +88,7 @@ MagneticShape magnetics(const Dimensions& d)
         shape.amin = smallestSection({post, wall, (kPi * C) * plate, (unslotted * H) * plate}).value();
         setWindow(shape, (B - C) / 2.0, 2.0 * E);
         shape.post = roundFace(C, post);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         // The slots cut the wall in two; each half as a rectangle of the wall's
         // thickness by its arc on the mean diameter.
         const Real wallThickness = (A - B) / 2.0;

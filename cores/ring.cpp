@@ -57,6 +57,7 @@ MagneticShape magnetics(const Dimensions& d)
         // A gap is a cut through the ring. The ring goes on beyond it on either
         // side, bending away; the fringe field's room is taken as its mean radius.
         shape.post = rectangleFace(radialWidth, h, section);
+        shape.meanTurnLength = meanTurnLength(shape.post, (B / 2.0).value());
         shape.legHeight = ((A + B) / 4.0).value();
     });
 }

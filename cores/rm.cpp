@@ -113,6 +113,7 @@ MagneticShape magnetics(const Dimensions& d)
         shape.amin = smallestSection({post, legsSection, (kPi * C) * (F - E)}).value();
         setWindow(shape, (B - C) / 2.0, 2.0 * E);
         shape.post = roundFace(C, post);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         // Each leg as a rectangle as long as its arc of the winding space
         // (2·legArc degrees), as wide as its section over that length.
         const Real legLength = ((B * legArc) * kPi) / 180.0;

@@ -33,6 +33,7 @@ MagneticShape magnetics(const Dimensions& d)
         // The window lies between the limbs, along both halves' limbs.
         setWindow(shape, B, 2.0 * E);
         shape.post = rectangleFace(P, D, upperLimb);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         shape.outerLegs[0] = rectangleFace(C, D, lowerLimb);
         shape.outerLegCount = 1;
         shape.legHeight = E.value();

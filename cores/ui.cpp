@@ -39,6 +39,7 @@ MagneticShape magnetics(const Dimensions& d)
         // One U: the window is B between the limbs by the limbs' length E.
         setWindow(shape, B, E);
         shape.post = rectangleFace(P, D, upperLimb);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         shape.outerLegs[0] = rectangleFace(C, D, lowerLimb);
         shape.outerLegCount = 1;
         shape.legHeight = E.value();

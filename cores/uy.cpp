@@ -49,6 +49,7 @@ MagneticShape magnetics(const Dimensions& d)
         shape.amin = smallestSection({upperLimbs.section, backs.section, lowerLimbs.section}).value();
         setWindow(shape, B, 2.0 * E);
         shape.post = roundFace(C, upperLimbs.section);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         shape.outerLegs[0] = roundFace(C, lowerLimbs.section);
         shape.outerLegCount = 1;
         shape.legHeight = E.value();

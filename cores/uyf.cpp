@@ -55,6 +55,7 @@ MagneticShape magnetics(const Dimensions& d)
         // The round leg carries the winding; the rectangular leg is D wide across
         // the window and C deep, its groove taken off.
         shape.post = roundFace(C, roundLegs.section);
+        shape.meanTurnLength = meanTurnLength(shape.post, shape.windowWidth);
         shape.outerLegs[0] = rectangleFace(D, C, rectangularLegs.section);
         shape.outerLegCount = 1;
         shape.legHeight = E.value();
