@@ -90,28 +90,32 @@ std::string designDisplayText(DesignQuantity quantity, double value, std::string
     return withUnit(designValueText(quantity, value, decimalSeparator), designFormat(quantity).displayUnit);
 }
 
+namespace {
+
+// A flux density with its share of Bsat: "119.4 mT（Bsat 的 30.6 %）".
+std::string fluxWithShare(DesignQuantity quantity, const std::optional<double>& flux, DesignQuantity shareQuantity,
+                          const std::optional<double>& share, std::string_view decimalSeparator)
+{
+    if (!flux)
+        return {};
+    std::string text = designDisplayText(quantity, *flux, decimalSeparator);
+    if (share)
+        text.append("（Bsat 的 ").append(designDisplayText(shareQuantity, *share, decimalSeparator)).append("）");
+    return text;
+}
+
+}  // namespace
+
 std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator)
 {
-    if (!design.peakFluxAmin)
-        return {};
-    std::string text = designDisplayText(DesignQuantity::PeakFluxAmin, *design.peakFluxAmin, decimalSeparator);
-    if (design.bsatShareAmin)
-        text.append("（Bsat 的 ")
-            .append(designDisplayText(DesignQuantity::FluxShare, *design.bsatShareAmin, decimalSeparator))
-            .append("）");
-    return text;
+    return fluxWithShare(DesignQuantity::PeakFluxAmin, design.peakFluxAmin, DesignQuantity::FluxShare,
+                         design.bsatShareAmin, decimalSeparator);
 }
 
 std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator)
 {
-    if (!design.peakFluxMax)
-        return {};
-    std::string text = designDisplayText(DesignQuantity::PeakFluxMax, *design.peakFluxMax, decimalSeparator);
-    if (design.bsatShareMax)
-        text.append("（Bsat 的 ")
-            .append(designDisplayText(DesignQuantity::FluxShareMax, *design.bsatShareMax, decimalSeparator))
-            .append("）");
-    return text;
+    return fluxWithShare(DesignQuantity::PeakFluxMax, design.peakFluxMax, DesignQuantity::FluxShareMax,
+                         design.bsatShareMax, decimalSeparator);
 }
 
 std::string saturationNote(const Design& design, bool bsatKnown)

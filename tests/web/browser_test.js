@@ -182,6 +182,8 @@ function commandLineDesign(core, inputs, options) {
         await page.waitForSelector("#designWindow");
         tally.check(page.url().endsWith("#etd/design") && (await focusedId(page)) === "material"
                     && (await page.textContent("#heading")).includes("A=34.2 B=25.6"), "设计… opens #etd/design");
+        const n87 = String(await page.evaluate(() => FERRICALC_DATA.materials.findIndex((m) => m.name === "N87")));
+        await page.selectOption("#material", n87);
         await page.fill("#gap", "0.5");
         await page.fill("#turns", "20");
         await page.fill("#current", "2");
@@ -252,8 +254,8 @@ function commandLineDesign(core, inputs, options) {
         await page.fill("#muI", "0.5");
         const kept = await page.inputValue("#material");
         await page.fill("#muI", "3000");
-        tally.check(kept === "0" && (await page.inputValue("#material")) === "-1", "µi edited: 自定义");
-        await page.selectOption("#material", "0");
+        tally.check(kept === n87 && (await page.inputValue("#material")) === "-1", "µi edited: 自定义");
+        await page.selectOption("#material", n87);
         tally.check((await page.inputValue("#muI")) === "2200", "N87 fills µi again");
 
         // Back returns to the calculator as it was, Forward to the design as it was; 返回 goes back too.
