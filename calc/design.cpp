@@ -171,7 +171,7 @@ double peakSection(const CoreSet& set, double muI, double gap)
     const double x0 = gap * muI / (2.0 * kPiFull);
     // Never below B̂ on Ae: a long gap evens the field out to Φ over the whole
     // section, which is a little more than Ae, and B̂max is the larger figure.
-    return std::min(set.ae, height * (inner + x0) * std::log((outer + x0) / (inner + x0)));
+    return std::min(set.designAe(), height * (inner + x0) * std::log((outer + x0) / (inner + x0)));
 }
 
 // A set's faces meet at the gap; a ring has none until it is cut.
