@@ -7,6 +7,8 @@
 // Usage: ferricalc-screenshots OUTPUT_DIRECTORY
 
 #include <QApplication>
+#include <QComboBox>
+#include <QTabBar>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QIcon>
@@ -167,6 +169,14 @@ bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example,
         designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("current"))->setValue(design.current);
         QApplication::processEvents();  // the layout follows the figures' new widths
         ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral(".png"))) && ok;
+        // The losses' page: a buck inductor's triangular ripple at 100 kHz.
+        auto* pages = designWindow->findChild<QTabBar*>(QStringLiteral("pages"));
+        pages->setCurrentIndex(1);
+        designWindow->findChild<QComboBox*>(QStringLiteral("waveform"))->setCurrentIndex(1);
+        designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("ripple"))->setValue(design.current * 0.3);
+        QApplication::processEvents();
+        ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral("-losses.png"))) && ok;
+        pages->setCurrentIndex(0);
         // At its least size, as on a small screen at 200 %.
         designWindow->resize(designWindow->minimumSize());
         QApplication::processEvents();

@@ -294,6 +294,23 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(LossQuantity::Count)
 
 const DesignFormat& lossFormat(LossQuantity quantity) { return kLossFormats.at(static_cast<std::size_t>(quantity)); }
 
+namespace {
+
+// One line per LossInput, in its order: column, minimum, maximum, start, decimals.
+constexpr std::array<DesignInputLimits, static_cast<std::size_t>(LossInput::Count)> kLossInputLimits{{
+    {"frequency", 1, 1e7, 100e3, 0},   // Hz
+    {"duty", 0.01, 0.99, 0.5, 2},
+    {"ripple", 0, 1e4, 0.05, 3},        // A peak-to-peak
+    {"b_ac", 0.1, 5000, 50, 1},         // mT
+    {"temperature", -55, 250, 100, 0},  // °C
+    {"wire", 0.01, 10, 0.5, 3},         // mm bare copper
+    {"strands", 1, 1000, 1, 0},
+}};
+
+}  // namespace
+
+const DesignInputLimits& lossInputLimits(LossInput kind) { return kLossInputLimits.at(static_cast<std::size_t>(kind)); }
+
 std::string lossText(LossQuantity quantity, double value, std::string_view decimalSeparator, bool display)
 {
     const DesignFormat& format = lossFormat(quantity);
@@ -416,6 +433,8 @@ LossInputReading readLossInput(LossInput kind, std::string_view text, std::strin
     case LossInput::Strands:
         if (!(v >= 1.0 && v <= 1e6) || std::floor(v) != v)
             return {std::nullopt, LossError::StrandsNotWhole};
+        break;
+    case LossInput::Count:
         break;
     }
     if (const LossError error = checkLossInputs(probe, std::nullopt); error != LossError::None)

@@ -205,7 +205,13 @@ std::string lossAdviceText(const LossAdvice& advice, Language language);
 std::string lossUnavailableText(LossUnavailable why, Language language);
 
 // The kinds of loss input a field holds, each with its own range.
-enum class LossInput { Frequency, Duty, Ripple, AcFlux, Temperature, WireDiameter, Strands };
+enum class LossInput { Frequency, Duty, Ripple, AcFlux, Temperature, WireDiameter, Strands, Count };
+
+// The range a window's box holds a loss input to, what it starts with, its
+// decimals and unit, as designInputLimits does for the design's inputs.
+// readLossInput refuses what lies outside the physics (a duty of 1); the box's
+// range keeps a typed value to what a data sheet and a bobbin take.
+const DesignInputLimits& lossInputLimits(LossInput kind);
 
 struct LossInputReading {
     std::optional<double> value;

@@ -15,6 +15,12 @@ DesignField::DesignField(std::optional<DesignInput> kind, const QString& objectN
     setAccelerated(true);
 }
 
+DesignField::DesignField(LossInput kind, const QString& objectName, QWidget* parent)
+    : DesignField(std::optional<DesignInput>(), objectName, parent)
+{
+    m_lossKind = kind;
+}
+
 void DesignField::onEdited(std::function<void()> edited)
 {
     connect(lineEdit(), &QLineEdit::textChanged, this, [edited = std::move(edited)] { edited(); });
@@ -87,12 +93,17 @@ QString DesignField::refusalOf(const QString& input) const
         if (reading.error != DesignError::None && reading.error != DesignError::NotANumber)
             return QString::fromStdString(readingMessage(reading, *m_kind, m_ring, Language::Chinese, separator()));
     }
+    if (m_lossKind) {
+        const LossInputReading reading = readLossInput(*m_lossKind, utf8, separator());
+        if (reading.error != LossError::None && reading.error != LossError::NotANumber)
+            return QString::fromStdString(lossErrorMessage(reading.error, Language::Chinese));
+    }
     const std::optional<double> value = parseNumber(utf8, separator());
     // The box's limits stand in its tooltip; the reason stays short.
     if (value && *value > maximum())
-        return QStringLiteral("超出上限");
+        return QStringLiteral("不能超过 %1").arg(textFromValue(maximum()));
     if (value && *value < minimum())
-        return QStringLiteral("低于下限");
+        return QStringLiteral("不能小于 %1").arg(textFromValue(minimum()));
     return {};
 }
 

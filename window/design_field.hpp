@@ -18,6 +18,7 @@
 #include <string>
 
 #include "calc/design.hpp"
+#include "calc/losses.hpp"
 
 namespace ferricalc {
 
@@ -26,6 +27,8 @@ public:
     // `kind` selects the design's own checks (calc/design.hpp); without one the
     // box's range alone decides.
     DesignField(std::optional<DesignInput> kind, const QString& objectName, QWidget* parent);
+    // A box of the losses: calc/losses.hpp's checks.
+    DesignField(LossInput kind, const QString& objectName, QWidget* parent);
 
     // Why the text as it stands is not used; empty when it is (or is being typed).
     QString refusal() const { return refusalOf(text()); }
@@ -50,6 +53,7 @@ private:
     std::string separator() const;
 
     std::optional<DesignInput> m_kind;
+    std::optional<LossInput> m_lossKind;
     std::optional<double> m_gapLimit;
     bool m_ring = false;
 };

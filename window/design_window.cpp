@@ -1,5 +1,7 @@
 #include "window/design_window.hpp"
 
+#include "window/design_form.hpp"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -15,6 +17,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -23,24 +27,15 @@
 #include "window/al_gap_plot.hpp"
 #include "window/design_field.hpp"
 #include "window/look.hpp"
+#include "window/pv_plot.hpp"
 
 namespace ferricalc {
 
+using namespace design_form;
+
 namespace {
 
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-const QString kNone = QStringLiteral("—");
 const QString kCustomMaterial = QStringLiteral("自定义");
-
-const QString kStale = QStringLiteral("上次计算的结果");
-
-void paintText(QLabel& label, const QColor& colour)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
 
 QColor saturationColour(SaturationLevel level, const QColor& plain)
 {
@@ -54,36 +49,6 @@ QColor saturationColour(SaturationLevel level, const QColor& plain)
         break;
     }
     return plain;
-}
-
-// The forms of one column share the width of their captions, so that their
-// fields line up.
-void alignCaptions(const std::vector<QGroupBox*>& groups)
-{
-    std::vector<QWidget*> captions;
-    for (const QGroupBox* group : groups) {
-        const auto* form = qobject_cast<const QFormLayout*>(group->layout());
-        if (form == nullptr)
-            continue;
-        for (int row = 0; row < form->rowCount(); ++row)
-            if (const QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget())
-                captions.push_back(item->widget());
-    }
-    int width = 0;
-    for (const QWidget* caption : captions)
-        width = std::max(width, caption->sizeHint().width());
-    for (QWidget* caption : captions)
-        caption->setMinimumWidth(width);
-}
-
-QFormLayout* formIn(QGroupBox& group)
-{
-    auto* form = new QFormLayout(&group);
-    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->setHorizontalSpacing(8);
-    form->setVerticalSpacing(5);
-    return form;
 }
 
 }  // namespace
@@ -129,6 +94,21 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     plotColumn->addWidget(m_plot, 1);
     columns->addLayout(plotColumn, 1);
 
+    // Two pages: the magnetic design, and its losses and temperature rise.
+    auto* designPage = new QWidget(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    designPage->setLayout(columns);
+    m_firstLossInput = m_inputs.size();
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(designPage);
+    m_stack->addWidget(buildLossPage());
+    m_pages = new QTabBar(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    m_pages->addTab(QStringLiteral("磁路与饱和"));
+    m_pages->addTab(QStringLiteral("损耗与温升"));
+    m_pages->setDrawBase(false);
+    connect(m_pages, &QTabBar::currentChanged, m_stack, &QStackedWidget::setCurrentIndex);
+
     // One width for every input, so the boxes line up; the widest range sets it.
     int fieldWidth = 0;
     for (const auto& input : m_inputs)
@@ -143,9 +123,12 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     top->addWidget(m_heading, 2);
     top->addSpacing(24);
     top->addWidget(m_status, 3);
+    top->addWidget(m_pages);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(9, 6, 9, 9);
+    layout->setSpacing(4);
     layout->addLayout(top);
-    layout->addLayout(columns, 1);
+    layout->addWidget(m_stack, 1);
 
     // The table's first material; a table without one starts on 自定义.
     const int firstMaterial = m_material->count() > 1 ? 1 : 0;
@@ -214,8 +197,13 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
 DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, DesignInput kind, const QString& name,
                                     const QString& unit)
 {
-    const DesignInputLimits& limits = designInputLimits(kind);
-    auto* field = new DesignField(kind, name, this);
+    return addField(form, caption, new DesignField(kind, name, this), designInputLimits(kind), unit);
+}
+
+DesignField* DesignWindow::addField(QFormLayout& form, QWidget* caption, DesignField* field,
+                                    const DesignInputLimits& limits, const QString& unit)
+{
+    const QString name = field->objectName();
     field->setDecimals(limits.decimals);
     field->setRange(limits.minimum, std::isfinite(limits.maximum) ? limits.maximum : 1e5);
     field->setValue(limits.start);
@@ -498,11 +486,13 @@ void DesignWindow::refresh()
     if (!m_built)
         return;
     bool refused = false;
-    for (const auto& [field, refusal] : m_inputs) {
+    bool lossRefused = false;
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        const auto& [field, refusal] = m_inputs[i];
         const QString why = field->refusal();
         refusal->setText(why);
         paintText(*refusal, look::kDarkRed);
-        refused = refused || !why.isEmpty();
+        (i < m_firstLossInput ? refused : lossRefused) |= !why.isEmpty();
     }
     // A density that looks like g/cm³ is used, and questioned beside its box.
     if (QLabel* densityNote = m_inputs[2].second; densityNote->text().isEmpty() && m_density->value() > 0.0) {
@@ -513,6 +503,7 @@ void DesignWindow::refresh()
         for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
             figure->setText(kNone);
         blankDesign(text(coreSetMessage(m_core, m_set, Language::Chinese)));
+        showLosses(nullptr, lossRefused);
         return;
     }
 
@@ -530,15 +521,18 @@ void DesignWindow::refresh()
 
     if (refused) {
         blankDesign({});
+        showLosses(nullptr, lossRefused);
         return;
     }
     const DesignInputs in = inputs();
     const Design d = design(m_set.set, in);
     if (d.error != DesignError::None) {
         blankDesign(text(designErrorMessage(d.error, Language::Chinese)));
+        showLosses(nullptr, lossRefused);
         return;
     }
     showDesign(d, in);
+    showLosses(&d, lossRefused);
 }
 
 void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
@@ -653,9 +647,14 @@ void DesignWindow::moveToNextInput()
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         if (!m_inputs[i].first->hasFocus())
             continue;
-        DesignField* next = m_inputs[(i + 1) % m_inputs.size()].first;
-        next->setFocus(Qt::TabFocusReason);
-        next->selectAll();
+        for (std::size_t step = 1; step <= m_inputs.size(); ++step) {
+            DesignField* next = m_inputs[(i + step) % m_inputs.size()].first;
+            if (!next->isVisible())
+                continue;  // a box of the page not shown
+            next->setFocus(Qt::TabFocusReason);
+            next->selectAll();
+            return;
+        }
         return;
     }
 }

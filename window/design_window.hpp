@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "calc/design.hpp"
+#include "calc/losses.hpp"
 
 class QButtonGroup;
 class QComboBox;
@@ -28,11 +29,14 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
+class QTabBar;
 class QRadioButton;
 
 namespace ferricalc {
 
 class AlGapPlot;
+class PvPlot;
 class DesignField;
 
 class DesignWindow : public QWidget {
@@ -58,6 +62,15 @@ private:
                           const QString& unit);
     DesignField* addInput(QFormLayout& form, const QString& caption, DesignInput kind, const QString& name,
                           DesignQuantity quantity);
+    DesignField* addField(QFormLayout& form, QWidget* caption, DesignField* field, const DesignInputLimits& limits,
+                          const QString& unit);
+
+    // The page of losses and temperature rise (design_window_losses.cpp).
+    QWidget* buildLossPage();
+    LossInputs lossInputs() const;
+    const Material* chosenMaterial() const;
+    void showLosses(const Design* d, bool refused);
+    void plotLosses(const LossDesign& losses, const LossInputs& in);
     QLabel* addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip = {});
     QLabel* addNote(QFormLayout& form, const QString& name);
 
@@ -131,6 +144,24 @@ private:
     QPushButton* m_useTargetGap = nullptr;
 
     AlGapPlot* m_plot = nullptr;
+
+    // Losses and temperature rise: the second page.
+    QTabBar* m_pages = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    std::size_t m_firstLossInput = 0;  // m_inputs from here on are the losses'
+    DesignField* m_frequency = nullptr;
+    QComboBox* m_waveform = nullptr;
+    DesignField* m_duty = nullptr;
+    QRadioButton* m_byRipple = nullptr;
+    QRadioButton* m_byAcFlux = nullptr;
+    DesignField* m_ripple = nullptr;
+    DesignField* m_acFluxInput = nullptr;
+    DesignField* m_temperature = nullptr;
+    DesignField* m_wire = nullptr;
+    DesignField* m_strands = nullptr;
+    std::array<QLabel*, static_cast<std::size_t>(LossQuantity::Count)> m_lossFigures{};
+    QLabel* m_lossNote = nullptr;
+    PvPlot* m_pvPlot = nullptr;
 };
 
 }  // namespace ferricalc

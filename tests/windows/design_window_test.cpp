@@ -10,12 +10,14 @@
 #include <QDoubleSpinBox>
 #include <QLocale>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
 
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
+#include "calc/losses.hpp"
 #include "window/al_gap_plot.hpp"
 #include "window/design_window.hpp"
 #include "window/look.hpp"
@@ -452,6 +454,54 @@ private slots:
         QVERIFY(shown(*design, "densityRefusal").contains(QStringLiteral("g/cm³")));
         typeInto(input(*design, "density"), QStringLiteral("4850"));
         QCOMPARE(shown(*design, "densityRefusal"), QString());
+    }
+
+    // The second page shows the losses of the design on the first, each figure as
+    // calc/losses writes it for the same inputs (the command line's digits), and
+    // refuses a loss input at its field without touching the design.
+    void theLossPageFollowsTheDesign()
+    {
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kEtd, kEtdExample));
+        QVERIFY(design);
+        chooseMaterial(*design, QStringLiteral("N87"));
+        input(*design, "gap")->setValue(0.5);
+        input(*design, "turns")->setValue(20);
+        input(*design, "current")->setValue(2);
+        design->findChild<QTabBar*>(QStringLiteral("pages"))->setCurrentIndex(1);
+        design->findChild<QComboBox*>(QStringLiteral("waveform"))->setCurrentIndex(1);
+        input(*design, "ripple")->setValue(0.6);
+        input(*design, "wire")->setValue(0.5);
+
+        const CoreDescriptor& etd = *findCoreType("etd");
+        // kEtdExample in the fields' order: A B C D E F Rd Rw Rn R.
+        const std::vector<std::string_view> texts{"34.2", "25.6", "10.8", "10.8", "11.8", "17.3", "0", "0.5", "0", "0.5"};
+        QCOMPARE(texts.size(), etd.fields.size());
+        const CoreSetResult set = coreSet(etd, texts, ".");
+        QVERIFY(set.formed());
+        const Material* n87 = findMaterial("N87");
+        DesignInputs in = materialInputs(*n87);
+        in.gap = 0.5;
+        in.turns = 20;
+        in.current = 2;
+        in.targetAl = designInputLimits(DesignInput::TargetAl).start;
+        LossInputs loss;
+        loss.frequency = 100e3;
+        loss.waveform = LossWaveform::Triangle;
+        loss.ripple = 0.6;
+        loss.wireDiameter = 0.5;
+        const LossDesign expected = designLosses(set.set, n87, ferricalc::design(set.set, in), 2.0, loss);
+        QVERIFY(expected.coreLoss && expected.copperLoss && expected.temperatureRise);
+        QCOMPARE(shown(*design, "coreLoss"), QString::fromStdString(lossText(LossQuantity::CoreLoss, *expected.coreLoss, ".", true)));
+        QCOMPARE(shown(*design, "copperLoss"),
+                 QString::fromStdString(lossText(LossQuantity::CopperLoss, *expected.copperLoss, ".", true)));
+        QCOMPARE(shown(*design, "temperatureRise"),
+                 QString::fromStdString(lossText(LossQuantity::TemperatureRise, *expected.temperatureRise, ".", true)));
+
+        typeInto(input(*design, "duty"), QStringLiteral("1"));
+        QVERIFY(!shown(*design, "dutyRefusal").isEmpty());
+        QCOMPARE(shown(*design, "coreLoss"), QStringLiteral("—"));
+        QVERIFY(shown(*design, "alFringing") != QStringLiteral("—"));  // the design itself stands
     }
 
     // The far ends of every box design without an infinity or a NaN.

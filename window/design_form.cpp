@@ -1,0 +1,45 @@
+#include "window/design_form.hpp"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <algorithm>
+
+namespace ferricalc::design_form {
+
+void paintText(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+QFormLayout* formIn(QGroupBox& group)
+{
+    auto* form = new QFormLayout(&group);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setHorizontalSpacing(8);
+    form->setVerticalSpacing(5);
+    return form;
+}
+
+void alignCaptions(const std::vector<QGroupBox*>& groups)
+{
+    std::vector<QWidget*> captions;
+    for (const QGroupBox* group : groups) {
+        const auto* form = qobject_cast<const QFormLayout*>(group->layout());
+        if (form == nullptr)
+            continue;
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (const QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget())
+                captions.push_back(item->widget());
+    }
+    int width = 0;
+    for (const QWidget* caption : captions)
+        width = std::max(width, caption->sizeHint().width());
+    for (QWidget* caption : captions)
+        caption->setMinimumWidth(width);
+}
+
+}  // namespace ferricalc::design_form
