@@ -1,7 +1,5 @@
 #include "window/design_window.hpp"
 
-#include "window/design_form.hpp"
-
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -26,6 +24,7 @@
 #include "cores/materials.hpp"
 #include "window/al_gap_plot.hpp"
 #include "window/design_field.hpp"
+#include "window/design_form.hpp"
 #include "window/look.hpp"
 #include "window/pv_plot.hpp"
 
@@ -495,7 +494,9 @@ void DesignWindow::refresh()
         (i < m_firstLossInput ? refused : lossRefused) |= !why.isEmpty();
     }
     // A density that looks like g/cm³ is used, and questioned beside its box.
-    if (QLabel* densityNote = m_inputs[2].second; densityNote->text().isEmpty() && m_density->value() > 0.0) {
+    const auto density = std::find_if(m_inputs.begin(), m_inputs.end(),
+                                      [this](const auto& input) { return input.first == m_density; });
+    if (QLabel* densityNote = density->second; densityNote->text().isEmpty() && m_density->value() > 0.0) {
         densityNote->setText(text(densityQuestion(m_density->value(), Language::Chinese)));
         paintText(*densityNote, look::kDarkAmber);
     }
