@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/advisor.hpp"
 #include "calc/calculation.hpp"
 #include "calc/number_text.hpp"
 #include "cores/catalog.hpp"
@@ -91,6 +92,41 @@ void ReadBackResult(benchmark::State& state)
     }
 }
 
+// A whole design with its losses: an ETD 34 in N87 with a gap, turns, a triangular ripple and a wire.
+void DesignWithLosses(benchmark::State& state)
+{
+    const CoreDescriptor& etd = *findCoreType("etd");
+    const CoreSet set = coreSet(etd, findStandardCore(etd, "ETD34-Z")->texts, ".").set;
+    const Material& n87 = *findMaterial("N87");
+    DesignInputs in = materialInputs(n87);
+    in.gap = 0.5;
+    in.turns = 20;
+    in.current = 2.3;
+    LossInputs loss;
+    loss.frequency = 100e3;
+    loss.waveform = LossWaveform::Triangle;
+    loss.ripple = 0.6;
+    loss.wireDiameter = 0.5;
+    for (auto _ : state) {
+        const Design d = design(set, in);
+        benchmark::DoNotOptimize(designLosses(set, &n87, d, in.current, loss));
+    }
+}
+
+// The adviser over every standard core for one material.
+void AdviseEveryCore(benchmark::State& state)
+{
+    Requirement r;
+    r.inductance = 100;
+    r.peakCurrent = 2.3;
+    r.ripple = 0.6;
+    const Material* n87[] = {findMaterial("N87")};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(advise(coreTypes(), n87, r, Ranking::Volume));
+}
+
+BENCHMARK(DesignWithLosses);
+BENCHMARK(AdviseEveryCore)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadDimension);
 BENCHMARK(WriteResult);
 BENCHMARK(ReadBackResult);

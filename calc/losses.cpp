@@ -169,6 +169,14 @@ double insulatedDiameter(double bareDiameter)
     return bareDiameter + enamel(*below) + share * (enamel(*above) - enamel(*below));
 }
 
+std::vector<double> standardWireDiameters()
+{
+    std::vector<double> diameters;
+    for (const WireSize& size : kGradeOneWire)
+        diameters.push_back(size.bare);
+    return diameters;
+}
+
 double windowFill(double turns, int strands, double insulatedDiameter, double windowArea)
 {
     return turns * strands * insulatedDiameter * insulatedDiameter / windowArea * 100.0;
@@ -215,7 +223,10 @@ LossDesign designLosses(const CoreSet& set, const Material* material, const Desi
         return out;
     }
     out.meanTurnLength = set.shape.meanTurnLength;
-    out.thermalResistance = stillAirThermalResistance(set.ve);
+    // The design's path: the figures its AL and B̂ rest on (calc/design.hpp).
+    const double ae = set.designAe();
+    const double ve = set.designVe();
+    out.thermalResistance = stillAirThermalResistance(ve);
 
     // B̂ac = L·(ΔI/2)/(N·Ae) = AL·N·ΔI/(2·Ae): nH · A / mm² is mT. Given B̂ac
     // instead, the same relation gives the ripple back.
@@ -223,9 +234,9 @@ LossDesign designLosses(const CoreSet& set, const Material* material, const Desi
     if (inputs.acFlux) {
         out.acFlux = inputs.acFlux;
         if (design.turns && design.alFringing > 0.0)
-            ripple = 2.0 * *inputs.acFlux * set.ae / (design.alFringing * *design.turns);
+            ripple = 2.0 * *inputs.acFlux * ae / (design.alFringing * *design.turns);
     } else if (inputs.ripple && design.turns) {
-        out.acFlux = design.alFringing * *design.turns * *inputs.ripple / (2.0 * set.ae);
+        out.acFlux = design.alFringing * *design.turns * *inputs.ripple / (2.0 * ae);
     }
 
     if (!material) {
@@ -237,7 +248,7 @@ LossDesign designLosses(const CoreSet& set, const Material* material, const Desi
         out.coreLossUnavailable = density.unavailable;
         if (density.pv) {
             out.lossDensity = density.pv;
-            out.coreLoss = *density.pv * set.ve * 1e-6;  // kW/m³ · mm³
+            out.coreLoss = *density.pv * ve * 1e-6;  // kW/m³ · mm³
         }
     } else if (!material->hasLossFit()) {
         out.coreLossUnavailable =

@@ -26,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/design.hpp"
 #include "cores/materials.hpp"
@@ -118,6 +119,10 @@ double rmsCurrentSquared(double dcCurrent, double ripple, LossWaveform waveform)
 // (0.050 to 5.000 mm); between standard diameters the enamel of the two beside
 // it, in proportion; outside the table the enamel of its end.
 double insulatedDiameter(double bareDiameter);
+
+// The standard bare diameters of enamelled round copper wire (IEC 60317-0-1,
+// R 20 series), mm, ascending.
+std::vector<double> standardWireDiameters();
 
 // The share of the window the winding takes, %: turns × strands squares of the
 // insulated diameter (round wire as it packs in layers) over the window's area.
