@@ -36,6 +36,7 @@ struct Example {
     const char* file;     // PNG name without extension
     bool widest = false;    // the results replaced by the widest texts they can have
     bool keyboard = false;  // Enter in the last field, and Enter again on 计算, instead of a click
+    const char* standard = nullptr;  // a standard core chosen from the list instead of the letters
 };
 
 constexpr Example kExamples[] = {
@@ -59,6 +60,7 @@ constexpr Example kExamples[] = {
     {7, "A=18 B=14.9 C=7.45 D=3 E=3.6 F=5.3 G=2 H=13", "pot-widest", true},
     {0, "A=10 B=6 h=1e-30", "ring-longest"},
     {9, "A=40 B=20 C=10 D=12 E=15 F=25 G=8 P=10", "ui-keyboard", false, true},
+    {5, "", "rm8", false, false, "RM 8/I (Ferroxcube)"},
 };
 
 // Return pressed on the window's focus widget, as the keyboard sends it.
@@ -145,11 +147,14 @@ struct DesignExample {
     double gap;        // mm
     double turns;
     double current;    // A
+    const char* material = nullptr;  // chosen from the list; the table's first where null
 };
 
 constexpr DesignExample kDesignExamples[] = {
     {"etd", "design-etd", 0.5, 40, 2.0},
     {"ee", "design-ee", 0.2, 60, 0.85},
+    // A catalogue core in a material its maker publishes AL for: the published points over the curve.
+    {"rm8", "design-rm8", 0.2, 30, 0.5, "3C90"},
 };
 
 bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example, const QDir& out)
@@ -163,6 +168,12 @@ bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example,
         if (!designWindow) {
             std::fprintf(stderr, "the design window did not open\n");
             return false;
+        }
+        if (design.material != nullptr) {
+            auto* material = designWindow->findChild<QComboBox*>(QStringLiteral("material"));
+            const int index = material->findText(QString::fromUtf8(design.material), Qt::MatchStartsWith);
+            material->setCurrentIndex(index);
+            emit material->activated(index);
         }
         designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("gap"))->setValue(design.gap);
         designWindow->findChild<QDoubleSpinBox*>(QStringLiteral("turns"))->setValue(design.turns);
@@ -212,7 +223,18 @@ int main(int argc, char* argv[])
         ferricalc::CalculatorWindow* window = selector.calculatorWindow();
         if (!window)
             continue;
-        for (const QString& pair : QString::fromUtf8(example.letters).split(QLatin1Char(' '))) {
+        if (example.standard != nullptr) {
+            auto* list = window->findChild<QComboBox*>(QStringLiteral("catalogComboBox"));
+            const int index = list != nullptr ? list->findText(QString::fromUtf8(example.standard)) : -1;
+            if (index < 0) {
+                std::fprintf(stderr, "no standard core %s\n", example.standard);
+                ok = false;
+                continue;
+            }
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        }
+        for (const QString& pair : QString::fromUtf8(example.letters).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString letter = pair.section(QLatin1Char('='), 0, 0);
             for (std::size_t i = 0; i < window->core().fields.size(); ++i) {
                 const auto& field = window->core().fields[i];

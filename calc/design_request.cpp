@@ -26,6 +26,7 @@ constexpr ReportedFigure kFigures[] = {
     {DesignQuantity::AlNoFringing, "AL_nofringing",
      [](const Design& d) -> std::optional<double> { return d.alNoFringing; }},
     {DesignQuantity::AlIdeal, "AL_ideal", [](const Design& d) -> std::optional<double> { return d.alIdeal; }},
+    {DesignQuantity::ResidualGap, "residual_gap", [](const Design& d) -> std::optional<double> { return d.residualGap; }},
     {DesignQuantity::Inductance, "L", [](const Design& d) { return d.inductance; }},
     {DesignQuantity::Turns, "N", [](const Design& d) { return d.turns; }},
     {DesignQuantity::PeakFlux, "B", [](const Design& d) { return d.peakFlux; }},

@@ -111,28 +111,28 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"MaterialGapTurnsAndCurrent",
                 {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "2"}, 0,
                 std::string(kEtd34) + kEtd34Set
-                    + "mass 37.248 g\nmu_e 170.9\nAL 263.7 nH\nAL_nofringing 212.5 nH\nAL_ideal 3394.2 nH\nL 105.490 uH\nN 20\n"
+                    + "mass 37.248 g\nmu_e 170.9\nAL 263.7 nH\nAL_nofringing 212.5 nH\nAL_ideal 3394.2 nH\nresidual_gap 0.0040 mm\nL 105.490 uH\nN 20\n"
                       "B 108.6 mT\nB_Amin 115.2 mT\nB_Amin_of_Bsat 29.5 %\nB_max 115.2 mT\nB_max_of_Bsat 29.5 %\n"
                       "I_sat 6.774 A\nenergy 210.980 uJ\n",
                 ""},
         CliCase{"TurnsFoundForAnInductance", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "10"}, 0,
-                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nL 13.077 uH\nN 4\n", ""},
+                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nresidual_gap 0.0000 mm\nL 13.077 uH\nN 4\n", ""},
         CliCase{"MaterialWithDensityGivesTheMass", {"ring", "A=10", "B=6", "h=4", "--material=pc200"}, 0,
-                std::string(kRing) + "mass 0.914 g\nmu_e 800.0\nAL 326.9 nH\nAL_nofringing 326.9 nH\nAL_ideal 326.9 nH\n", ""},
+                std::string(kRing) + "mass 0.914 g\nmu_e 800.0\nAL 326.9 nH\nAL_nofringing 326.9 nH\nAL_ideal 326.9 nH\nresidual_gap 0.0000 mm\n", ""},
         CliCase{"GapForATargetAl", {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "250"}, 0,
-                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\n"
+                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\nresidual_gap 0.0040 mm\n"
                                                  "gap 0.532 mm\n",
                 ""},
         CliCase{"NoGapReachesAnAlAboveTheUngappedOne",
                 {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "5000"}, 1,
-                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\n"
+                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\nresidual_gap 0.0040 mm\n"
                                                  "gap none\n",
                 "no gap reaches AL 5000.0 nH: the set without a gap gives 2548.0 nH"},
         // A ring's flux density peaks at its inner radius: 88 % of Bsat on Ae is 113 % there.
         CliCase{"RingSaturatesAtItsInnerRadius",
                 {"ring", "A=10", "B=6", "h=4", "--material", "N87", "--turns", "3", "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mass 0.914 g\nmu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nAL_ideal 899.1 nH\nL 8.091 uH\nN 3\n"
+                    + "mass 0.914 g\nmu_e 2200.0\nAL 899.1 nH\nAL_nofringing 899.1 nH\nAL_ideal 899.1 nH\nresidual_gap 0.0000 mm\nL 8.091 uH\nN 3\n"
                       "B 344.5 mT\nB_Amin 337.1 mT\nB_Amin_of_Bsat 86.4 %\nB_max 440.0 mT\nB_max_of_Bsat 112.8 %\n"
                       "I_sat 0.886 A\nenergy 4.046 uJ\n",
                 "warning: B_max 440.0 mT is 112.8 % of Bsat at 100 °C (390 mT): the core saturates"},
@@ -140,19 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
                 {"etd", "--std", "ETD34-Z", "--material", "N87", "--gap", "0.5", "--turns", "20", "--current", "5.5"},
                 0,
                 std::string(kEtd34) + kEtd34Set
-                    + "mass 37.248 g\nmu_e 170.9\nAL 263.7 nH\nAL_nofringing 212.5 nH\nAL_ideal 3394.2 nH\nL 105.490 uH\nN 20\n"
+                    + "mass 37.248 g\nmu_e 170.9\nAL 263.7 nH\nAL_nofringing 212.5 nH\nAL_ideal 3394.2 nH\nresidual_gap 0.0040 mm\nL 105.490 uH\nN 20\n"
                       "B 298.8 mT\nB_Amin 316.7 mT\nB_Amin_of_Bsat 81.2 %\nB_max 316.7 mT\nB_max_of_Bsat 81.2 %\n"
                       "I_sat 6.774 A\nenergy 1595.535 uJ\n",
                 "advisory: B_max 316.7 mT is 81.2 % of Bsat at 100 °C (390 mT)"},
         CliCase{"SaturationUncheckedWithoutBsat",
                 {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "2", "--current", "1"}, 0,
                 std::string(kRing)
-                    + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nL 3.269 uH\nN 2\nB 208.8 mT\n"
+                    + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nresidual_gap 0.0000 mm\nL 3.269 uH\nN 2\nB 208.8 mT\n"
                       "B_Amin 204.3 mT\nB_max 266.7 mT\nenergy 1.635 uJ\n",
                 "saturation not checked: the material's Bsat is unknown"},
         CliCase{"InductanceFarBelowOneTurnsIsNamed",
                 {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--inductance", "0.001"}, 0,
-                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nL 0.817 uH\nN 1\n",
+                std::string(kRing) + "mu_e 2000.0\nAL 817.3 nH\nAL_nofringing 817.3 nH\nAL_ideal 817.3 nH\nresidual_gap 0.0000 mm\nL 0.817 uH\nN 1\n",
                 "advisory: the wanted inductance is far below one turn's (0.817 uH)"},
         CliCase{"GapLongerThanTheRingIsRefused", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "1e9"}, 2,
                 "", "--gap '1000000000': must not exceed the inner circumference 18.850 mm of this core"},
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "--gap '30': must not exceed the window height 24.200 mm of this core"},
         CliCase{"TargetAlOnlyAnImpossibleGapReaches",
                 {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "1"}, 1,
-                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\n"
+                std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\nresidual_gap 0.0040 mm\n"
                                                  "gap none\n",
                 "no gap reaches AL 1.0 nH: the longest gap the core holds, 24.200 mm, gives 9.9 nH"},
         CliCase{"TurnsBeyondTheWindowsLimit", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "1e12"}, 2,

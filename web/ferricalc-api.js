@@ -202,7 +202,26 @@
             view.targetGap = line(2);
             view.peakFluxMax = line(3);
             view.windingNote = line(4);
+            // The calculator window's Le, Ae, Ve where the design's path differs from them (RM); else null.
+            const calculator = ["Le", "Ae", "Ve"].map((quantity, i) => {
+                const value = numberOrNull(module._ferricalc_design_calculator_figure(i));
+                return value === null ? null : designText(quantity, value, "value", separator);
+            });
+            view.calculator = calculator[0] === null ? null : { Le: calculator[0], Ae: calculator[1], Ve: calculator[2] };
             return view;
+        }
+
+        // The makers' published AL of a standard core's set (its catalogue name) for the plot:
+        // {forMaterial, points: [{gap, al, material}]}, the material's points where the maker
+        // publishes them, else the set's gapped points in every material; no points for none.
+        function publishedAl(standard, material) {
+            const found = withRequest([standard || "", material || ""], (pointer, size) =>
+                module._ferricalc_published_al(pointer, size));
+            const points = [];
+            for (let i = 0; i < module._ferricalc_published_count(); ++i)
+                points.push({ gap: module._ferricalc_published_point(i, 0), al: module._ferricalc_published_point(i, 1),
+                              material: replyText(module._ferricalc_published_material(i)) });
+            return { forMaterial: found === 1, points };
         }
 
         // AL in nH of the set of the last designView at each gap, with the fringe field or without.
@@ -283,6 +302,7 @@
             designView,
             designCore,
             alCurve,
+            publishedAl,
             readDesignInput,
             densityQuestion,
             designInputs: data.designInputs,

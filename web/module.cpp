@@ -29,6 +29,7 @@
 #include "calc/design_request.hpp"
 #include "calc/number_text.hpp"
 #include "cores/catalog.hpp"
+#include "cores/published_al.hpp"
 #include "cores/registry.hpp"
 
 namespace {
@@ -53,6 +54,14 @@ struct Reply {
     DesignInput readKind = DesignInput::MuI;
     bool readRing = false;
     std::string readSeparator = ".";
+
+    // The published AL points of the last ferricalc_published_al.
+    struct Published {
+        double gap;
+        double al;
+        std::string material;  // the request's text is freed when the call returns
+    };
+    std::vector<Published> published;
 
     std::string text;  // the reply of the text functions
 };
@@ -130,6 +139,10 @@ std::optional<double> figureOf(const Design& d, DesignQuantity quantity)
         return d.muENoFringing;
     case DesignQuantity::AlUngapped:
         return d.alUngapped;
+    case DesignQuantity::AlIdeal:
+        return d.alIdeal;
+    case DesignQuantity::ResidualGap:
+        return d.residualGap;
     case DesignQuantity::Al:
         return d.alFringing;
     case DesignQuantity::AlNoFringing:
@@ -376,6 +389,57 @@ const char* ferricalc_design_line(int which, const char* request, int size)
     default:
         return textReply({});
     }
+}
+
+// The calculator window's Le (0), Ae (1) and Ve (2) of the last design where
+// its path is a closer model than the window's (RM); NaN where they are the same.
+double ferricalc_design_calculator_figure(int which)
+{
+    const Design& d = reply().outcome.design;
+    if (d.error != DesignError::None)
+        return std::nan("");
+    return orNaN(which == 0 ? d.calculatorLe : which == 1 ? d.calculatorAe : which == 2 ? d.calculatorVe : std::nullopt);
+}
+
+// The makers' published AL of a standard core's set, for the plot: the request
+// holds the catalogue's name of the core and a material. The chosen material's
+// points where the maker publishes them (returns 1), else the set's gapped
+// points in every material (returns 0), or none (-1). Each point is read with
+// ferricalc_published_point and ferricalc_published_material.
+int ferricalc_published_al(const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    Reply& state = reply();
+    state.published.clear();
+    if (texts.size() != 2 || texts[0].empty())
+        return -1;
+    if (!texts[1].empty()) {
+        for (const PublishedAlPoint& point : publishedAlPoints(texts[0], texts[1]))
+            state.published.push_back({point.gap, point.al, std::string(texts[1])});
+        if (!state.published.empty())
+            return 1;
+    }
+    for (const PublishedAl& record : publishedAlRecords())
+        if (record.gap > 0.0 && sameCoreSet(texts[0], record.shape))
+            state.published.push_back({record.gap, record.al, std::string(record.material)});
+    return state.published.empty() ? -1 : 0;
+}
+int ferricalc_published_count() { return static_cast<int>(reply().published.size()); }
+// Point `index`'s gap in mm (0) or AL in nH (1); NaN beyond the points.
+double ferricalc_published_point(int index, int which)
+{
+    const auto& points = reply().published;
+    if (index < 0 || static_cast<std::size_t>(index) >= points.size())
+        return std::nan("");
+    const auto& point = points[static_cast<std::size_t>(index)];
+    return which == 0 ? point.gap : point.al;
+}
+const char* ferricalc_published_material(int index)
+{
+    const auto& points = reply().published;
+    if (index < 0 || static_cast<std::size_t>(index) >= points.size())
+        return textReply({});
+    return textReply(points[static_cast<std::size_t>(index)].material);
 }
 
 // AL in nH of the set with μi and that gap, for the plot.

@@ -16,6 +16,7 @@
             this.chosen = null;  // the catalogue core whose texts fill the fields
             this.filling = false;
             this.designTexts = null;  // the fields of the last 计算 once one has succeeded, which 设计… designs
+            this.designStandard = "";  // the catalogue core those fields are, "" for the user's own
             this.designView = null;
             this.build();
         }
@@ -107,7 +108,7 @@
             if (this.designView === null)
                 this.designView = new page.DesignView(this.core, () => page.goBack(true, "#" + this.core.name),
                                                  () => this.designButton.focus());
-            this.designView.setFieldTexts(this.designTexts);
+            this.designView.setFieldTexts(this.designTexts, this.designStandard);
             return this.designView;
         }
 
@@ -159,8 +160,10 @@
                 }
             });
             this.showCalculation(result, api);
-            if (result.stage === 0 || this.designTexts !== null)
+            if (result.stage === 0 || this.designTexts !== null) {
                 this.designTexts = texts;
+                this.designStandard = this.chosen === null ? "" : this.chosen.name;
+            }
             this.designButton.disabled = result.stage !== 0;
             // The advice below the failure; where it explains the failure (C2 shown as zero), in its place.
             this.showAdvisory(result.advice.join("\n"));

@@ -64,6 +64,10 @@
                 return row(label, value);
             };
 
+            // Where the design's path is a closer model than the calculator's (RM), Le, Ae and Ve
+            // carry the calculator's figure in brackets, and the last row says so.
+            this.calculatorNote = element("p", { id: "calculatorNote", class: "note", hidden: true,
+                                                 text: "（）内为计算器的值：设计用更接近实际的磁路，背板按其宽度 H 上的径向磁通计算" });
             const coreGroup = group("磁芯",
                                     figureRow("le", "Le", "有效磁路长度"),
                                     figureRow("ae", "Ae", "有效截面积"),
@@ -71,7 +75,9 @@
                                     figureRow("amin", "Amin", "磁通经过的最小截面积"),
                                     figureRow("windowArea", "Aw", "一个绕线窗口的面积"),
                                     figureRow("areaProduct", "Ap = Ae·Aw", "面积积"),
-                                    figureRow("mass", "质量", "Ve × 材料密度；材料未给密度时无此值"));
+                                    figureRow("mass", "质量", "Ve × 材料密度；材料未给密度时无此值"),
+                                    this.calculatorNote);
+            this.coreLegend = coreGroup.querySelector(".legend");
 
             this.material = element("select", { id: "material" },
                                     element("option", { value: "-1", text: CUSTOM }),
@@ -102,7 +108,13 @@
                                   figureRow("muEFringing", "µe（计边缘磁通）", fringing),
                                   figureRow("alNoFringing", "AL（不计边缘磁通）", plain),
                                   figureRow("muENoFringing", "µe（不计边缘磁通）", plain),
-                                  figureRow("alUngapped", "AL（无气隙）", "µ0·µi / C1"));
+                                  figureRow("alUngapped", "AL（无气隙）", "不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)"),
+                                  figureRow("alIdeal", "AL（理想无气隙）",
+                                            "µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照"),
+                                  figureRow("residualGap", "剩余气隙",
+                                            "两半磁芯磨平的接合面从不完全贴合：每个接合面按此空气隙计，与磁芯串联"
+                                            + "（中柱气隙也长这么多）；厂家的无气隙 AL 按此模型反推为 1–6 µm。"
+                                            + "未切开的磁环没有接合面，为 0。"));
             this.figures.alFringing.classList.add("first");
 
             this.useTargetGap = element("button", { id: "useTargetGap", type: "button", class: "small",
@@ -274,8 +286,11 @@
 
         // The calculator's field texts: those of its last 计算, which may have failed; the design
         // then says that the core's dimensions no longer calculate.
-        setFieldTexts(texts) {
+        // The calculator's field texts and the catalogue's name of the standard core they are ("" for
+        // the user's own), whose makers' published AL the plot shows.
+        setFieldTexts(texts, standard = "") {
             this.texts = texts;
+            this.standard = standard;
             this.set = ferricalc.designCore ? ferricalc.designCore(this.core.name, texts, SEPARATOR) : null;
             this.showRange("gap");
             const shown = texts.map((text, i) => this.core.fields[i].letter + "="
@@ -329,6 +344,13 @@
             for (const [id, quantity] of [["le", "Le"], ["ae", "Ae"], ["ve", "Ve"], ["amin", "Amin"],
                                           ["windowArea", "Aw"], ["areaProduct", "Ap"], ["mass", "mass"]])
                 this.figures[id].value = (core.formed && core.figures[quantity]) || NONE;
+            // The design's path, and the calculator's figure beside it where they differ.
+            const calculator = core.formed ? core.calculator : null;
+            if (calculator)
+                for (const [id, quantity] of [["le", "Le"], ["ae", "Ae"], ["ve", "Ve"]])
+                    this.figures[id].value += "（" + calculator[quantity] + "）";
+            this.calculatorNote.hidden = !calculator;
+            this.coreLegend.textContent = calculator ? "磁芯（设计按背板径向磁通）" : "磁芯";
             if (!core.formed) {
                 this.blank(core.error);
                 return;
@@ -357,6 +379,7 @@
             const f = view.figures;
             for (const [id, quantity] of [["alFringing", "AL"], ["muEFringing", "mu_e"], ["alNoFringing", "AL_nofringing"],
                                           ["muENoFringing", "mu_e_nofringing"], ["alUngapped", "AL_ungapped"],
+                                          ["alIdeal", "AL_ideal"], ["residualGap", "residual_gap"],
                                           ["turnsResult", "N"], ["inductanceResult", "L"], ["peakFlux", "B"],
                                           ["saturationCurrent", "I_sat"], ["energy", "energy"]])
                 this.figures[id].value = f[quantity] || NONE;
@@ -379,7 +402,8 @@
         blank(reason) {
             this.view = null;
             this.status.textContent = reason;
-            for (const id of ["alFringing", "muEFringing", "alNoFringing", "muENoFringing", "alUngapped", "turnsResult",
+            for (const id of ["alFringing", "muEFringing", "alNoFringing", "muENoFringing", "alUngapped", "alIdeal",
+                              "residualGap", "turnsResult",
                               "inductanceResult", "peakFlux", "peakFluxAmin", "peakFluxMax", "saturationCurrent", "energy",
                               "targetGap"]) {
                 this.figures[id].value = NONE;
@@ -393,6 +417,22 @@
         }
 
         // ---- AL against the gap ----
+
+        // The makers' AL of the standard core's set, printed for a gap in the centre post: the
+        // chosen material's where the maker publishes it, else the set's gapped figures in every
+        // material (a gap's AL depends little on μi, an ungapped one wholly). A spacer under every
+        // leg is another set: none.
+        publishedPoints(allLegs) {
+            if (!this.standard || allLegs || !ferricalc.publishedAl)
+                return null;
+            const index = Number(this.material.value);
+            const material = index >= 0 ? data.materials[index].name : "";
+            const found = ferricalc.publishedAl(this.standard, material);
+            if (found.points.length === 0)
+                return null;
+            return { points: found.points, forMaterial: found.forMaterial,
+                     caption: found.forMaterial ? "公布值 " + material : "公布值（其他材料）" };
+        }
 
         drawPlot() {
             if (!this.plot.isConnected)
@@ -412,6 +452,7 @@
                     fringing: ferricalc.alCurve(gaps, muI, allLegs, true),
                     plain: ferricalc.alCurve(gaps, muI, allLegs, false),
                     ungapped: this.view.values.AL_ungapped,
+                    published: this.publishedPoints(allLegs),
                     working: { gap, al: this.view.values.AL,
                                lines: ["lg " + ferricalc.designText("gap", gap, "display", SEPARATOR),
                                        "AL " + this.view.figures.AL] },

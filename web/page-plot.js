@@ -32,14 +32,19 @@
     // AL on whole decades, the curve with the fringe field solid, the one
     // without it dashed, the ungapped AL dotted, and the working point marked
     // with its figures (hollow at the edge it lies beyond), placed where they
-    // cover none of the lines. Null curves leave the axes blank.
+    // cover none of the lines. The makers' published AL of the set
+    // (curves.published: {points, forMaterial, caption}, or null) stand over the
+    // curves as diamonds, a published ungapped AL on the left edge where the
+    // dotted line starts; each names its material on hover. Null curves leave
+    // the axes blank.
     function drawAlGapPlot(plot, width, height, curves) {
         const line = 15;  // the lettering's height
         const valid = (al) => al !== null && al > 0 && Number.isFinite(al);
         let firstDecade = 1;
         let lastDecade = 4;
         if (curves) {
-            const als = [curves.ungapped, ...curves.fringing, ...curves.plain].filter(valid);
+            const published = curves.published ? curves.published.points.map((point) => point.al) : [];
+            const als = [curves.ungapped, ...curves.fringing, ...curves.plain, ...published].filter(valid);
             if (als.length > 0) {
                 firstDecade = Math.floor(Math.log10(Math.min(...als)));
                 lastDecade = Math.max(firstDecade + 1, Math.ceil(Math.log10(Math.max(...als))));
@@ -127,16 +132,45 @@
                          svg("path", { d: path(runs(curves.fringing)), class: "fringing" }));
             parts.push(drawn);
 
+            // The published points; several materials at one point share a mark and its tooltip.
+            const diamond = (cx, cy, kind) => svg("path", { d: `M${round(cx)} ${round(cy - 4.5)}l4.5 4.5l-4.5 4.5l-4.5 -4.5z`,
+                                                            class: kind });
+            const publishedKind = curves.published && curves.published.forMaterial ? "published" : "published other";
+            const marks = new Map();
+            for (const point of curves.published ? curves.published.points : []) {
+                const ungapped = !(point.gap > 0);
+                if (!valid(point.al) || point.al < 10 ** firstDecade || point.al > 10 ** lastDecade
+                    || (!ungapped && (point.gap < firstGap * (1 - 1e-9) || point.gap > lastGap * (1 + 1e-9))))
+                    continue;
+                const key = point.gap + "/" + point.al;
+                if (!marks.has(key))
+                    marks.set(key, { x: ungapped ? area.left : x(point.gap), y: y(point.al), lines: [] });
+                marks.get(key).lines.push(point.material + "：" + (ungapped ? "无气隙" : "气隙 " + point.gap + " mm")
+                                          + "，AL " + point.al + " nH");
+            }
+            const publishedGroup = svg("g", { id: "publishedPoints" });
+            for (const mark of marks.values()) {
+                const shape = diamond(mark.x, mark.y, publishedKind);
+                shape.append(svg("title", {}, "厂家公布值\n" + mark.lines.join("\n")));
+                publishedGroup.append(shape);
+            }
+            parts.push(publishedGroup);
+
             // The legend, top right, where the falling curves leave room.
             const legend = [["计边缘磁通", "fringing"], ["不计边缘磁通", "plain"], ["无气隙", "ungapped"]];
-            const legendWidth = 6 * 14 + 40;
+            if (marks.size > 0)
+                legend.push([curves.published.caption, publishedKind]);
+            const legendWidth = Math.max(6 * 14, ...legend.map(([label]) => label.length * 12)) + 40;
             const box = { left: area.right - legendWidth - 8, top: area.top + 6 };
             box.right = box.left + legendWidth;
-            box.bottom = box.top + 3 * line + 8;
-            parts.push(svg("rect", { x: box.left, y: box.top, width: legendWidth, height: 3 * line + 8, class: "legend" }));
+            box.bottom = box.top + legend.length * line + 8;
+            parts.push(svg("rect", { x: box.left, y: box.top, width: legendWidth, height: legend.length * line + 8,
+                                     class: "legend" }));
             legend.forEach(([label, kind], i) => {
                 const ly = box.top + 4 + (i + 0.5) * line;
-                parts.push(svg("line", { x1: box.left + 5, x2: box.left + 31, y1: ly, y2: ly, class: kind }),
+                parts.push(kind.startsWith("published") ? diamond(box.left + 18, ly, kind)
+                                                        : svg("line", { x1: box.left + 5, x2: box.left + 31, y1: ly, y2: ly,
+                                                                        class: kind }),
                            svg("text", { x: box.left + 36, y: ly + 4.5 }, label));
             });
 

@@ -1,7 +1,9 @@
 #include "window/al_gap_plot.hpp"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +16,15 @@ namespace {
 const QColor kGridDecade{190, 190, 190};
 const QColor kGridMinor{228, 228, 228};
 const QColor kUngapped{110, 110, 110};
+const QColor kPublished{0, 110, 40};
+constexpr double kPublishedSize = 4.5;  // the diamond's half diagonal, px
+
+void drawDiamond(QPainter& painter, QPointF centre, double size)
+{
+    const QPointF corners[] = {centre + QPointF(0, -size), centre + QPointF(size, 0), centre + QPointF(0, size),
+                               centre + QPointF(-size, 0)};
+    painter.drawPolygon(corners, 4);
+}
 
 // 10^k as an axis writes it: 0.01, 0.1, 1, 10, 100 …
 QString powerOfTen(int k, int mantissa = 1)
@@ -103,6 +114,12 @@ void AlGapPlot::setCurves(AlGapCurves curves)
                 low = std::min(low, al);
                 high = std::max(high, al);
             }
+    for (const AlGapCurves::Published& point : m_curves.published)
+        if (point.al > 0.0 && std::isfinite(point.al)) {
+            low = std::min(low, point.al);
+            high = std::max(high, point.al);
+        }
+    m_publishedMarks.clear();
     if (!m_curves.empty() && low > 0.0 && std::isfinite(high)) {
         m_firstDecade = static_cast<int>(std::floor(std::log10(low)));
         m_lastDecade = std::max(m_firstDecade + 1, static_cast<int>(std::ceil(std::log10(high))));
@@ -111,6 +128,31 @@ void AlGapPlot::setCurves(AlGapCurves curves)
         m_lastDecade = 4;
     }
     update();
+}
+
+// Hovering a published point names it: its material, gap and AL (every
+// material at that point where several share it).
+bool AlGapPlot::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPointF at = static_cast<QHelpEvent*>(event)->pos();
+    QStringList lines;
+    for (const auto& [mark, point] : m_publishedMarks) {
+        if (QLineF(mark, at).length() > kPublishedSize + 3.0)
+            continue;
+        const QString gap = point->gap > 0.0 ? QStringLiteral("气隙 %1 mm").arg(point->gap, 0, 'g', 4)
+                                             : QStringLiteral("无气隙");
+        lines << QStringLiteral("%1：%2，AL %3 nH").arg(point->material, gap).arg(point->al, 0, 'g', 6);
+    }
+    if (lines.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           QStringLiteral("厂家公布值\n") + lines.join(QLatin1Char('\n')), this);
+    }
+    return true;
 }
 
 void AlGapPlot::paintEvent(QPaintEvent*)
@@ -200,23 +242,46 @@ void AlGapPlot::paintEvent(QPaintEvent*)
     painter.drawPath(curvePath(axes, m_curves.gaps, m_curves.alFringing));
     painter.restore();
 
+    // The published points over the curves; an ungapped one on the left edge,
+    // where the dotted line of the computed ungapped AL starts.
+    m_publishedMarks.clear();
+    painter.setPen(pen(kPublished, 1.4));
+    painter.setBrush(m_curves.publishedForMaterial ? QBrush(kPublished) : QBrush(palette().color(QPalette::Base)));
+    for (const AlGapCurves::Published& point : m_curves.published) {
+        const bool ungapped = point.gap <= 0.0;
+        if (!axes.holdsAl(point.al) || (!ungapped && !axes.holdsGap(point.gap)))
+            continue;
+        const QPointF mark(ungapped ? area.left() : axes.x(point.gap), axes.y(point.al));
+        drawDiamond(painter, mark, kPublishedSize);
+        m_publishedMarks.emplace_back(mark, &point);
+    }
+
     // The legend, top right, where the falling curves leave room.
-    const QString legend[] = {QStringLiteral("计边缘磁通"), QStringLiteral("不计边缘磁通"), QStringLiteral("无气隙")};
+    const bool published = !m_publishedMarks.empty();
+    const QString legend[] = {QStringLiteral("计边缘磁通"), QStringLiteral("不计边缘磁通"), QStringLiteral("无气隙"),
+                              m_curves.publishedCaption};
     const QPen legendPens[] = {pen(look::kDarkRed, 2.0), pen(look::kNavy, 1.3, Qt::DashLine),
-                               pen(kUngapped, 1.0, Qt::DotLine)};
+                               pen(kUngapped, 1.0, Qt::DotLine), pen(kPublished, 1.4)};
+    const int entries = published ? 4 : 3;
     double legendWidth = 0.0;
-    for (const QString& entry : legend)
-        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(entry));
+    for (int i = 0; i < entries; ++i)
+        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(legend[i]));
     const double sample = 26.0;
     const QRectF box(area.right() - legendWidth - sample - 24, area.top() + 6, legendWidth + sample + 18,
-                     3 * line + 8);
+                     entries * line + 8);
     painter.setPen(pen(kGridDecade, 1.0));
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(box);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < entries; ++i) {
         const double y = box.top() + 4 + (i + 0.5) * line;
         painter.setPen(legendPens[i]);
-        painter.drawLine(QPointF(box.left() + 5, y), QPointF(box.left() + 5 + sample, y));
+        if (i == 3) {
+            painter.setBrush(m_curves.publishedForMaterial ? QBrush(kPublished)
+                                                           : QBrush(palette().color(QPalette::Base)));
+            drawDiamond(painter, QPointF(box.left() + 5 + sample / 2, y), kPublishedSize);
+        } else {
+            painter.drawLine(QPointF(box.left() + 5, y), QPointF(box.left() + 5 + sample, y));
+        }
         painter.setPen(text);
         painter.drawText(QRectF(box.left() + sample + 9, y - line / 2, legendWidth + 2, line),
                          Qt::AlignLeft | Qt::AlignVCenter, legend[i]);

@@ -4,7 +4,10 @@
 // decades, the curve with the fringe field solid, the one without it dashed,
 // the ungapped AL as a dotted line, and the working point marked with its
 // figures. A working point off the axes is drawn hollow at the edge it lies
-// beyond. Drawn with QPainter, so it stays sharp at any scaling.
+// beyond. The makers' published AL of the set, where the design has them,
+// stand over the curves as diamonds (a published ungapped AL on the left edge,
+// at the dotted line's end); hovering one names its material and figures.
+// Drawn with QPainter, so it stays sharp at any scaling.
 
 #include <QString>
 #include <QWidget>
@@ -25,6 +28,18 @@ struct AlGapCurves {
         QString label;  // the figures written beside the mark
     };
     std::optional<Point> working;
+
+    // A maker's published AL of the set at a printed gap (0: ungapped).
+    struct Published {
+        double gap;        // mm
+        double al;         // nH
+        QString material;  // "3C90"
+    };
+    std::vector<Published> published;
+    // The legend's words for them: the chosen material's ("公布值 3C90"), or
+    // the set's in other materials.
+    QString publishedCaption;
+    bool publishedForMaterial = false;  // the chosen material's: filled; others': hollow
 
     bool empty() const { return gaps.empty(); }
 };
@@ -50,8 +65,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    // Where a published point is drawn, for the tooltip; empty until painted.
+    std::vector<std::pair<QPointF, const AlGapCurves::Published*>> m_publishedMarks;
     AlGapCurves m_curves;
     int m_firstDecade = 1;
     int m_lastDecade = 4;

@@ -277,11 +277,17 @@ void CalculatorWindow::showCalculation(const Calculation& result)
     }
     m_catalog->showCalculation(result);
     m_design->setEnabled(result.succeeded());
-    if (result.succeeded())
+    const StandardCore* standard = m_catalog->chosen();
+    const QString standardName = standard != nullptr ? text(standard->name) : QString();
+    if (result.succeeded()) {
         m_designTexts = fieldTexts();
+        m_designStandard = standardName;
+    }
     // An open design follows: the new core, or why its dimensions no longer calculate.
-    if (m_designWindow)
+    if (m_designWindow) {
+        m_designWindow->setStandardCore(standardName);
         m_designWindow->setFieldTexts(fieldTexts());
+    }
 
     const Advisories advice = advise(m_core, result, exact, Language::Chinese, separator);
     QStringList adviceLines;
@@ -304,6 +310,7 @@ void CalculatorWindow::openDesign()
         return;  // nothing calculated yet
     if (!m_designWindow) {
         m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        m_designWindow->setStandardCore(m_designStandard);
         m_designWindow->show();
         return;
     }

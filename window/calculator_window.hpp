@@ -86,6 +86,7 @@ private:
     QPushButton* m_return = nullptr;
     QPushButton* m_design = nullptr;
     QStringList m_designTexts;  // the fields of the last successful Calculate
+    QString m_designStandard;   // the standard core those fields are, or empty for the user's own
     QPointer<DesignWindow> m_designWindow;
     QLabel* m_message = nullptr;   // "messageLine": why a Calculate failed
     QLabel* m_advisory = nullptr;  // "advisoryLine": below it, in the same place

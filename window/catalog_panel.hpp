@@ -34,6 +34,10 @@ public:
 
     QComboBox* comboBox() const { return m_combo; }
 
+    // The standard core whose texts the fields hold, as chosen from the list;
+    // null once a field is edited (the fields are then the user's own).
+    const StandardCore* chosen() const { return m_chosen; }
+
     // After a Calculate: while the fields hold the chosen core's texts, the
     // reference line adds the deviations of the results from the data sheet.
     void showCalculation(const Calculation& result);

@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "cores/materials.hpp"
+#include "cores/published_al.hpp"
 #include "window/al_gap_plot.hpp"
 #include "window/design_field.hpp"
 #include "window/design_form.hpp"
@@ -191,6 +192,21 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     refresh();
 }
 
+void DesignWindow::setStandardCore(const QString& name)
+{
+    const std::string chosen = name.toStdString();
+    if (chosen == m_standardCore)
+        return;
+    m_standardCore = chosen;
+    refresh();
+}
+
+void DesignWindow::showPath(bool closer)
+{
+    m_calculatorNote->setVisible(closer);
+    m_coreGroup->setTitle(closer ? QStringLiteral("磁芯（设计按背板径向磁通）") : QStringLiteral("磁芯"));
+}
+
 // ---- Building -------------------------------------------------------------
 
 DesignField* DesignWindow::addInput(QFormLayout& form, QWidget* caption, DesignInput kind, const QString& name,
@@ -292,6 +308,16 @@ QGroupBox* DesignWindow::buildCoreGroup()
     m_windowArea = add(4, QStringLiteral("Aw"), QStringLiteral("windowArea"), QStringLiteral("一个绕线窗口的面积"));
     m_areaProduct = add(5, QStringLiteral("Ap"), QStringLiteral("areaProduct"), QStringLiteral("面积积 Ap = Ae·Aw"));
     m_mass = add(6, QStringLiteral("质量"), QStringLiteral("mass"), QStringLiteral("Ve × 材料密度；材料未给密度时无此值"));
+    // Where the design's path is a closer model than the calculator's (RM),
+    // Le, Ae and Ve carry the calculator's figure in brackets, and this says so.
+    m_calculatorNote = new QLabel(QStringLiteral("（）内为计算器的值"), this);
+    m_calculatorNote->setObjectName(QStringLiteral("calculatorNote"));
+    m_calculatorNote->setToolTip(QStringLiteral(
+        "设计用更接近实际的磁路：背板按其宽度 H 上的径向磁通计算，Le、Ae、Ve 与厂家数据相差约 2 %；"
+        "计算器窗口按标准公式算出的 C1、C2 及其 Le、Ae、Ve 写在括号内"));
+    m_calculatorNote->hide();
+    grid->addWidget(m_calculatorNote, 3, 1);
+    m_coreGroup = group;
     return group;
 }
 
@@ -377,12 +403,39 @@ QGroupBox* DesignWindow::buildAlGroup()
     const QString fringing = QStringLiteral("Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通");
     m_alFringing = addFigure(form, QStringLiteral("AL（计边缘磁通）"), QStringLiteral("alFringing"), fringing);
     m_alFringing->setFont(look::kai(13));
-    m_muEFringing = addFigure(form, QStringLiteral("µe（计边缘磁通）"), QStringLiteral("muEFringing"), fringing);
     const QString plain = QStringLiteral("气隙截面取柱的截面，不计边缘磁通");
     m_alNoFringing = addFigure(form, QStringLiteral("AL（不计边缘磁通）"), QStringLiteral("alNoFringing"), plain);
-    m_muENoFringing = addFigure(form, QStringLiteral("µe（不计边缘磁通）"), QStringLiteral("muENoFringing"), plain);
-    m_alUngapped =
-        addFigure(form, QStringLiteral("AL（无气隙）"), QStringLiteral("alUngapped"), QStringLiteral("µ0·µi / C1"));
+
+    // Both μe on one row, as the two AL above them: with the fringe field, then without.
+    const auto muE = [&](const QString& caption, const QString& name, const QString& tip) {
+        auto* value = new QLabel(kNone, this);
+        value->setObjectName(name);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setToolTip(tip);
+        m_copied.emplace_back(caption, value);
+        return value;
+    };
+    m_muEFringing = muE(QStringLiteral("µe（计边缘磁通）"), QStringLiteral("muEFringing"), fringing);
+    m_muENoFringing = muE(QStringLiteral("µe（不计边缘磁通）"), QStringLiteral("muENoFringing"), plain);
+    auto* muERow = new QHBoxLayout;
+    muERow->setSpacing(4);
+    muERow->addWidget(m_muEFringing);
+    muERow->addWidget(new QLabel(QStringLiteral("/"), this));
+    muERow->addWidget(m_muENoFringing);
+    muERow->addStretch(1);
+    auto* muECaption = new QLabel(QStringLiteral("µe（计 / 不计）"), this);
+    muECaption->setToolTip(QStringLiteral("有效磁导率 AL·C1/µ0：计边缘磁通 / 不计边缘磁通"));
+    form.addRow(muECaption, muERow);
+
+    const QString residual =
+        QStringLiteral("两半磁芯磨平的接合面从不完全贴合：每个接合面按 %1 mm 的空气隙计，与磁芯串联（中柱气隙也长这么多）；"
+                       "厂家的无气隙 AL 按此模型反推为 1–6 µm。未切开的磁环没有接合面，为 0。")
+            .arg(text(designValueText(DesignQuantity::ResidualGap, kResidualGap, m_separator)));
+    m_alUngapped = addFigure(form, QStringLiteral("AL（无气隙）"), QStringLiteral("alUngapped"),
+                             QStringLiteral("不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)"));
+    m_alIdeal = addFigure(form, QStringLiteral("AL（理想无气隙）"), QStringLiteral("alIdeal"),
+                          QStringLiteral("µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照"));
+    m_residualGap = addFigure(form, QStringLiteral("剩余气隙"), QStringLiteral("residualGap"), residual);
     return group;
 }
 
@@ -503,6 +556,7 @@ void DesignWindow::refresh()
     if (!m_set.formed()) {
         for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
             figure->setText(kNone);
+        showPath(false);
         blankDesign(text(coreSetMessage(m_core, m_set, Language::Chinese)));
         showLosses(nullptr, lossRefused);
         return;
@@ -512,9 +566,17 @@ void DesignWindow::refresh()
     DesignInputs coreOnly;
     coreOnly.density = inputs().density;
     const Design core = design(m_set.set, coreOnly);
-    m_le->setText(figure(DesignQuantity::Le, core.le));
-    m_ae->setText(figure(DesignQuantity::Ae, core.ae));
-    m_ve->setText(figure(DesignQuantity::Ve, core.ve));
+    // The design's path, and the calculator's figure beside it where they differ.
+    const auto withCalculator = [&](DesignQuantity quantity, double value, std::optional<double> calculator) {
+        QString shown = figure(quantity, value);
+        if (calculator)
+            shown += QStringLiteral("（%1）").arg(text(designValueText(quantity, *calculator, m_separator)));
+        return shown;
+    };
+    m_le->setText(withCalculator(DesignQuantity::Le, core.le, core.calculatorLe));
+    m_ae->setText(withCalculator(DesignQuantity::Ae, core.ae, core.calculatorAe));
+    m_ve->setText(withCalculator(DesignQuantity::Ve, core.ve, core.calculatorVe));
+    showPath(core.calculatorLe.has_value());
     m_amin->setText(figure(DesignQuantity::Amin, core.amin));
     m_windowArea->setText(figure(DesignQuantity::WindowArea, core.windowArea));
     m_areaProduct->setText(figure(DesignQuantity::AreaProduct, core.areaProduct));
@@ -544,6 +606,8 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
     m_alNoFringing->setText(figure(DesignQuantity::AlNoFringing, d.alNoFringing));
     m_muENoFringing->setText(figure(DesignQuantity::MuENoFringing, d.muENoFringing));
     m_alUngapped->setText(figure(DesignQuantity::AlUngapped, d.alUngapped));
+    m_alIdeal->setText(figure(DesignQuantity::AlIdeal, d.alIdeal));
+    m_residualGap->setText(figure(DesignQuantity::ResidualGap, d.residualGap));
 
     m_turnsResult->setText(d.turns ? figure(DesignQuantity::Turns, *d.turns) : kNone);
     m_inductanceResult->setText(d.inductance ? figure(DesignQuantity::Inductance, *d.inductance) : kNone);
@@ -571,7 +635,8 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
 void DesignWindow::blankDesign(const QString& reason)
 {
     m_status->setText(reason);
-    for (QLabel* figure : {m_alFringing, m_muEFringing, m_alNoFringing, m_muENoFringing, m_alUngapped, m_turnsResult,
+    for (QLabel* figure : {m_alFringing, m_muEFringing, m_alNoFringing, m_muENoFringing, m_alUngapped, m_alIdeal,
+                           m_residualGap, m_turnsResult,
                            m_inductanceResult, m_peakFlux, m_peakFluxAmin, m_peakFluxMax, m_saturationCurrent,
                            m_energy, m_targetGap}) {
         figure->setText(kNone);
@@ -603,11 +668,37 @@ void DesignWindow::plot(const Design& d, const DesignInputs& in)
         curves.alNoFringing.push_back(inductanceFactor(m_set.set, in.muI, gap, in.gapPlace, false));
     }
     curves.alUngapped = d.alUngapped;
+    publishedPoints(curves, in);
     curves.working =
         AlGapCurves::Point{in.gap, d.alFringing,
                            QStringLiteral(" lg %1\n AL %2")
                                .arg(figure(DesignQuantity::Gap, in.gap), figure(DesignQuantity::Al, d.alFringing))};
     m_plot->setCurves(std::move(curves));
+}
+
+// The makers' AL of the standard core's set, printed for a gap in the centre
+// post: the chosen material's where the maker publishes it, else the set's
+// gapped figures in every material (a gap's AL depends little on μi, an
+// ungapped one wholly). A spacer under every leg is another set: none.
+void DesignWindow::publishedPoints(AlGapCurves& curves, const DesignInputs& in) const
+{
+    if (m_standardCore.empty() || in.gapPlace != GapPlace::CentrePost)
+        return;
+    const int index = m_material->currentIndex();
+    if (index > 0) {
+        const Material& material = materials()[static_cast<std::size_t>(index - 1)];
+        for (const PublishedAlPoint& point : publishedAlPoints(m_standardCore, material.name))
+            curves.published.push_back({point.gap, point.al, text(material.name)});
+        if (!curves.published.empty()) {
+            curves.publishedForMaterial = true;
+            curves.publishedCaption = QStringLiteral("公布值 %1").arg(text(material.name));
+            return;
+        }
+    }
+    for (const PublishedAl& record : publishedAlRecords())
+        if (record.gap > 0.0 && sameCoreSet(m_standardCore, record.shape))
+            curves.published.push_back({record.gap, record.al, text(record.material)});
+    curves.publishedCaption = QStringLiteral("公布值（其他材料）");
 }
 
 // ---- Keys -------------------------------------------------------------------

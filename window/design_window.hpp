@@ -38,6 +38,7 @@ namespace ferricalc {
 class AlGapPlot;
 class PvPlot;
 class DesignField;
+struct AlGapCurves;
 
 class DesignWindow : public QWidget {
 public:
@@ -47,6 +48,11 @@ public:
     // The calculator's fields after another successful Calculate: the same
     // inputs, designed for the new dimensions.
     void setFieldTexts(const QStringList& fieldTexts);
+
+    // The catalogue's name of the standard core the calculator's fields hold
+    // ("RM 8/I (Ferroxcube)"), or empty for dimensions of the user's own: the
+    // AL plot shows the makers' published AL of that set.
+    void setStandardCore(const QString& name);
 
     // The AL plot's gaps: this many points per decade from 0.01 to 3 mm.
     static constexpr int kPlotPointsPerDecade = 40;
@@ -87,6 +93,8 @@ private:
     void showDesign(const Design& d, const DesignInputs& in);
     void blankDesign(const QString& reason);
     void plot(const Design& d, const DesignInputs& in);
+    void publishedPoints(AlGapCurves& curves, const DesignInputs& in) const;
+    void showPath(bool closer);
     QString figure(DesignQuantity quantity, double value) const;
 
     const CoreDescriptor& m_core;
@@ -108,6 +116,8 @@ private:
     QLabel* m_windowArea = nullptr;
     QLabel* m_areaProduct = nullptr;
     QLabel* m_mass = nullptr;
+    QGroupBox* m_coreGroup = nullptr;
+    QLabel* m_calculatorNote = nullptr;  // where the design's path is not the calculator's (RM)
 
     QComboBox* m_material = nullptr;
     DesignField* m_muI = nullptr;
@@ -122,6 +132,8 @@ private:
     QLabel* m_alNoFringing = nullptr;
     QLabel* m_muENoFringing = nullptr;
     QLabel* m_alUngapped = nullptr;
+    QLabel* m_alIdeal = nullptr;
+    QLabel* m_residualGap = nullptr;
 
     QButtonGroup* m_windingBy = nullptr;
     QRadioButton* m_byTurns = nullptr;
@@ -162,6 +174,7 @@ private:
     std::array<QLabel*, static_cast<std::size_t>(LossQuantity::Count)> m_lossFigures{};
     QLabel* m_lossNote = nullptr;
     PvPlot* m_pvPlot = nullptr;
+    std::string m_standardCore;  // the catalogue's name, empty for the user's own dimensions
 };
 
 }  // namespace ferricalc

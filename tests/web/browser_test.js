@@ -189,7 +189,8 @@ function commandLineDesign(core, inputs, options) {
         await page.fill("#current", "2");
         await page.fill("#targetAl", "250");
         const FIGURES = { amin: "Amin", windowArea: "Aw", areaProduct: "Ap", mass: "mass", muEFringing: "mu_e",
-                          alFringing: "AL", alNoFringing: "AL_nofringing", inductanceResult: "L", turnsResult: "N",
+                          alFringing: "AL", alNoFringing: "AL_nofringing", alIdeal: "AL_ideal",
+                          residualGap: "residual_gap", inductanceResult: "L", turnsResult: "N",
                           peakFlux: "B", targetGap: "gap_for_target_al", saturationCurrent: "I_sat", energy: "energy" };
         const printed = commandLineDesign("etd", etdInputs, ["--material", "N87", "--gap", "0.5", "--turns", "20",
                                                              "--current", "2", "--target-al", "250"]);
@@ -341,6 +342,31 @@ function commandLineDesign(core, inputs, options) {
         await page.fill("#Text1", "35");
         tally.check((await page.inputValue("#catalogComboBox")) === "自定义"
                     && (await page.textContent("#catalogReference")) === "", "an edit returns to 自定义");
+
+        // A catalogue core its maker publishes AL for: the design draws the published points of the
+        // chosen material (five gaps and the ungapped set), and RM's calculator figures in brackets.
+        await page.goto(server.url + "index.html#rm");
+        await page.click("#catalogComboBox");
+        await page.keyboard.type("RM 8/I (Ferroxcube)");
+        await page.keyboard.press("Enter");
+        await page.click("#Command1");
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        const c3c90 = String(await page.evaluate(() => FERRICALC_DATA.materials.findIndex((m) => m.name === "3C90")));
+        await page.selectOption("#material", c3c90);
+        await page.fill("#gap", "0.2");
+        const rmPlot = await page.evaluate(() => ({
+            points: document.querySelectorAll("#publishedPoints path.published").length,
+            tip: document.querySelector("#publishedPoints title").textContent,
+            legend: document.getElementById("alGapPlot").textContent.includes("公布值 3C90"),
+            le: document.getElementById("le").value,
+            note: !document.getElementById("calculatorNote").hidden,
+        }));
+        tally.check(rmPlot.points === 6 && rmPlot.tip.startsWith("厂家公布值\n3C90") && rmPlot.legend
+                    && /^\d+\.\d\d mm（\d+\.\d\d）$/.test(rmPlot.le) && rmPlot.note,
+                    "RM 8/I's published points and calculator figures: " + JSON.stringify(rmPlot));
+        await page.goto(server.url + "index.html#etd");
+        await page.waitForSelector("#" + core("etd").form);
 
         // Tooltips give each letter's meaning.
         const titles = await page.evaluate(() => [document.getElementById("Text1").title,

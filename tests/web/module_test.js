@@ -130,7 +130,8 @@ function fieldTexts(api, name, inputs) {
                    { muI: 1.5, gap: 2.5, allLegs: true, turns: 1, current: 50 },
                    { muI: 1e5, bsat: 390, gap: 0, allLegs: false, turns: 1e15, current: 1e300, targetAl: 0.1 },
                    { muI: 2200, gap: 0.1, allLegs: false, inductance: 0.001, current: 1, targetAl: 0.1 }];
-    const SHOWN = ["Le", "Ae", "Ve", "Amin", "Aw", "Ap", "mass", "mu_e", "mu_e_nofringing", "AL_ungapped", "AL",
+    const SHOWN = ["Le", "Ae", "Ve", "Amin", "Aw", "Ap", "mass", "mu_e", "mu_e_nofringing", "AL_ungapped", "AL_ideal",
+                   "residual_gap", "AL",
                    "AL_nofringing", "N", "L", "B", "B_max", "B_max_of_Bsat", "I_sat", "energy"];
     for (const c of expected.designs) {
         const inputs = CASES[c.case];
@@ -156,6 +157,25 @@ function fieldTexts(api, name, inputs) {
         }
         tally.check(given === wanted, `design of ${c.core} [${c.fields.join(" ")}] case ${c.case}: ${given} instead of ${wanted}`);
     }
+    // The plot's published AL: the chosen material's where the maker gives it, else the set's
+    // gapped figures in every material; none for a core without published figures.
+    const rm8 = "RM 8/I (Ferroxcube)";
+    const published = [[rm8, "3C90", true, 6, "3C90"], [rm8, "N87", false, 31, "3C81 3C90 3C94 3D3 3F3 3F4 3H3"],
+                       ["RM 8/ILP", "3C90", false, 0, ""]];
+    for (const [standard, material, forMaterial, count, materials] of published) {
+        const found = api.publishedAl(standard, material);
+        const named = [...new Set(found.points.map((point) => point.material))].sort().join(" ");
+        tally.check(found.forMaterial === forMaterial && found.points.length === count && named === materials
+                    && found.points.every((point) => point.al > 0 && (forMaterial || point.gap > 0)),
+                    `published AL of ${standard} in ${material}: ${JSON.stringify(found)}`);
+    }
+    // RM's design path beside the calculator's figures, which keep the window's definition.
+    const rmTexts = api.core("rm").catalogue.find((standard) => standard.name === rm8).texts;
+    const rmView = api.designView("rm", rmTexts, { muI: 2300, gap: 0.2 });
+    const rmWindow = api.calculateTexts("rm", rmTexts);
+    tally.check(rmView.calculator !== null && Math.abs(api.parse(rmView.calculator.Le) / rmWindow.values[2] - 1) < 1e-3
+                && api.parse(rmView.figures.Le) !== api.parse(rmView.calculator.Le),
+                `RM 8/I's calculator figures beside the design's: ${JSON.stringify(rmView.calculator)}`);
     for (const c of expected.designReads) {
         const reading = api.readDesignInput(c.kind, c.text, c.separator, { gap: c.gapLimit, ring: c.ring });
         tally.check(reading.value === c.value && reading.reason === c.reason,

@@ -29,6 +29,7 @@ using namespace ferricalc::testing_support;
 namespace {
 
 constexpr int kRing = 0;
+constexpr int kRm = 5;
 constexpr int kEtd = 6;
 const QString kRingExample = QStringLiteral("A=10 B=6 h=4");
 const QString kEtdExample = QStringLiteral("A=34.2 B=25.6 C=10.8 D=10.8 E=11.8 F=17.3 R=0.5 Rw=0.5");
@@ -241,6 +242,83 @@ private slots:
         QCOMPARE(got, figures);
         QCOMPARE(shown(*design, "amin"), QStringLiteral("8.00 mm²"));
         QVERIFY(!design->findChild<QComboBox*>(QStringLiteral("gapPlace"))->isEnabled());  // a ring has one place
+    }
+
+    void theResidualGapAndTheIdealAl_data()
+    {
+        QTest::addColumn<double>("gap");
+        QTest::addColumn<QStringList>("figures");  // AL without a gap, the ideal AL, the residual gap
+        // The ring at µi 2000: AL_ideal = µ0·µi/C1 = 1.256637·2000/3.075015 = 817.3 nH. An uncut
+        // ring has no mating faces; cut, its gap is 4 µm longer, but without the cut it is whole.
+        QTest::newRow("uncut ring: no residual gap") << 0.0 << QStringList{QStringLiteral("817.3 nH"), QStringLiteral("817.3 nH"), QStringLiteral("0.0000 mm")};
+        QTest::newRow("cut ring: the gap's faces carry it") << 0.1 << QStringList{QStringLiteral("817.3 nH"), QStringLiteral("817.3 nH"), QStringLiteral("0.0040 mm")};
+    }
+
+    void theResidualGapAndTheIdealAl()
+    {
+        QFETCH(double, gap);
+        QFETCH(QStringList, figures);
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kRing, kRingExample));
+        QVERIFY(design);
+        input(*design, "muI")->setValue(2000);
+        input(*design, "gap")->setValue(gap);
+        QCOMPARE((QStringList{shown(*design, "alUngapped"), shown(*design, "alIdeal"), shown(*design, "residualGap")}),
+                 figures);
+    }
+
+    // A set with mating faces: the ungapped AL lies below the ideal by the residual gap's share.
+    void aSetWithMatingFacesHasAnUngappedAlBelowTheIdeal()
+    {
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kEtd, kEtdExample));
+        QVERIFY(design);
+        input(*design, "muI")->setValue(2000);
+        const double ungapped = shown(*design, "alUngapped").section(QLatin1Char(' '), 0, 0).toDouble();
+        const double ideal = shown(*design, "alIdeal").section(QLatin1Char(' '), 0, 0).toDouble();
+        QCOMPARE(shown(*design, "residualGap"), QStringLiteral("0.0040 mm"));
+        QVERIFY2(ungapped < 0.95 * ideal && ungapped > 0.7 * ideal, qPrintable(QStringLiteral("%1 %2").arg(ungapped).arg(ideal)));
+    }
+
+    // A standard core chosen from the calculator's list: the plot holds its makers' published AL,
+    // the chosen material's where they publish it, else the set's gapped figures; none for a spacer
+    // or once the dimensions are the user's own. RM's design figures carry the calculator's beside them.
+    void thePlotHoldsTheSetsPublishedAl()
+    {
+        WindowSession session;
+        CalculatorWindow* window = session.open(kRm);
+        QVERIFY(window);
+        auto* list = window->findChild<QComboBox*>(QStringLiteral("catalogComboBox"));
+        const int index = list->findText(QStringLiteral("RM 8/I (Ferroxcube)"));
+        QVERIFY(index > 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        DesignWindow* design = openDesign(*window);
+        QVERIFY(design);
+        const auto published = [&] { return plotOf(*design).curves().published; };
+
+        chooseMaterial(*design, QStringLiteral("3C90"));
+        QCOMPARE(published().size(), std::size_t{6});  // five printed gaps and the ungapped set
+        QVERIFY(plotOf(*design).curves().publishedForMaterial);
+        QCOMPARE(published().front().al, 3300.0);
+        QVERIFY(shown(*design, "le").contains(QStringLiteral("（")));  // the calculator's Le beside the design's
+        QVERIFY(design->findChild<QLabel*>(QStringLiteral("calculatorNote"))->isVisibleTo(design));
+
+        chooseMaterial(*design, QStringLiteral("N87"));
+        QCOMPARE(published().size(), std::size_t{31});
+        QVERIFY(!plotOf(*design).curves().publishedForMaterial);
+        const std::vector<AlGapCurves::Published> others = published();
+        QVERIFY(std::all_of(others.begin(), others.end(), [](const auto& point) { return point.gap > 0.0; }));
+
+        design->findChild<QComboBox*>(QStringLiteral("gapPlace"))->setCurrentIndex(1);
+        QVERIFY(published().empty());
+        design->findChild<QComboBox*>(QStringLiteral("gapPlace"))->setCurrentIndex(0);
+        QVERIFY(!published().empty());
+
+        field(*window, window->core().fields[0].textNumber)->setText(QStringLiteral("19.4"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        QVERIFY(published().empty());
     }
 
     // Tab walks the inputs from the material down each column (of the two
