@@ -188,6 +188,13 @@ bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example,
         QApplication::processEvents();
         ok = save(*designWindow, out.filePath(QString::fromUtf8(design.file) + QStringLiteral("-losses.png"))) && ok;
         pages->setCurrentIndex(0);
+        if (qstrcmp(design.core, "etd") == 0) {
+            // 磁芯选型 for the inductor as designed, all families, the material chosen.
+            designWindow->findChild<QPushButton*>(QStringLiteral("adviseButton"))->click();
+            QWidget* advisor = designWindow->findChild<QWidget*>(QStringLiteral("advisorWindow"));
+            QApplication::processEvents();
+            ok = advisor != nullptr && save(*advisor, out.filePath(QStringLiteral("advisor.png"))) && ok;
+        }
         // At its least size, as on a small screen at 200 %.
         designWindow->resize(designWindow->minimumSize());
         QApplication::processEvents();

@@ -97,7 +97,7 @@ Advice adviseCore(const CoreDescriptor& family, const StandardCore& core, const 
     if (gap.outcome == GapForAl::Outcome::AboveUngapped)
         a.turns = turnsFor(requirement.inductance, inductanceFactor(set, material.muI, 0.0, GapPlace::CentrePost, true));
     else
-        a.gap = gap.gap;
+        a.gap = std::round(gap.gap * 1000.0) / 1000.0;  // as it is ground and written: to the micrometre
     a.design = design(set, adviceDesignInputs(a, requirement));
     if (a.design.error != DesignError::None)
         return a;

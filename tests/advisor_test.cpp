@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/advisor.hpp"
 #include "cores/registry.hpp"
@@ -35,8 +36,9 @@ TEST(Advisor, ChoosesTheFewestTurnsTheGapTheLargestWireAndTheirLosses)
     // The fewest turns within 80 % of Bsat: one turn fewer passes it.
     EXPECT_LE(*a.design.bsatShareMax, 80.0);
     EXPECT_GT(*a.design.bsatShareMax * a.turns / (a.turns - 1), 80.0);
-    // The gap gives the inductance with those turns.
-    EXPECT_NEAR(*a.design.inductance, 100.0, 1e-6);
+    // The gap, to the micrometre, gives the inductance with those turns.
+    EXPECT_NEAR(*a.design.inductance, 100.0, 0.5);
+    EXPECT_EQ(a.gap, std::round(a.gap * 1000) / 1000);
     // The largest standard wire within half the window, insulated.
     const std::vector<double> wires = standardWireDiameters();
     const auto next = std::upper_bound(wires.begin(), wires.end(), a.wire);

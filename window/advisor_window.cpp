@@ -58,6 +58,18 @@ const Column kColumns[] = {
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
+// 10^k as an axis of several decades writes it: 0.1, 1, 10, 100, 10³ …
+QString powerOfTen(int k)
+{
+    if (k >= -1 && k <= 2)
+        return number(std::pow(10.0, k), std::max(0, -k));
+    static const QString kSuperscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString exponent = QString::number(std::abs(k));
+    for (QChar& digit : exponent)
+        digit = kSuperscripts[digit.digitValue()];
+    return QStringLiteral("10") + (k < 0 ? QStringLiteral("⁻") : QString()) + exponent;
+}
+
 // The feasible designs no other feasible design beats in both volume and loss.
 std::vector<bool> bestOf(const std::vector<Advice>& all)
 {
@@ -190,12 +202,12 @@ protected:
         const auto x = [&](double v) { return area.left() + (std::log10(v) - x0) / (x1 - x0) * area.width(); };
         const auto y = [&](double v) { return area.bottom() - (std::log10(v) - y0) / (y1 - y0) * area.height(); };
         for (int k = x0; k <= x1; ++k) {
-            const QString label = number(std::pow(10.0, k), 0);
+            const QString label = powerOfTen(k);
             painter.drawText(QRectF(x(std::pow(10.0, k)) - 30, area.bottom() + 3, 60, line), Qt::AlignCenter, label);
         }
         for (int k = y0; k <= y1; ++k)
             painter.drawText(QRectF(0, y(std::pow(10.0, k)) - line / 2, area.left() - 4, line),
-                             Qt::AlignRight | Qt::AlignVCenter, number(std::pow(10.0, k), std::max(0, -k)));
+                             Qt::AlignRight | Qt::AlignVCenter, powerOfTen(k));
 
         const std::vector<bool> best = bestOf(*m_advice);
         painter.setPen(QPen(look::kNavy, 1.0));
@@ -340,6 +352,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->installEventFilter(this);
     connect(m_table, &QTableView::doubleClicked, this, &AdvisorWindow::openRow);
@@ -394,6 +407,7 @@ void AdvisorWindow::readvise()
                              : std::vector<Advice>{},
                        r);
     m_sorted->sort(-1);  // the adviser's order until a header is clicked
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_scatter->setAdvice(&m_model->advice());
 }
 

@@ -304,6 +304,8 @@ void CalculatorWindow::showCalculation(const Calculation& result)
     }
 }
 
+void CalculatorWindow::chooseStandardCore(const StandardCore& core) { m_catalog->chooseCore(core); }
+
 void CalculatorWindow::openDesign()
 {
     if (m_designTexts.isEmpty())

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "calc/calculation.hpp"
+#include "cores/catalog.hpp"
 #include "cores/descriptor.hpp"
 
 class QAction;
@@ -58,6 +59,9 @@ public:
 
     // The header row and the value row that Ctrl+C copies, each ending in a line break.
     QString resultRows() const;
+
+    // Fills the fields with a standard core of the family, as 标准型号 does.
+    void chooseStandardCore(const StandardCore& core);
 
     // 设计…: opens the design window, or brings the open one forward.
     void openDesign();

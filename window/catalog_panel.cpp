@@ -160,6 +160,15 @@ void CatalogPanel::showEntry(int index)
     m_combo->lineEdit()->setCursorPosition(0);
 }
 
+void CatalogPanel::chooseCore(const StandardCore& core)
+{
+    for (std::size_t i = 0; i < m_cores.size(); ++i)
+        if (&m_cores[i] == &core) {
+            m_combo->setCurrentIndex(static_cast<int>(i) + 1);
+            choose(static_cast<int>(i) + 1);
+        }
+}
+
 void CatalogPanel::choose(int index)
 {
     showEntry(index);

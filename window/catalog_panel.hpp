@@ -38,6 +38,9 @@ public:
     // null once a field is edited (the fields are then the user's own).
     const StandardCore* chosen() const { return m_chosen; }
 
+    // Fills the fields with a standard core of the family, as choosing it from the list does.
+    void chooseCore(const StandardCore& core);
+
     // After a Calculate: while the fields hold the chosen core's texts, the
     // reference line adds the deviations of the results from the data sheet.
     void showCalculation(const Calculation& result);

@@ -23,7 +23,9 @@
 
 #include "cores/materials.hpp"
 #include "cores/published_al.hpp"
+#include "window/advisor_window.hpp"
 #include "window/al_gap_plot.hpp"
+#include "window/calculator_window.hpp"
 #include "window/design_field.hpp"
 #include "window/design_form.hpp"
 #include "window/look.hpp"
@@ -124,6 +126,12 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     top->addSpacing(24);
     top->addWidget(m_status, 3);
     top->addWidget(m_pages);
+    auto* advise = new QPushButton(QStringLiteral("选型…"), this);
+    advise->setObjectName(QStringLiteral("adviseButton"));
+    advise->setAutoDefault(false);
+    advise->setToolTip(QStringLiteral("按此电感的要求为每种标准磁芯设计并排序"));
+    connect(advise, &QPushButton::clicked, this, &DesignWindow::openAdvisor);
+    top->addWidget(advise);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(9, 6, 9, 9);
     layout->setSpacing(4);

@@ -13,12 +13,14 @@
 // that depends on the inputs shows "—" until it is mended (leaving the field
 // returns it to its last good value).
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
 #include <string>
 #include <vector>
 
+#include "calc/advisor.hpp"
 #include "calc/design.hpp"
 #include "calc/losses.hpp"
 
@@ -35,6 +37,7 @@ class QRadioButton;
 
 namespace ferricalc {
 
+class AdvisorWindow;
 class AlGapPlot;
 class PvPlot;
 class DesignField;
@@ -53,6 +56,14 @@ public:
     // ("RM 8/I (Ferroxcube)"), or empty for dimensions of the user's own: the
     // AL plot shows the makers' published AL of that set.
     void setStandardCore(const QString& name);
+
+    // Sets the inputs to a row of 磁芯选型: its material, gap, turns and wire,
+    // and the requirement's current, ripple, frequency, duty and temperature.
+    void applyAdvice(const Advice& advice, const Requirement& requirement);
+
+    // 选型…: the adviser for the inductor this window designs (one per window).
+    void openAdvisor();
+    AdvisorWindow* advisorWindow() const;
 
     // The AL plot's gaps: this many points per decade from 0.01 to 3 mm.
     static constexpr int kPlotPointsPerDecade = 40;
@@ -174,6 +185,7 @@ private:
     std::array<QLabel*, static_cast<std::size_t>(LossQuantity::Count)> m_lossFigures{};
     QLabel* m_lossNote = nullptr;
     PvPlot* m_pvPlot = nullptr;
+    QPointer<AdvisorWindow> m_advisor;
     std::string m_standardCore;  // the catalogue's name, empty for the user's own dimensions
 };
 

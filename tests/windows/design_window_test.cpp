@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
 #include "calc/losses.hpp"
+#include "window/advisor_window.hpp"
 #include "window/al_gap_plot.hpp"
 #include "window/design_window.hpp"
 #include "window/look.hpp"
@@ -580,6 +582,46 @@ private slots:
         QVERIFY(!shown(*design, "dutyRefusal").isEmpty());
         QCOMPARE(shown(*design, "coreLoss"), QStringLiteral("—"));
         QVERIFY(shown(*design, "alFringing") != QStringLiteral("—"));  // the design itself stands
+    }
+
+    // 选型… designs every standard core for the inductor as designed here; Enter on
+    // a row opens its core in a calculator window, calculated, with its design
+    // window set to the row's material, gap and turns.
+    void theAdvisorOpensARowAsADesign()
+    {
+        WindowSession session;
+        DesignWindow* design = openDesign(*calculated(session, kEtd, kEtdExample));
+        QVERIFY(design);
+        chooseMaterial(*design, QStringLiteral("N87"));
+        input(*design, "current")->setValue(2.3);
+        QTest::mouseClick(design->findChild<QPushButton*>(QStringLiteral("adviseButton")), Qt::LeftButton);
+        AdvisorWindow* advisor = design->advisorWindow();
+        QVERIFY(advisor);
+        activate(*advisor);
+        QVERIFY(advisor->advice().size() > 400);
+        const Advice first = advisor->advice().front();
+        QCOMPARE(first.verdict, Verdict::Feasible);
+        QCOMPARE(QString::fromUtf8(first.material->name.data(), first.material->name.size()), QStringLiteral("N87"));
+
+        auto* table = advisor->findChild<QTableView*>(QStringLiteral("adviceTable"));
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QTest::keyClick(advisor->windowHandle(), Qt::Key_Return);
+        CalculatorWindow* opened = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* calculator = dynamic_cast<CalculatorWindow*>(widget);
+                calculator && &calculator->core() == first.family && calculator->designWindow()
+                && calculator->designWindow() != design)
+                opened = calculator;
+        QVERIFY(opened);
+        DesignWindow* rowDesign = opened->designWindow();
+        QCOMPARE(input(*rowDesign, "gap")->value(), first.gap);
+        QCOMPARE(input(*rowDesign, "turns")->value(), first.turns);
+        QCOMPARE(input(*rowDesign, "wire")->value(), first.wire);
+        // The row's figures, designed again by the window.
+        QCOMPARE(shown(*rowDesign, "temperatureRise"),
+                 QString::fromStdString(lossText(LossQuantity::TemperatureRise, *first.losses.temperatureRise, ".", true)));
+        opened->close();
     }
 
     // The far ends of every box design without an infinity or a NaN.
