@@ -309,11 +309,13 @@ TEST(Losses, ARippleAboveTwiceThePeakIsRefused)
 // The curves are the makers' (GPL as digitised); they are read where the shared
 // data lies beside the source tree, never copied into it. Over all 389 points,
 // 85 % or more must lie within ×1.25 of the shipped fit, and the median of
-// |log2(model/point)| must be 0.15 or less.
+// |log2(model/point)| must be 0.15 or less. A clone without the shared data
+// beside it skips the check rather than failing the program's tests.
 TEST(Losses, ShippedFitsMeetTheMakersCurves)
 {
     std::ifstream file(FERRICALC_LOSS_CURVES);
-    ASSERT_TRUE(file) << "no loss curves at " << FERRICALC_LOSS_CURVES;
+    if (!file)
+        GTEST_SKIP() << "no loss curves at " << FERRICALC_LOSS_CURVES;
     std::stringstream text;
     text << file.rdbuf();
     const std::optional<testing_support::Json> curves = testing_support::parseJson(text.str());
