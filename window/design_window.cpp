@@ -103,20 +103,23 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     m_firstLossInput = m_inputs.size();
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(designPage);
-    m_stack->addWidget(buildLossPage());
+    m_stack->addWidget(new QWidget(this));  // the losses' page, built when first shown
     m_pages = new QTabBar(this);
     m_pages->setObjectName(QStringLiteral("pages"));
     m_pages->addTab(QStringLiteral("磁路与饱和"));
     m_pages->addTab(QStringLiteral("损耗与温升"));
     m_pages->setDrawBase(false);
-    connect(m_pages, &QTabBar::currentChanged, m_stack, &QStackedWidget::setCurrentIndex);
+    connect(m_pages, &QTabBar::currentChanged, this, [this](int page) {
+        if (page == 1)
+            ensureLossPage();
+        m_stack->setCurrentIndex(page);
+    });
 
     // One width for every input, so the boxes line up; the widest range sets it.
-    int fieldWidth = 0;
     for (const auto& input : m_inputs)
-        fieldWidth = std::max(fieldWidth, input.first->sizeHint().width());
+        m_fieldWidth = std::max(m_fieldWidth, input.first->sizeHint().width());
     for (const auto& input : m_inputs)
-        input.first->setMinimumWidth(fieldWidth);
+        input.first->setMinimumWidth(m_fieldWidth);
 
     // What the window designs, and beside it why it cannot when it cannot.
     auto* top = new QHBoxLayout;

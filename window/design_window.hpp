@@ -84,6 +84,8 @@ private:
 
     // The page of losses and temperature rise (design_window_losses.cpp).
     QWidget* buildLossPage();
+    // The losses' page is built when first shown (or asked for), which keeps the window quick to open.
+    void ensureLossPage();
     LossInputs lossInputs() const;
     const Material* chosenMaterial() const;
     void showLosses(const Design* d, bool refused);
@@ -172,6 +174,7 @@ private:
     QTabBar* m_pages = nullptr;
     QStackedWidget* m_stack = nullptr;
     std::size_t m_firstLossInput = 0;  // m_inputs from here on are the losses'
+    int m_fieldWidth = 0;              // of every input box, so that they line up
     DesignField* m_frequency = nullptr;
     QComboBox* m_waveform = nullptr;
     DesignField* m_duty = nullptr;

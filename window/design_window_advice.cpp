@@ -38,6 +38,7 @@ void DesignWindow::openAdvisor()
         return;
     }
     // The requirement is the inductor as designed here: its inductance, current and losses' conditions.
+    ensureLossPage();
     Requirement r;
     r.inductance = m_inductance->value();
     if (m_set.formed())
@@ -56,6 +57,7 @@ AdvisorWindow* DesignWindow::advisorWindow() const { return m_advisor; }
 
 void DesignWindow::applyAdvice(const Advice& advice, const Requirement& requirement)
 {
+    ensureLossPage();
     const int material = static_cast<int>(advice.material - materials().data()) + 1;
     m_material->setCurrentIndex(material);
     chooseMaterial(material);

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -166,6 +167,19 @@ QWidget* DesignWindow::buildLossPage()
     return page;
 }
 
+void DesignWindow::ensureLossPage()
+{
+    if (m_pvPlot != nullptr)
+        return;
+    QWidget* placeholder = m_stack->widget(1);
+    m_stack->insertWidget(1, buildLossPage());
+    m_stack->removeWidget(placeholder);
+    delete placeholder;
+    for (std::size_t i = m_firstLossInput; i < m_inputs.size(); ++i)
+        m_inputs[i].first->setMinimumWidth(m_fieldWidth);
+    refresh();
+}
+
 const Material* DesignWindow::chosenMaterial() const
 {
     const int index = m_material->currentIndex();
@@ -190,6 +204,8 @@ LossInputs DesignWindow::lossInputs() const
 
 void DesignWindow::showLosses(const Design* d, bool refused)
 {
+    if (m_pvPlot == nullptr)
+        return;  // the page is not built yet
     LossDesign losses;
     const LossInputs in = lossInputs();
     if (d != nullptr && !refused)
