@@ -39,6 +39,78 @@ constexpr ReportedFigure kFigures[] = {
     {DesignQuantity::Gap, "gap_for_target_al", targetGap},
 };
 
+struct LossRefusal {
+    int option = -1;  // the option refused, or -1
+    std::string why;
+};
+
+// The loss options into request.losses, when one is given.
+LossRefusal readLossOptions(const DesignTexts& texts, DesignRequest& request)
+{
+    const auto text = [&](int option) { return texts[static_cast<std::size_t>(option)]; };
+    bool asked = false;
+    for (int option = kFirstLossOption; option < DesignOptionCount; ++option)
+        asked = asked || !text(option).empty();
+    if (!asked)
+        return {};
+    LossInputs& losses = request.losses.emplace();
+    if (!text(WaveformOption).empty()) {
+        if (text(WaveformOption) == kWaveformNames[0])
+            losses.waveform = LossWaveform::Sine;
+        else if (text(WaveformOption) == kWaveformNames[1])
+            losses.waveform = LossWaveform::Triangle;
+        else
+            return {WaveformOption, "the waveform is 'sine' or 'triangle'"};
+    }
+    struct NumberOption {
+        DesignOption option;
+        LossInput kind;
+    };
+    constexpr NumberOption kNumbers[] = {
+        {FrequencyOption, LossInput::Frequency}, {DutyOption, LossInput::Duty},
+        {RippleOption, LossInput::Ripple},       {AcFluxOption, LossInput::AcFlux},
+        {TemperatureOption, LossInput::Temperature}, {WireOption, LossInput::WireDiameter},
+        {StrandsOption, LossInput::Strands},
+    };
+    for (const NumberOption& number : kNumbers) {
+        if (text(number.option).empty())
+            continue;
+        const LossInputReading reading = readLossInput(number.kind, text(number.option), kPoint);
+        if (reading.error != LossError::None)
+            return {number.option, lossErrorMessage(reading.error, Language::English)};
+        if (!reading.value)
+            continue;  // blanks only
+        const double value = *reading.value;
+        switch (number.kind) {
+        case LossInput::Frequency:
+            losses.frequency = value;
+            break;
+        case LossInput::Duty:
+            losses.duty = value;
+            break;
+        case LossInput::Ripple:
+            losses.ripple = value;
+            break;
+        case LossInput::AcFlux:
+            losses.acFlux = value;
+            break;
+        case LossInput::Temperature:
+            losses.temperature = value;
+            break;
+        case LossInput::WireDiameter:
+            losses.wireDiameter = value;
+            break;
+        case LossInput::Strands:
+            losses.strands = static_cast<int>(value);
+            break;
+        }
+    }
+    if (losses.ripple && request.inputs.current
+        && checkLossInputs(losses, request.inputs.current) == LossError::RippleAboveTwicePeak)
+        return {RippleOption, lossErrorMessage(LossError::RippleAboveTwicePeak, Language::English)};
+    return {};
+}
+
 std::string_view nameOf(int option, bool columns)
 {
     const DesignOptionName& name = kDesignOptions[static_cast<std::size_t>(option)];
@@ -135,6 +207,9 @@ DesignRequest readDesignRequest(const DesignTexts& texts, bool columns)
         }
     }
 
+    if (const LossRefusal refused = readLossOptions(texts, request); refused.option >= 0)
+        return refuse(refused.option, refused.why);
+
     // A table material with its μi or Bsat replaced is a custom one, as the
     // window makes it 自定义; its other figures stay.
     if (given(MaterialOption) && (given(MuIOption) || given(BsatOption)))
@@ -152,10 +227,28 @@ DesignRequest readDesignRequest(const DesignTexts& texts, bool columns)
         request.problem.append(": give one of them (the turns for an inductance are found)");
         return request;
     }
-    if (given(CurrentOption) && !given(TurnsOption) && !given(InductanceOption)) {
-        request.problem.assign(nameOf(CurrentOption, columns)).append(" needs ");
-        request.problem.append(nameOf(TurnsOption, columns)).append(" or ").append(nameOf(InductanceOption, columns));
+    const auto needs = [&](int option, std::string_view what) {
+        request.problem.assign(nameOf(option, columns)).append(" needs ").append(what);
+        return request;
+    };
+    const std::string turnsOrInductance =
+        std::string(nameOf(TurnsOption, columns)) + " or " + std::string(nameOf(InductanceOption, columns));
+    const bool wound = given(TurnsOption) || given(InductanceOption);
+    if (given(CurrentOption) && !wound)
+        return needs(CurrentOption, turnsOrInductance);
+    if (given(RippleOption) && given(AcFluxOption)) {
+        request.problem.assign(nameOf(RippleOption, columns)).append(" and ").append(nameOf(AcFluxOption, columns));
+        request.problem.append(": give one of them (B_ac follows from the ripple)");
+        return request;
     }
+    // The ripple gives B_ac through the turns; the wire, R_dc and the fill through them.
+    for (const int option : {static_cast<int>(RippleOption), static_cast<int>(WireOption)})
+        if (given(option) && !wound)
+            return needs(option, turnsOrInductance);
+    if (given(StrandsOption) && !given(WireOption))
+        return needs(StrandsOption, nameOf(WireOption, columns));
+    if (given(DutyOption) && !(request.losses && request.losses->waveform == LossWaveform::Triangle))
+        return needs(DutyOption, std::string(nameOf(WaveformOption, columns)) + " triangle");
     return request;
 }
 
@@ -184,6 +277,9 @@ DesignOutcome makeDesign(const CoreDescriptor& core, std::span<const std::string
         return outcome;
     }
     outcome.design = design(set.set, request.inputs);
+    outcome.lossInputs = request.losses;
+    if (outcome.design.error == DesignError::None && request.losses)
+        outcome.losses = designLosses(set.set, request.material, outcome.design, request.inputs.current, *request.losses);
     if (outcome.design.error != DesignError::None) {
         outcome.problem = "design: " + designErrorMessage(outcome.design.error, Language::English);
     } else if (const auto& found = outcome.design.gapForTarget;
@@ -196,18 +292,54 @@ DesignOutcome makeDesign(const CoreDescriptor& core, std::span<const std::string
                           + ": the set without a gap gives "
                           + designText(DesignQuantity::AlUngapped, outcome.design.alUngapped, kPoint);
     }
+    if (outcome.problem.empty() && outcome.losses && outcome.losses->error != LossError::None)
+        outcome.problem = "losses: " + lossErrorMessage(outcome.losses->error, Language::English);
     return outcome;
 }
 
 std::span<const ReportedFigure> reportedFigures() { return kFigures; }
 
+namespace {
+
+// A column's unit: % as pct, a slash as _per_ ("kW/m3" → "kW_per_m3").
+std::string columnWithUnit(std::string_view column, std::string_view unit)
+{
+    std::string header(column);
+    if (unit.empty())
+        return header;
+    header.append("_");
+    if (unit == "%")
+        return header.append("pct");
+    for (const char c : unit)
+        c == '/' ? header.append("_per_") : header.append(1, c);
+    return header;
+}
+
+constexpr ReportedLossFigure kLossFigures[] = {
+    {LossQuantity::AcFlux, [](const LossDesign& l) { return l.acFlux; }},
+    {LossQuantity::LossDensity, [](const LossDesign& l) { return l.lossDensity; }},
+    {LossQuantity::CoreLoss, [](const LossDesign& l) { return l.coreLoss; }},
+    {LossQuantity::MeanTurnLength, [](const LossDesign& l) -> std::optional<double> { return l.meanTurnLength; }},
+    {LossQuantity::Resistance, [](const LossDesign& l) { return l.resistance; }},
+    {LossQuantity::CopperLoss, [](const LossDesign& l) { return l.copperLoss; }},
+    {LossQuantity::Fill, [](const LossDesign& l) { return l.fill; }},
+    {LossQuantity::ThermalResistance, [](const LossDesign& l) -> std::optional<double> { return l.thermalResistance; }},
+    {LossQuantity::TemperatureRise, [](const LossDesign& l) { return l.temperatureRise; }},
+};
+
+}  // namespace
+
 std::string reportedColumnHeader(const ReportedFigure& figure)
 {
-    std::string header(figure.column);
-    const std::string_view unit = designFormat(figure.quantity).unit;
-    if (!unit.empty())
-        header.append("_").append(unit == "%" ? std::string_view("pct") : unit);
-    return header;
+    return columnWithUnit(figure.column, designFormat(figure.quantity).unit);
+}
+
+std::span<const ReportedLossFigure> reportedLossFigures() { return kLossFigures; }
+
+std::string reportedColumnHeader(const ReportedLossFigure& figure)
+{
+    const DesignFormat& format = lossFormat(figure.quantity);
+    return columnWithUnit(format.name, format.unit);
 }
 
 std::string_view saturationWord(SaturationLevel level)
@@ -246,6 +378,13 @@ std::vector<std::string> designRemarks(const DesignOutcome& outcome)
     }
     if (std::string note = windingNote(d, kPoint, Language::English); !note.empty())
         remarks.push_back("advisory: " + note);
+    if (outcome.losses && outcome.losses->error == LossError::None) {
+        const LossDesign& losses = *outcome.losses;
+        if (const std::string advice = lossAdviceText(losses.advice, Language::English); !advice.empty())
+            remarks.push_back("advisory: " + advice);
+        if (outcome.lossInputs->frequency && losses.coreLossUnavailable != LossUnavailable::None)
+            remarks.push_back("advisory: " + lossUnavailableText(losses.coreLossUnavailable, Language::English));
+    }
     return remarks;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/design.hpp"
+#include "calc/losses.hpp"
 
 namespace ferricalc {
 
@@ -26,6 +27,15 @@ enum DesignOption {
     InductanceOption,
     CurrentOption,
     TargetAlOption,
+    // The losses (calc/losses.hpp), in the order of LossInputs.
+    FrequencyOption,
+    WaveformOption,
+    DutyOption,
+    RippleOption,
+    AcFluxOption,
+    TemperatureOption,
+    WireOption,
+    StrandsOption,
     DesignOptionCount
 };
 
@@ -44,7 +54,21 @@ inline constexpr std::array<DesignOptionName, DesignOptionCount> kDesignOptions{
     {"--inductance", "inductance"},
     {"--current", "current"},
     {"--target-al", "target_al"},
+    {"--frequency", "frequency"},
+    {"--waveform", "waveform"},
+    {"--duty", "duty"},
+    {"--ripple", "ripple"},
+    {"--b-ac", "b_ac"},
+    {"--temperature", "temperature"},
+    {"--wire", "wire"},
+    {"--strands", "strands"},
 }};
+
+// The first loss option: the losses are asked for when one of it or those after it holds a text.
+inline constexpr int kFirstLossOption = FrequencyOption;
+
+// The words of --waveform, in the order of LossWaveform.
+inline constexpr std::array<std::string_view, 2> kWaveformNames{"sine", "triangle"};
 
 // The words of --gap-in, in the order of GapPlace.
 inline constexpr std::array<std::string_view, 2> kGapPlaceNames{"centre", "all"};
@@ -61,6 +85,7 @@ struct DesignRequest {
     const Material* material = nullptr;  // null for a custom material, or a table's with its μi or Bsat replaced
     std::string problem;  // why the texts cannot be used, naming the option or column; empty when they can
     bool columns = false;  // options are named by their columns
+    std::optional<LossInputs> losses;  // the loss options, when one is given
 };
 
 // Reads the texts. `columns` names a problem's option by its column ("gap")
@@ -74,6 +99,8 @@ struct DesignOutcome {
     DesignInputs inputs;
     std::string problem;  // the set or a figure could not be made, or no gap reaches the target AL
     bool usage = false;   // the problem is with an option given (a gap longer than the core holds)
+    std::optional<LossInputs> lossInputs;  // as asked
+    std::optional<LossDesign> losses;      // made with the design when they were asked for
     bool made() const { return design.error == DesignError::None && problem.empty(); }
 };
 
@@ -93,11 +120,23 @@ std::span<const ReportedFigure> reportedFigures();
 // A batch's header for a figure: its column with its unit ("AL_nH", "B_Amin_of_Bsat_pct").
 std::string reportedColumnHeader(const ReportedFigure& figure);
 
+// A loss figure reported after the design's, its name (lossFormat) the batch column and JSON key.
+struct ReportedLossFigure {
+    LossQuantity quantity;
+    std::optional<double> (*of)(const LossDesign&);
+};
+
+std::span<const ReportedLossFigure> reportedLossFigures();
+
+// Its batch header, the name with its unit as reportedColumnHeader writes it ("Pv_kW_per_m3", "fill_pct").
+std::string reportedColumnHeader(const ReportedLossFigure& figure);
+
 // The word for a saturation level on the command line: clear, advisory, warning, unknown.
 std::string_view saturationWord(SaturationLevel level);
 
 // What a design means beyond its figures, one English line each: B̂max near or
-// past Bsat, Bsat unknown, the wanted inductance below one turn's.
+// past Bsat, Bsat unknown, the wanted inductance below one turn's; the loss
+// figures' advice, and why there is no core loss where a frequency was given.
 std::vector<std::string> designRemarks(const DesignOutcome& outcome);
 
 }  // namespace ferricalc

@@ -13,10 +13,27 @@ namespace ferricalc {
 namespace {
 
 constexpr double kTenMillitesla = 10.0;
-constexpr double kMinTemperature = -55.0;
-constexpr double kMaxTemperature = 250.0;
-constexpr double kMaxFrequency = 1e10;
-constexpr double kMaxWire = 100.0;
+
+// One line per LossInput, in its order. The ripple and B̂ac have no start: a
+// window starts with them empty (B̂ac) or at a quarter of the design's start
+// current's peak-to-peak (ripple).
+constexpr std::array<LossInputLimits, kLossInputCount> kLossInputLimits{{
+    {"frequency", 0.0, 1e10, true, false, 100e3, 0},
+    {"duty", 0.0, 1.0, true, true, 0.5, 2},
+    {"ripple", 0.0, 1e4, false, false, 0.05, 3},
+    {"b_ac", 0.0, 1e4, true, false, 100.0, 1},
+    {"temperature", -55.0, 250.0, false, false, 100.0, 0},
+    {"wire", 0.0, 100.0, true, false, 0.5, 3},
+    {"strands", 1.0, 1e6, false, false, 1.0, 0},
+}};
+
+bool withinLimits(LossInput kind, double value)
+{
+    const LossInputLimits& limits = kLossInputLimits[static_cast<std::size_t>(kind)];
+    const bool aboveMinimum = limits.minimumOpen ? value > limits.minimum : value >= limits.minimum;
+    const bool belowMaximum = limits.maximumOpen ? value < limits.maximum : value <= limits.maximum;
+    return aboveMinimum && belowMaximum;  // false for NaN
+}
 
 // Copper: 1/58 Ω·mm²/m at 20 °C and 0.393 %/K (IEC 60028, the international
 // annealed copper standard).
@@ -193,26 +210,28 @@ double stillAirThermalResistance(double effectiveVolume)
 
 LossError checkLossInputs(const LossInputs& inputs, std::optional<double> peakCurrent)
 {
-    if (inputs.frequency && !(*inputs.frequency > 0.0 && *inputs.frequency <= kMaxFrequency))
+    if (inputs.frequency && !withinLimits(LossInput::Frequency, *inputs.frequency))
         return LossError::FrequencyNotPositive;
-    if (!(inputs.duty > 0.0 && inputs.duty < 1.0))
+    if (!withinLimits(LossInput::Duty, inputs.duty))
         return LossError::DutyOutOfRange;
     if (inputs.ripple) {
-        if (!(*inputs.ripple >= 0.0) || !std::isfinite(*inputs.ripple))
+        if (!withinLimits(LossInput::Ripple, *inputs.ripple))
             return LossError::NegativeRipple;
         if (peakCurrent && *inputs.ripple / 2.0 > *peakCurrent)
             return LossError::RippleAboveTwicePeak;
     }
-    if (inputs.acFlux && !(*inputs.acFlux > 0.0 && std::isfinite(*inputs.acFlux)))
+    if (inputs.acFlux && !withinLimits(LossInput::AcFlux, *inputs.acFlux))
         return LossError::FluxNotPositive;
-    if (!(inputs.temperature >= kMinTemperature && inputs.temperature <= kMaxTemperature))
+    if (!withinLimits(LossInput::Temperature, inputs.temperature))
         return LossError::TemperatureOutOfRange;
-    if (inputs.wireDiameter && !(*inputs.wireDiameter > 0.0 && *inputs.wireDiameter <= kMaxWire))
+    if (inputs.wireDiameter && !withinLimits(LossInput::WireDiameter, *inputs.wireDiameter))
         return LossError::WireNotPositive;
-    if (inputs.strands < 1)
+    if (!withinLimits(LossInput::Strands, inputs.strands))
         return LossError::StrandsNotWhole;
     return LossError::None;
 }
+
+const LossInputLimits& lossInputLimits(LossInput kind) { return kLossInputLimits.at(static_cast<std::size_t>(kind)); }
 
 LossDesign designLosses(const CoreSet& set, const Material* material, const Design& design,
                         std::optional<double> peakCurrent, const LossInputs& inputs)
@@ -305,22 +324,6 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(LossQuantity::Count)
 
 const DesignFormat& lossFormat(LossQuantity quantity) { return kLossFormats.at(static_cast<std::size_t>(quantity)); }
 
-namespace {
-
-// One line per LossInput, in its order: column, minimum, maximum, start, decimals.
-constexpr std::array<DesignInputLimits, static_cast<std::size_t>(LossInput::Count)> kLossInputLimits{{
-    {"frequency", 1, 1e7, 100e3, 0},   // Hz
-    {"duty", 0.01, 0.99, 0.5, 2},
-    {"ripple", 0, 1e4, 0.05, 3},        // A peak-to-peak
-    {"b_ac", 0.1, 5000, 50, 1},         // mT
-    {"temperature", -55, 250, 100, 0},  // °C
-    {"wire", 0.01, 10, 0.5, 3},         // mm bare copper
-    {"strands", 1, 1000, 1, 0},
-}};
-
-}  // namespace
-
-const DesignInputLimits& lossInputLimits(LossInput kind) { return kLossInputLimits.at(static_cast<std::size_t>(kind)); }
 
 std::string lossText(LossQuantity quantity, double value, std::string_view decimalSeparator, bool display)
 {
@@ -387,11 +390,11 @@ std::string lossErrorMessage(LossError error, Language language)
     case LossError::DutyOutOfRange:
         return zh ? "占空比须在 0 与 1 之间（不含两端）" : "the duty must lie between 0 and 1";
     case LossError::NegativeRipple:
-        return zh ? "纹波电流不能为负" : "the ripple must not be negative";
+        return zh ? "纹波电流须在 0 与 10000 A 之间" : "the ripple must lie between 0 and 10000 A";
     case LossError::RippleAboveTwicePeak:
         return zh ? "纹波电流不能超过峰值电流的两倍" : "the ripple must not exceed twice the peak current";
     case LossError::FluxNotPositive:
-        return zh ? "B̂ac 须大于 0" : "B_ac must be above 0";
+        return zh ? "B̂ac 须大于 0 且不超过 10000 mT" : "B_ac must be above 0 and at most 10000 mT";
     case LossError::TemperatureOutOfRange:
         return zh ? "温度须在 −55 °C 与 250 °C 之间" : "the temperature must lie between -55 and 250 C";
     case LossError::WireNotPositive:
@@ -442,10 +445,8 @@ LossInputReading readLossInput(LossInput kind, std::string_view text, std::strin
         probe.wireDiameter = v;
         break;
     case LossInput::Strands:
-        if (!(v >= 1.0 && v <= 1e6) || std::floor(v) != v)
+        if (!withinLimits(LossInput::Strands, v) || std::floor(v) != v)
             return {std::nullopt, LossError::StrandsNotWhole};
-        break;
-    case LossInput::Count:
         break;
     }
     if (const LossError error = checkLossInputs(probe, std::nullopt); error != LossError::None)

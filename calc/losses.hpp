@@ -155,9 +155,9 @@ enum class LossError {
     NotANumber,
     FrequencyNotPositive,   // a frequency of 0 or less (or beyond 10 GHz)
     DutyOutOfRange,         // a duty of 0 or 1 or outside
-    NegativeRipple,         // a ripple below 0
+    NegativeRipple,         // a ripple below 0 (or beyond 10 kA)
     RippleAboveTwicePeak,   // a ripple whose half exceeds the peak current: the DC current would be negative
-    FluxNotPositive,        // B̂ac of 0 or less
+    FluxNotPositive,        // B̂ac of 0 or less (or beyond 10 T)
     TemperatureOutOfRange,  // outside −55 … 250 °C
     WireNotPositive,        // a wire diameter of 0 or less (or beyond 100 mm)
     StrandsNotWhole,        // fewer than 1 strand, or a fraction of one
@@ -210,13 +210,24 @@ std::string lossAdviceText(const LossAdvice& advice, Language language);
 std::string lossUnavailableText(LossUnavailable why, Language language);
 
 // The kinds of loss input a field holds, each with its own range.
-enum class LossInput { Frequency, Duty, Ripple, AcFlux, Temperature, WireDiameter, Strands, Count };
+enum class LossInput { Frequency, Duty, Ripple, AcFlux, Temperature, WireDiameter, Strands };
 
-// The range a window's box holds a loss input to, what it starts with, its
-// decimals and unit, as designInputLimits does for the design's inputs.
-// readLossInput refuses what lies outside the physics (a duty of 1); the box's
-// range keeps a typed value to what a data sheet and a bobbin take.
-const DesignInputLimits& lossInputLimits(LossInput kind);
+// The range every front end holds a loss input to, and what a window starts
+// with: one line per LossInput, named by its batch column. A bound marked open
+// is itself refused (a frequency of 0, a duty of 1).
+struct LossInputLimits {
+    std::string_view column;  // the command line's option without its dashes, a batch's column, a script's key
+    double minimum;
+    double maximum;
+    bool minimumOpen;
+    bool maximumOpen;
+    double start;
+    int decimals;  // as its box shows it
+};
+
+const LossInputLimits& lossInputLimits(LossInput kind);
+
+inline constexpr int kLossInputCount = 7;
 
 struct LossInputReading {
     std::optional<double> value;

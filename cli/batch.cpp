@@ -80,6 +80,7 @@ private:
     int m_standardColumn = -1;               // the `std` column, -1 when the file has none
     std::array<int, DesignOptionCount> m_designColumns{};  // each design column, -1 when the file lacks it
     bool m_design = false;                                 // the file has design columns
+    bool m_losses = false;                                 // and loss columns among them
     std::vector<CoreColumns> m_cores;        // the built cores
     FailureMessages m_failureMessages;
 
@@ -151,6 +152,7 @@ bool Batch::readHeader()
         const auto named = std::find(m_columnNames.begin() + 1, m_columnNames.end(), kDesignOptions[option].column);
         m_designColumns[option] = named == m_columnNames.end() ? -1 : static_cast<int>(named - m_columnNames.begin());
         m_design = m_design || m_designColumns[option] >= 0;
+        m_losses = m_losses || (m_designColumns[option] >= 0 && option >= static_cast<std::size_t>(kFirstLossOption));
     }
 
     for (const CoreDescriptor* core : coreTypes()) {
@@ -194,7 +196,7 @@ bool Batch::readHeader()
                 m_out.put(',');
             m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResultHeader(m_out, m_options.exact, m_standardColumn >= 0, m_design);
+        writeCsvResultHeader(m_out, m_options.exact, m_standardColumn >= 0, m_design, m_losses);
     }
     m_reader.keepCells(columnCount);
     return true;
@@ -329,7 +331,7 @@ void Batch::writeRow(const Outcome& outcome)
             if (i < m_record.keptCells())
                 m_out.putCsvCell(m_record.cell(i));
         }
-        writeCsvResults(m_out, outcome, m_options.exact, m_standardColumn >= 0, m_design);
+        writeCsvResults(m_out, outcome, m_options.exact, m_standardColumn >= 0, m_design, m_losses);
     }
 
     if (!outcome.error.empty()) {

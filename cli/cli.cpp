@@ -62,8 +62,21 @@ void printUsage(std::ostream& out)
         << "  Lines: Amin Aw Ap [mass] mu_e AL AL_nofringing [L N B B_Amin\n"
         << "  B_Amin_of_Bsat gap], each NAME VALUE UNIT; in a batch the same names\n"
         << "  are columns (mu_i material bsat gap gap_in turns inductance current\n"
-        << "  target_al) and the figures are added before error; --json adds design\n"
-        << "  --materials   the materials with mu_i, Bsat at 25 and 100 C and density\n\n"
+        << "  target_al) and the figures are added before error; --json adds design\n\n"
+        << "Losses and temperature rise (with the design options):\n"
+        << "  --frequency HZ  the operating frequency (100k, 1.5M)\n"
+        << "  --waveform sine|triangle  the flux's shape (triangle: iGSE)\n"
+        << "  --duty D      a triangle's rising share of the period (0.5)\n"
+        << "  --ripple A    the current's ripple, peak to peak: B_ac; --current\n"
+        << "                stays the peak, so the DC current is I - ripple/2\n"
+        << "  --b-ac MT     the peak AC flux density instead of the ripple\n"
+        << "  --temperature C  the core's and the winding's temperature (100)\n"
+        << "  --wire MM     the bare copper diameter: R_dc, P_cu and the fill\n"
+        << "  --strands N   parallel strands of that wire (1)\n"
+        << "  Lines: B_ac Pv P_core MLT R_dc P_cu fill Rth dT, those the inputs\n"
+        << "  give; the batch columns are the options without their dashes\n"
+        << "  --materials   the materials with maker, mu_i, Bsat at 25 and 100 C,\n"
+        << "                density, Curie temperature, loss fit and doubts\n\n"
         << "Cores and their letters:\n";
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())

@@ -170,7 +170,7 @@ void writeDataSheetLines(OutputBuffer& out, const Outcome& outcome)
 
 }  // namespace
 
-void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design)
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design, bool losses)
 {
     for (const std::string_view name : kQuantityNames) {
         out.put(',');
@@ -193,11 +193,11 @@ void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool de
         }
     }
     if (design)
-        writeDesignCsvHeader(out);
+        writeDesignCsvHeader(out, losses);
     out.put(",error\n");
 }
 
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design)
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design, bool losses)
 {
     const int written = outcome.calculation != nullptr ? outcome.calculation->written : 0;
     for (int i = 0; i < QuantityCount; ++i) {
@@ -228,7 +228,7 @@ void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool
         }
     }
     if (design)
-        writeDesignCsvCells(out, outcome.design);
+        writeDesignCsvCells(out, outcome.design, losses);
     out.put(',');
     out.putCsvCell(outcome.error);
     out.put('\n');

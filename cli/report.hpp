@@ -78,9 +78,10 @@ void writeTextLines(OutputBuffer& out, const Outcome& outcome);
 
 // The header cells that follow the input columns: C1 … Ve, the exact columns,
 // the data sheet's figures and the deviations from them, the design's figures, error.
-void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design = false);
+void writeCsvResultHeader(OutputBuffer& out, bool exact, bool dataSheet, bool design = false, bool losses = false);
 // The cells that follow the input cells of a row, each preceded by its comma.
-void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design = false);
+void writeCsvResults(OutputBuffer& out, const Outcome& outcome, bool exact, bool dataSheet, bool design = false,
+                     bool losses = false);
 
 // One JSON object on one line; `line` is left out when negative. A standard
 // core adds "std", its "datasheet" figures and the "deviation" in percent; a

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/batch.hpp"
@@ -614,6 +615,53 @@ TEST(BatchDesign, ColumnsGiveTheSingleCommandsFigures)
     EXPECT_NEAR(design["values"]["L"].number, 105.490, 1e-3);
     EXPECT_EQ(design["saturation"].text, "clear");
     EXPECT_TRUE((*parseJson(json[3]))["design"].isNull());
+}
+
+TEST(BatchDesign, LossColumnsGiveTheSingleCommandsLossFigures)
+{
+    const std::string csv = "core,std,material,gap,turns,current,frequency,waveform,ripple,wire,strands,b_ac\n"
+                            "etd,ETD34-Z,N87,0.5,20,2,100k,triangle,1,0.5,2,\n"
+                            "etd,ETD34-Z,N87,0.5,20,2,100k,square,,,,\n"
+                            "etd,ETD34-Z,N87,,,,100k,,,,,100\n";
+    const Outputs run = batch(csv);
+    EXPECT_EQ(run.status, 1);
+    const Records records = readRecords(run.out);
+    ASSERT_EQ(records.size(), 4u);
+    const std::vector<std::string>& header = records[0];
+    const auto cell = [&](std::size_t row, std::string_view name) {
+        const auto found = std::find(header.begin(), header.end(), name);
+        EXPECT_NE(found, header.end()) << name;
+        return found == header.end() ? std::string() : records[row][static_cast<std::size_t>(found - header.begin())];
+    };
+    // The figures of the command line's TriangleRippleOnAStrandedWinding, their units in the header.
+    const std::pair<const char*, const char*> kFirstRow[] = {
+        {"B_ac_mT", "27.2"}, {"Pv_kW_per_m3", "1.78"}, {"P_core_W", "0.014"}, {"MLT_mm", "58.28"},
+        {"R_dc_mOhm", "67.26"}, {"P_cu_W", "0.157"}, {"fill_pct", "6.3"}, {"Rth_K_per_W", "17.6"}, {"dT_K", "3.0"},
+        {"error", ""}};
+    for (const auto& [column, value] : kFirstRow)
+        EXPECT_EQ(cell(1, column), value) << column;
+    EXPECT_EQ(cell(2, "error"), "waveform 'square': the waveform is 'sine' or 'triangle'");
+    EXPECT_EQ(cell(2, "Pv_kW_per_m3"), "");
+    EXPECT_EQ(cell(3, "Pv_kW_per_m3"), "51.04");
+    EXPECT_EQ(cell(3, "R_dc_mOhm"), "");
+    // The loss advice is the row's, on the error stream.
+    EXPECT_NE(run.err.find("line 4: advisory: dT leaves out the copper loss"), std::string::npos) << run.err;
+
+    const std::vector<std::string> json = splitLines(batch(csv, {.json = true}).out);
+    ASSERT_EQ(json.size(), 3u);
+    const std::optional<Json> first = parseJson(json[0]);
+    ASSERT_TRUE(first.has_value()) << json[0];
+    const Json& design = (*first)["design"];
+    EXPECT_EQ(design["waveform"].text, "triangle");
+    EXPECT_EQ(design["frequency"].number, 100e3);
+    EXPECT_EQ(design["strands"].number, 2);
+    EXPECT_TRUE(design["b_ac"].isNull());
+    EXPECT_EQ(design["texts"]["Pv"].text, "1.78 kW/m3");
+    EXPECT_EQ(design["texts"]["dT"].text, "3.0 K");
+    EXPECT_NEAR(design["values"]["R_dc"].number, 67.26, 0.01);
+    EXPECT_TRUE(design["loss_advice"].isNull());
+    EXPECT_EQ((*parseJson(json[2]))["design"]["loss_advice"].text,
+              "dT leaves out the copper loss (no current or wire)");
 }
 
 }  // namespace

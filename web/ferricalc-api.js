@@ -256,17 +256,82 @@
             const reported = data.reportedFigures.map((figure, i) => numberOrNull(module._ferricalc_design_reported(i)));
             const quantityName = Object.fromEntries(Object.entries(data.designQuantities).map(([key, q]) => [q, key]));
             const problem = replyText(module._ferricalc_design_problem());
-            return {
+            const result = {
                 material: material || null,
                 mu_i: module._ferricalc_design_input(0),
                 gap: module._ferricalc_design_input(1),
                 gap_in: data.gapPlaces[module._ferricalc_design_input(2)],
-                texts: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i] === null
-                    ? null : designText(quantityName[figure.quantity], reported[i])])),
-                values: Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i]])),
-                saturation: SATURATION[module._ferricalc_design_level(2)] || null,
-                error: problem || null,
             };
+            const figureTexts = Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i] === null
+                ? null : designText(quantityName[figure.quantity], reported[i])]));
+            const values = Object.fromEntries(data.reportedFigures.map((figure, i) => [figure.column, reported[i]]));
+            // With a loss input given: the loss inputs, their figures beside the design's, the advice.
+            const losses = data.designOptions.slice(data.designOptions.indexOf("frequency")).some((key) =>
+                options[data.designOptions.indexOf(key)] !== "");
+            if (losses) {
+                const input = (which) => numberOrNull(module._ferricalc_design_loss_input(which));
+                Object.assign(result, { frequency: input(0), waveform: data.waveforms[input(1)], duty: input(2),
+                                        ripple: input(3), b_ac: input(4), temperature: input(5), wire: input(6),
+                                        strands: input(7) });
+                data.reportedLossFigures.forEach((name, i) => {
+                    const value = numberOrNull(module._ferricalc_design_loss_reported(i));
+                    figureTexts[name] = value === null ? null : lossText(name, value);
+                    values[name] = value;
+                });
+            }
+            Object.assign(result, { texts: figureTexts, values, saturation: SATURATION[module._ferricalc_design_level(2)] || null });
+            if (losses) {
+                result.loss_advice = replyText(module._ferricalc_design_loss_line(0)) || null;
+                result.loss_unavailable = replyText(module._ferricalc_design_loss_line(1)) || null;
+            }
+            result.error = problem || null;
+            return result;
+        }
+
+        // ---- Losses and temperature rise ----
+
+        // A loss figure's text ("1.78 kW/m3"; "display": "1.78 kW/m³").
+        function lossText(quantity, value, style = "ascii", separator = ".") {
+            return withRequest([separator], (pointer, size) =>
+                replyText(module._ferricalc_loss_text(data.lossQuantities[quantity], value, style === "display" ? 1 : 0,
+                                                      pointer, size)));
+        }
+
+        // One loss field ("frequency", "duty", "ripple", "b_ac", "temperature", "wire", "strands"):
+        // its value, or null with the reason it is refused ("" for an empty field).
+        function readLossInput(kind, text, separator = ".") {
+            const value = withRequest([separator, text], (pointer, size) =>
+                module._ferricalc_loss_read(data.lossInputs[kind].kind, pointer, size));
+            const reason = Number.isNaN(value) && String(text).trim() !== ""
+                ? replyText(module._ferricalc_loss_read_message()) : "";
+            return { value: numberOrNull(value), reason };
+        }
+
+        // The losses of the last designView with the material's index in `materials` (-1 for 自定义)
+        // and the inputs {frequency, triangle, duty, ripple, b_ac, temperature, wire, strands} (null
+        // for one not given): each figure's display text (null where absent), its value, the advice
+        // and why there is no core loss, in Chinese.
+        function lossView(material, inputs, separator = ".") {
+            const error = module._ferricalc_losses(material, absent(inputs.frequency), inputs.triangle ? 1 : 0,
+                                                   inputs.duty, absent(inputs.ripple), absent(inputs.b_ac),
+                                                   inputs.temperature, absent(inputs.wire), inputs.strands);
+            const view = { error, figures: {}, values: {}, advice: "", unavailable: "" };
+            if (error !== 0)
+                return view;
+            for (const quantity of Object.keys(data.lossQuantities)) {
+                const value = numberOrNull(module._ferricalc_loss_figure(data.lossQuantities[quantity]));
+                view.values[quantity] = value;
+                view.figures[quantity] = value === null ? null : lossText(quantity, value, "display", separator);
+            }
+            view.advice = replyText(module._ferricalc_loss_line(0));
+            view.unavailable = replyText(module._ferricalc_loss_line(1));
+            return view;
+        }
+
+        // Pv in kW/m³ of the material (its index) at each B̂ (mT), as its data sheet's curve; null where none.
+        function lossCurve(material, frequency, fluxes, temperature, triangle = false, duty = 0.5) {
+            return fluxes.map((flux) => numberOrNull(
+                module._ferricalc_loss_density(material, frequency, flux, triangle ? 1 : 0, duty, temperature)));
         }
 
         // A field's text as a number, or null when it does not convert.
@@ -307,6 +372,12 @@
             densityQuestion,
             designInputs: data.designInputs,
             designText,
+            lossView,
+            lossCurve,
+            lossText,
+            readLossInput,
+            lossInputs: data.lossInputs,
+            waveforms: data.waveforms,
             materials: data.materials,
             parse,
             format,

@@ -49,6 +49,10 @@ struct Reply {
     const CoreDescriptor* designCore = nullptr;
     CoreSetResult set;
     DesignOutcome outcome;
+    // The losses of the last ferricalc_losses (the design view's) and the last
+    // ferricalc_loss_read, for its message.
+    LossDesign losses;
+    LossError lossReadError = LossError::None;
     // The last ferricalc_design_read, for its message.
     InputReading reading;
     DesignInput readKind = DesignInput::MuI;
@@ -175,6 +179,23 @@ std::optional<double> figureOf(const Design& d, DesignQuantity quantity)
 }
 
 bool validQuantity(int quantity) { return quantity >= 0 && quantity < static_cast<int>(DesignQuantity::Count); }
+
+bool validLossQuantity(int quantity) { return quantity >= 0 && quantity < static_cast<int>(LossQuantity::Count); }
+
+// The material of the table's index (data.materials' order), null for 自定义 (-1) or none.
+const Material* materialAt(int index)
+{
+    const std::span<const Material> table = materials();
+    return index >= 0 && static_cast<std::size_t>(index) < table.size() ? &table[static_cast<std::size_t>(index)] : nullptr;
+}
+
+std::optional<double> lossFigureOf(const LossDesign& losses, LossQuantity quantity)
+{
+    for (const ReportedLossFigure& figure : reportedLossFigures())
+        if (figure.quantity == quantity)
+            return figure.of(losses);
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -573,6 +594,138 @@ double ferricalc_design_reported(int index)
     if (index < 0 || static_cast<std::size_t>(index) >= figures.size() || d.error != DesignError::None)
         return std::nan("");
     return orNaN(figures[static_cast<std::size_t>(index)].of(d));
+}
+
+// ---- Losses and temperature rise ------------------------------------------
+
+// The losses of the last ferricalc_design (the design view's) with material
+// `material` (data.materials' index, -1 for 自定义), the peak current given to
+// that design, and the loss inputs: NaN leaves the frequency, ripple, B̂ac and
+// wire out; `triangle` 0 for a sine. Returns 0, or the LossError that refused an
+// input (or -1 without a design).
+int ferricalc_losses(int material, double frequency, int triangle, double duty, double ripple, double acFlux,
+                     double temperature, double wire, double strands)
+{
+    Reply& state = reply();
+    state.losses = {};
+    if (!state.set.formed() || state.outcome.design.error != DesignError::None)
+        return -1;
+    LossInputs in;
+    in.frequency = given(frequency);
+    in.waveform = triangle != 0 ? LossWaveform::Triangle : LossWaveform::Sine;
+    in.duty = duty;
+    in.ripple = given(ripple);
+    in.acFlux = given(acFlux);
+    in.temperature = temperature;
+    in.wireDiameter = given(wire);
+    in.strands = strands >= 1.0 && strands <= 1e6 ? static_cast<int>(strands) : 0;
+    state.losses = designLosses(state.set.set, materialAt(material), state.outcome.design, state.outcome.inputs.current, in);
+    return static_cast<int>(state.losses.error);
+}
+// A figure of the last ferricalc_losses, as a LossQuantity: NaN where absent.
+double ferricalc_loss_figure(int quantity)
+{
+    if (!validLossQuantity(quantity) || reply().losses.error != LossError::None)
+        return std::nan("");
+    return orNaN(lossFigureOf(reply().losses, static_cast<LossQuantity>(quantity)));
+}
+// The last ferricalc_losses' advice (0) and why there is no core loss (1), in Chinese; empty when none.
+const char* ferricalc_loss_line(int which)
+{
+    const LossDesign& losses = reply().losses;
+    if (losses.error != LossError::None)
+        return textReply({});
+    return textReply(which == 0 ? lossAdviceText(losses.advice, Language::Chinese)
+                                : lossUnavailableText(losses.coreLossUnavailable, Language::Chinese));
+}
+// `value` of a LossQuantity at its decimals with its unit: ASCII (0) or as a window shows it (1). The request holds the separator.
+const char* ferricalc_loss_text(int quantity, double value, int display, const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    if (!validLossQuantity(quantity) || !std::isfinite(value))
+        return textReply({});
+    return textReply(lossText(static_cast<LossQuantity>(quantity), value, texts.empty() ? "." : texts[0], display != 0));
+}
+// One loss field read as a LossInput (0 frequency, 1 duty, 2 ripple, 3 B̂ac,
+// 4 temperature, 5 wire, 6 strands): the request holds the separator and the
+// text. NaN for an empty text or one refused (ferricalc_loss_read_message says why).
+double ferricalc_loss_read(int kind, const char* request, int size)
+{
+    const std::vector<std::string_view> texts = requestTexts(request, size);
+    Reply& state = reply();
+    if (kind < 0 || kind >= kLossInputCount || texts.size() != 2) {
+        state.lossReadError = LossError::NotANumber;
+        return std::nan("");
+    }
+    const LossInputReading reading = readLossInput(static_cast<LossInput>(kind), texts[1], texts[0]);
+    state.lossReadError = reading.error;
+    return orNaN(reading.value);
+}
+const char* ferricalc_loss_read_message() { return textReply(lossErrorMessage(reply().lossReadError, Language::Chinese)); }
+// Pv in kW/m³ of material `material` at f (Hz), B̂ (mT), the waveform and T (°C), as its data sheet's curve; NaN where none.
+double ferricalc_loss_density(int material, double frequency, double peakFlux, int triangle, double duty,
+                              double temperature)
+{
+    const Material* m = materialAt(material);
+    if (m == nullptr || !(frequency > 0.0) || !(peakFlux > 0.0) || !(duty > 0.0 && duty < 1.0))
+        return std::nan("");
+    const CoreLossDensity density = coreLossDensity(*m, frequency, peakFlux,
+                                                    triangle != 0 ? LossWaveform::Triangle : LossWaveform::Sine, duty,
+                                                    temperature);
+    return orNaN(density.pv);
+}
+
+// The loss inputs of the last ferricalc_design_request (0 frequency, 1 waveform
+// as 0 sine or 1 triangle, 2 duty, 3 ripple, 4 B̂ac, 5 temperature, 6 wire,
+// 7 strands): NaN where not given, or without loss options.
+double ferricalc_design_loss_input(int which)
+{
+    const std::optional<LossInputs>& in = reply().outcome.lossInputs;
+    if (!in)
+        return std::nan("");
+    switch (which) {
+    case 0:
+        return orNaN(in->frequency);
+    case 1:
+        return in->waveform == LossWaveform::Triangle ? 1.0 : 0.0;
+    case 2:
+        return in->duty;
+    case 3:
+        return orNaN(in->ripple);
+    case 4:
+        return orNaN(in->acFlux);
+    case 5:
+        return in->temperature;
+    case 6:
+        return orNaN(in->wireDiameter);
+    case 7:
+        return in->strands;
+    default:
+        return std::nan("");
+    }
+}
+// The reported loss figure `index` (calc/design_request.hpp's order) of the last design request; NaN where absent.
+double ferricalc_design_loss_reported(int index)
+{
+    const std::span<const ReportedLossFigure> figures = reportedLossFigures();
+    const DesignOutcome& outcome = reply().outcome;
+    if (index < 0 || static_cast<std::size_t>(index) >= figures.size() || !outcome.losses
+        || outcome.losses->error != LossError::None || outcome.design.error != DesignError::None)
+        return std::nan("");
+    return orNaN(figures[static_cast<std::size_t>(index)].of(*outcome.losses));
+}
+// The last design request's loss advice (0) and why it has no core loss (1, with a frequency), in English as the
+// command line's JSON gives them; empty when none.
+const char* ferricalc_design_loss_line(int which)
+{
+    const DesignOutcome& outcome = reply().outcome;
+    if (!outcome.losses || outcome.losses->error != LossError::None || outcome.design.error != DesignError::None)
+        return textReply({});
+    if (which == 0)
+        return textReply(lossAdviceText(outcome.losses->advice, Language::English));
+    return textReply(outcome.lossInputs->frequency
+                         ? lossUnavailableText(outcome.losses->coreLossUnavailable, Language::English)
+                         : std::string());
 }
 
 }  // extern "C"

@@ -19,8 +19,35 @@
         inductance: { kind: "inductance", unit: "µH", optional: true },
         current: { kind: "current", unit: "A", optional: true },
     };
-    const limitsOf = (name) => data.designInputs[DESIGN_INPUTS[name].kind];
-    const startText = (name) => (DESIGN_INPUTS[name].positive ? "" : String(limitsOf(name).start));
+    // The loss group's inputs: their kind in the loss inputs' limits table (calc/losses), which
+    // gives their range and start; the ripple and B̂ac start empty, the wire too.
+    const LOSS_INPUTS = {
+        frequency: { kind: "frequency", unit: "Hz", loss: true },
+        duty: { kind: "duty", unit: "", loss: true },
+        ripple: { kind: "ripple", unit: "A", optional: true, loss: true },
+        bAc: { kind: "b_ac", unit: "mT", optional: true, loss: true, empty: true },
+        temperature: { kind: "temperature", unit: "°C", loss: true },
+        wire: { kind: "wire", unit: "mm", optional: true, loss: true },
+        strands: { kind: "strands", unit: "", loss: true },
+    };
+    const LOSS_FIGURES = [["acFlux", "B_ac", "B̂ac", "交流磁通密度峰值：L·ΔI / (2·N·Ae)，或直接给出"],
+                          ["lossDensity", "Pv", "Pv", "单位体积磁芯损耗（Steinmetz 拟合；三角波用 iGSE）"],
+                          ["coreLoss", "P_core", "磁芯损耗", "Pv × Ve"],
+                          ["meanTurnLength", "MLT", "平均匝长 MLT", "绕组填满窗口时一匝的平均长度"],
+                          ["resistance", "R_dc", "直流电阻 R_dc", "铜线在磁芯温度下的直流电阻（0.393 %/K）"],
+                          ["copperLoss", "P_cu", "铜损", "I_rms² · R_dc，I_rms² = I_dc² + ΔI²/12"],
+                          ["fill", "fill", "窗口填充率", "漆包线（IEC 60317 1 级）外径所占窗口面积"],
+                          ["thermalResistance", "Rth", "热阻 Rth", "静止空气中：Rth = 53·Ve^−0.54（Maniktala）"],
+                          ["temperatureRise", "dT", "温升 ΔT", "Rth × (磁芯损耗 + 铜损)"]];
+    const boxOf = (name) => DESIGN_INPUTS[name] || LOSS_INPUTS[name];
+    const limitsOf = (name) => (LOSS_INPUTS[name] ? data.lossInputs[LOSS_INPUTS[name].kind]
+                                                  : data.designInputs[DESIGN_INPUTS[name].kind]);
+    const startText = (name) => {
+        const box = boxOf(name);
+        if (box.positive || box.empty)
+            return "";
+        return name === "frequency" ? limitsOf(name).start / 1000 + "k" : String(limitsOf(name).start);
+    };
     const NONE = "—";
     const LONGEST_HEADING_TEXT = 12;  // a field's text in the heading, beyond which it shows its start
     const PLOT_GAPS = { first: 0.01, last: 3, pointsPerDecade: 40 };  // mm, the least the plot's gap axis spans
@@ -149,6 +176,35 @@
                                        figureRow("energy", "储能 ½·L·Î²", "峰值电流时电感中储存的能量"),
                                        this.saturationNote);
 
+            this.waveform = element("select", { id: "waveform", title: "磁通波形：正弦用 Steinmetz 公式，三角波用 iGSE" },
+                                    element("option", { value: "0", text: "正弦" }),
+                                    element("option", { value: "1", text: "三角波" }));
+            this.byRipple = element("input", { type: "radio", id: "byRipple", name: "acBy", checked: true });
+            this.byFlux = element("input", { type: "radio", id: "byFlux", name: "acBy", title: "直接给出 B̂ac" });
+            this.lossNote = element("p", { id: "lossNote", class: "note", "data-level": "advisory", "aria-live": "polite" });
+            const lossGroup = group("损耗与温升",
+                                    this.inputRow("frequency", "频率 f", "可写 100k、1.5M；"),
+                                    row(element("label", { class: "caption", for: "waveform", text: "波形" }), this.waveform),
+                                    this.inputRow("duty", "占空比 D", "三角波上升段所占周期的比例；"),
+                                    this.inputRow("ripple", element("label", { class: "caption choice" }, this.byRipple,
+                                                                    "纹波 ΔI（峰峰）")),
+                                    this.inputRow("bAc", element("label", { class: "caption choice" }, this.byFlux,
+                                                                 "B̂ac")),
+                                    this.inputRow("temperature", "磁芯温度"),
+                                    this.inputRow("wire", "线径（裸铜）"),
+                                    this.inputRow("strands", "股数"),
+                                    ...LOSS_FIGURES.map(([id, , caption, tip]) => figureRow(id, caption, tip)),
+                                    this.lossNote);
+
+            this.lossPlot = document.createElementNS(SVG, "svg");
+            this.lossPlot.id = "lossPlot";
+            this.lossPlot.setAttribute("role", "img");
+            this.lossPlot.setAttribute("aria-labelledby", "lossPlotTitle");
+            const lossFigure = element("figure", { class: "plot" },
+                                       element("figcaption", { id: "lossPlotTitle", class: "kai",
+                                                               text: "磁芯损耗与磁通密度" }),
+                                       this.lossPlot);
+
             this.plot = document.createElementNS(SVG, "svg");
             this.plot.id = "alGapPlot";
             this.plot.setAttribute("role", "img");
@@ -165,11 +221,17 @@
                                   element("div", { class: "top" }, this.heading, this.status),
                                   element("div", { class: "column inputs" }, coreGroup, materialGroup, gapGroup),
                                   element("div", { class: "column figures" }, alGroup, targetGroup, windingGroup),
-                                  plotFigure,
+                                  element("div", { class: "plots" }, plotFigure, lossFigure),
+                                  element("div", { class: "column losses" }, lossGroup),
                                   element("div", { class: "buttons" }, returnButton));
 
             this.material.addEventListener("change", () => this.chooseMaterial());
             this.gapPlace.addEventListener("change", () => this.refresh());
+            this.waveform.addEventListener("change", () => this.refresh());
+            for (const radio of [this.byRipple, this.byFlux])
+                radio.addEventListener("change", () => this.refresh());
+            this.inputs.ripple.field.addEventListener("input", () => { this.byRipple.checked = true; });
+            this.inputs.bAc.field.addEventListener("input", () => { this.byFlux.checked = true; });
             for (const radio of [this.byTurns, this.byInductance])
                 radio.addEventListener("change", () => this.refresh());
             this.inputs.turns.field.addEventListener("input", () => { this.byTurns.checked = true; });
@@ -195,6 +257,7 @@
                     if (this.plot.clientWidth !== width) {
                         width = this.plot.clientWidth;
                         this.drawPlot();
+                        this.drawLossPlot();
                     }
                 }).observe(this.plot);
             }
@@ -205,7 +268,7 @@
         // A row of an input: its caption (a text, or a choice that names the field), the field, the
         // unit and the reason it is refused.
         inputRow(name, caption, tipStart = "") {
-            const box = DESIGN_INPUTS[name];
+            const box = boxOf(name);
             const named = typeof caption === "string";
             const field = element("input", { id: name, type: "text", inputmode: "decimal", autocomplete: "off",
                                              spellcheck: "false", "aria-describedby": name + "Refusal",
@@ -232,8 +295,15 @@
 
         // The box's range as its tooltip: a gap's upper limit is the core's longest gap.
         showRange(name) {
-            const box = DESIGN_INPUTS[name];
+            const box = boxOf(name);
             const limits = limitsOf(name);
+            if (box.loss) {
+                const unit = box.unit ? " " + box.unit : "";
+                this.inputs[name].field.title = this.inputs[name].tipStart + "范围 " + limits.min
+                    + (limits.minOpen ? "（不含）" : "") + " – " + limits.max + (limits.maxOpen ? "（不含）" : "") + unit
+                    + (box.optional ? "；可空着" : "");
+                return;
+            }
             const max = name === "gap" ? this.longestGap() : limits.max;
             const unit = box.unit ? " " + box.unit : "";
             const upper = max === null ? "" : (name === "gap" ? ferricalc.designText("gap", max, "value", SEPARATOR)
@@ -267,6 +337,10 @@
             const text = this.inputs[name].field.value;
             if (text.trim() === "" || !ferricalc.readDesignInput)
                 return { value: null, refused: false, reason: "" };
+            if (LOSS_INPUTS[name]) {
+                const reading = ferricalc.readLossInput(LOSS_INPUTS[name].kind, text, SEPARATOR);
+                return { value: reading.value, refused: reading.reason !== "", reason: reading.reason };
+            }
             const reading = ferricalc.readDesignInput(DESIGN_INPUTS[name].kind, text, SEPARATOR,
                                                       { gap: this.longestGap(), ring: this.set && this.set.ring });
             return { value: reading.value, refused: reading.reason !== "", reason: reading.reason };
@@ -303,6 +377,7 @@
         show() {
             page.host.replaceChildren(this.window);
             this.drawPlot();
+            this.drawLossPlot();
         }
 
         hide() {}
@@ -320,6 +395,7 @@
                 return;
             const readings = {};
             let refused = false;
+            this.lossReadings = this.readLosses();
             for (const name of Object.keys(DESIGN_INPUTS)) {
                 const reading = this.read(name);
                 readings[name] = reading;
@@ -397,6 +473,97 @@
             // The gap found lies within the core's longest gap, so 用作气隙 always puts a gap the box takes.
             this.useTargetGap.disabled = view.target !== 0;
             this.drawPlot();
+            this.showLosses();
+        }
+
+        // ---- Losses and temperature rise ----
+
+        // Each loss field read, its refusal shown at the field; null inputs where one is refused.
+        readLosses() {
+            let refused = false;
+            const values = {};
+            for (const name of Object.keys(LOSS_INPUTS)) {
+                const reading = this.read(name);
+                const input = this.inputs[name];
+                input.refusal.textContent = reading.reason;
+                input.field.setAttribute("aria-invalid", reading.refused ? "true" : "false");
+                if (reading.value !== null)
+                    input.good = input.field.value;
+                refused = refused || reading.refused;
+                values[name] = reading.value;
+            }
+            const triangle = this.waveform.value === "1";
+            this.inputs.duty.field.disabled = !triangle;
+            return refused ? null : values;
+        }
+
+        showLosses() {
+            const readings = this.lossReadings;
+            this.lossUsed = null;
+            if (!this.view || !readings || !ferricalc.lossView) {
+                this.blankLosses(readings ? "" : "");
+                return;
+            }
+            const triangle = this.waveform.value === "1";
+            const inputs = { frequency: readings.frequency, triangle,
+                             duty: triangle && readings.duty !== null ? readings.duty : 0.5,
+                             ripple: this.byRipple.checked ? readings.ripple : null,
+                             b_ac: this.byFlux.checked ? readings.bAc : null,
+                             temperature: readings.temperature === null ? limitsOf("temperature").start : readings.temperature,
+                             wire: readings.wire, strands: readings.strands === null ? 1 : readings.strands };
+            const material = Number(this.material.value);
+            const losses = ferricalc.lossView(material, inputs, SEPARATOR);
+            if (losses.error !== 0) {
+                // The ripple against the peak current: told at the ripple's field.
+                this.inputs.ripple.refusal.textContent = losses.error > 0 ? "纹波电流不能超过峰值电流的两倍" : "";
+                this.blankLosses("");
+                return;
+            }
+            for (const [id, quantity] of LOSS_FIGURES)
+                this.figures[id].value = losses.figures[quantity] || NONE;
+            const advised = losses.advice !== "";
+            for (const id of ["acFlux", "lossDensity", "coreLoss", "temperatureRise"])
+                this.figures[id].dataset.level = advised && losses.figures[LOSS_FIGURES.find(([i]) => i === id)[1]]
+                    ? "advisory" : "";
+            this.figures.fill.dataset.level = losses.values.fill !== null && losses.values.fill > 100 ? "advisory" : "";
+            // A material without a loss fit: say so once a frequency asks for the core loss.
+            const unavailable = inputs.frequency !== null && losses.unavailable
+                ? (material < 0 ? losses.unavailable : "该材料无损耗数据（losses not available）：" + losses.unavailable)
+                : "";
+            this.lossNote.textContent = [unavailable, losses.advice].filter((t) => t).join("；");
+            this.lossUsed = { material, inputs, losses };
+            this.drawLossPlot();
+        }
+
+        blankLosses() {
+            for (const [id] of LOSS_FIGURES) {
+                this.figures[id].value = NONE;
+                delete this.figures[id].dataset.level;
+            }
+            this.lossNote.textContent = "";
+            this.lossUsed = null;
+            this.drawLossPlot();
+        }
+
+        // Pv against B̂ on log axes at the operating frequency, 25 °C and 100 °C, with the working point.
+        drawLossPlot() {
+            if (!this.lossPlot.isConnected || !page.drawLossPlot)
+                return;
+            const width = Math.max(280, this.plot.clientWidth || 480);
+            const height = Math.round(Math.min(400, Math.max(240, width * 0.7)));
+            let curves = null;
+            const used = this.lossUsed;
+            if (used && used.material >= 0 && used.inputs.frequency !== null && data.materials[used.material].lossFit) {
+                const fluxes = Array.from({ length: 81 }, (_, i) => 10 * 10 ** (i / 40));  // 10 … 1000 mT
+                const { frequency, triangle, duty } = used.inputs;
+                const curve = (t) => ferricalc.lossCurve(used.material, frequency, fluxes, t, triangle, duty);
+                curves = { fluxes, cold: curve(25), hot: curve(100),
+                           working: { flux: used.losses.values.B_ac, pv: used.losses.values.Pv,
+                                      lines: used.losses.values.Pv === null ? []
+                                          : ["B̂ " + used.losses.figures.B_ac, "Pv " + used.losses.figures.Pv] },
+                           frequency: ferricalc.figure(frequency / 1000, SEPARATOR) + " kHz" };
+            }
+            page.drawLossPlot(this.lossPlot, width, height, curves);
         }
 
         blank(reason) {
@@ -414,6 +581,7 @@
             this.windingNote.hidden = true;
             this.useTargetGap.disabled = true;
             this.drawPlot();
+            this.blankLosses();
         }
 
         // ---- AL against the gap ----

@@ -231,5 +231,100 @@
         plot.replaceChildren(svg("title", {}, "电感系数 AL 与气隙 lg 的关系（对数坐标）"), ...parts);
     }
 
+    // Pv against B̂ as a data sheet draws it: both on logarithmic axes, B̂ from
+    // 10 to 1000 mT, at the operating frequency for 25 °C (dashed) and 100 °C
+    // (solid), and the working point with its figures. Null curves leave the axes blank.
+    function drawLossPlot(plot, width, height, curves) {
+        const line = 15;
+        const valid = (v) => v !== null && v > 0 && Number.isFinite(v);
+        const fluxes = { first: 10, last: 1000 };
+        let firstDecade = 0;
+        let lastDecade = 4;
+        if (curves) {
+            const pvs = [...curves.cold, ...curves.hot, curves.working.pv].filter(valid);
+            if (pvs.length > 0) {
+                firstDecade = Math.floor(Math.log10(Math.min(...pvs)));
+                lastDecade = Math.max(firstDecade + 1, Math.ceil(Math.log10(Math.max(...pvs))));
+            }
+        }
+        const decadeLabel = (k) => (10 ** k).toFixed(Math.max(0, -k));
+        let labelWidth = 0;
+        for (let k = firstDecade; k <= lastDecade; ++k)
+            labelWidth = Math.max(labelWidth, decadeLabel(k).length * 7.2);
+        const area = { left: labelWidth + 14, top: line + 12, right: width - 12, bottom: height - 2 * line - 14 };
+        const x = (b) => area.left + Math.log10(b / fluxes.first) / Math.log10(fluxes.last / fluxes.first) * (area.right - area.left);
+        const y = (pv) => area.bottom - (Math.log10(pv) - firstDecade) / (lastDecade - firstDecade) * (area.bottom - area.top);
+        const round = (v) => Math.round(v * 10) / 10;
+        const parts = [svg("rect", { x: 0, y: 0, width, height, class: "paper" })];
+        const gridLine = (x1, y1, x2, y2, decade) =>
+            parts.push(svg("line", { x1: round(x1), y1: round(y1), x2: round(x2), y2: round(y2),
+                                     class: decade ? "grid decade" : "grid" }));
+        for (let k = 1; k <= 2; ++k)
+            for (let m = 1; m <= 9; ++m)
+                gridLine(x(m * 10 ** k), area.top, x(m * 10 ** k), area.bottom, m === 1);
+        gridLine(x(fluxes.last), area.top, x(fluxes.last), area.bottom, true);
+        for (let k = firstDecade; k <= lastDecade; ++k)
+            for (let m = 1; m <= (k === lastDecade ? 1 : 9); ++m)
+                gridLine(area.left, y(m * 10 ** k), area.right, y(m * 10 ** k), m === 1);
+        parts.push(svg("rect", { x: area.left, y: area.top, width: round(area.right - area.left),
+                                 height: round(area.bottom - area.top), class: "frame" }));
+        for (const b of [10, 100, 1000])
+            parts.push(svg("text", { x: round(x(b)), y: round(area.bottom + line), "text-anchor": b === 1000 ? "end" : "middle" },
+                           String(b)));
+        for (let k = firstDecade; k <= lastDecade; ++k)
+            parts.push(svg("text", { x: area.left - 5, y: round(y(10 ** k) + 4.5), "text-anchor": "end" }, decadeLabel(k)));
+        parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round(area.bottom + 2 * line + 4),
+                                 "text-anchor": "middle" }, "B̂ / mT"));
+        parts.push(svg("text", { x: 2, y: line }, "Pv / (kW/m³)" + (curves ? "　f = " + curves.frequency : "")));
+        if (curves) {
+            const path = (pvs) => {
+                let d = "";
+                let open = false;
+                curves.fluxes.forEach((b, i) => {
+                    if (!valid(pvs[i])) {
+                        open = false;
+                        return;
+                    }
+                    d += (open ? "L" : "M") + round(x(b)) + " " + round(y(pvs[i]));
+                    open = true;
+                });
+                return d;
+            };
+            parts.push(svg("path", { d: path(curves.cold), class: "cold" }),
+                       svg("path", { d: path(curves.hot), class: "hot" }));
+            const legend = [["25 °C", "cold"], ["100 °C", "hot"]];
+            const legendWidth = 80;
+            const box = { left: area.left + 8, top: area.top + 6 };
+            parts.push(svg("rect", { x: box.left, y: box.top, width: legendWidth, height: 2 * line + 8, class: "legend" }));
+            legend.forEach(([label, kind], i) => {
+                const ly = box.top + 4 + (i + 0.5) * line;
+                parts.push(svg("line", { x1: box.left + 5, x2: box.left + 31, y1: ly, y2: ly, class: kind }),
+                           svg("text", { x: box.left + 36, y: ly + 4.5 }, label));
+            });
+            const w = curves.working;
+            if (valid(w.flux) && valid(w.pv)) {
+                const inside = w.flux >= fluxes.first && w.flux <= fluxes.last;
+                const mx = round(x(Math.min(Math.max(w.flux, fluxes.first), fluxes.last)));
+                const my = round(y(w.pv));
+                parts.push(svg("circle", { cx: mx, cy: my, r: 4.5, class: inside ? "working" : "working outside" }));
+                const labelWidth = Math.max(...w.lines.map((text) => text.length)) * 7.4 + 8;
+                const labelHeight = w.lines.length * line + 4;
+                // Below right of the mark, where the rising curves leave room; kept inside the axes.
+                const lx = Math.min(Math.max(mx + 9, area.left + 2), area.right - labelWidth - 2);
+                const ly = Math.min(Math.max(my + 7, area.top + 2), area.bottom - labelHeight - 2);
+                const label = svg("g", { id: "lossWorkingPoint", class: "working-label" });
+                label.append(svg("rect", { x: round(lx), y: round(ly), width: round(labelWidth), height: labelHeight }));
+                w.lines.forEach((text, i) => label.append(svg("text", { x: round(lx + 4), y: round(ly + (i + 1) * line - 1) },
+                                                              text)));
+                parts.push(label);
+            }
+        }
+        plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
+        plot.setAttribute("width", width);
+        plot.setAttribute("height", height);
+        plot.replaceChildren(svg("title", {}, "磁芯损耗 Pv 与磁通密度 B̂ 的关系（对数坐标）"), ...parts);
+    }
+
     window.FerricalcPage.drawAlGapPlot = drawAlGapPlot;
+    window.FerricalcPage.drawLossPlot = drawLossPlot;
 })();

@@ -175,6 +175,7 @@ void writeDesign(Json& json)
         json.key("base").string(material.base).key("muI").number(material.muI);
         optionalNumber(json, "bsat100", material.bsat100);
         optionalNumber(json, "density", material.density);
+        json.key("lossFit").raw(material.hasLossFit() ? "true" : "false");
         json.raw("}");
     }
     json.raw("]").key("designQuantities").raw("{");
@@ -198,6 +199,24 @@ void writeDesign(Json& json)
     json.raw("]").key("reportedFigures").raw("[");
     for (const ReportedFigure& figure : reportedFigures())
         json.item().raw("{").key("column").string(figure.column).key("quantity").number(static_cast<int>(figure.quantity)).raw("}");
+    // The losses: each input's kind and range (calc/losses' lossInputLimits), the figures by name, the waveforms.
+    json.raw("]").key("lossInputs").raw("{");
+    for (int kind = 0; kind < kLossInputCount; ++kind) {
+        const LossInputLimits& limits = lossInputLimits(static_cast<LossInput>(kind));
+        json.key(limits.column).raw("{").key("kind").number(kind).key("min").number(limits.minimum);
+        json.key("max").number(limits.maximum).key("minOpen").raw(limits.minimumOpen ? "true" : "false");
+        json.key("maxOpen").raw(limits.maximumOpen ? "true" : "false");
+        json.key("start").number(limits.start).key("decimals").number(limits.decimals).raw("}");
+    }
+    json.raw("}").key("lossQuantities").raw("{");
+    for (int q = 0; q < static_cast<int>(LossQuantity::Count); ++q)
+        json.key(lossFormat(static_cast<LossQuantity>(q)).name).number(q);
+    json.raw("}").key("reportedLossFigures").raw("[");
+    for (const ReportedLossFigure& figure : reportedLossFigures())
+        json.item().string(lossFormat(figure.quantity).name);
+    json.raw("]").key("waveforms").raw("[");
+    for (const std::string_view waveform : kWaveformNames)
+        json.item().string(waveform);
     json.raw("]");
 }
 

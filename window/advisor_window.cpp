@@ -279,7 +279,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     };
     const auto lossBox = [&](QFormLayout& form, const char* caption, LossInput kind, const char* name,
                              const QString& unit, double value) {
-        return box(form, caption, new DesignField(kind, QString::fromLatin1(name), this), lossInputLimits(kind), unit,
+        return box(form, caption, new DesignField(kind, QString::fromLatin1(name), this), boxLimits(lossInputLimits(kind)), unit,
                    value);
     };
     m_inductance = designBox("电感 L", DesignInput::Inductance, "inductance", QStringLiteral("µH"),

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 
 namespace ferricalc::design_form {
 
@@ -12,6 +13,13 @@ void paintText(QLabel& label, const QColor& colour)
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, colour);
     label.setPalette(palette);
+}
+
+DesignInputLimits boxLimits(const LossInputLimits& limits)
+{
+    const double step = std::pow(10.0, -limits.decimals);
+    return {limits.column, limits.minimumOpen ? limits.minimum + step : limits.minimum,
+            limits.maximumOpen ? limits.maximum - step : limits.maximum, limits.start, limits.decimals};
 }
 
 QFormLayout* formIn(QGroupBox& group)

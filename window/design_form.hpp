@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/losses.hpp"
+
 class QFormLayout;
 class QGroupBox;
 class QLabel;
@@ -19,6 +21,9 @@ inline const QString kNone = QStringLiteral("—");
 inline QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 void paintText(QLabel& label, const QColor& colour);
+
+// A loss input's range as a box holds it: an open bound moves in by the box's last decimal.
+DesignInputLimits boxLimits(const LossInputLimits& limits);
 
 // A group's form: captions left, fields at their size.
 QFormLayout* formIn(QGroupBox& group);

@@ -83,7 +83,7 @@ QWidget* DesignWindow::buildLossPage()
 {
     auto* page = new QWidget(this);
     const auto input = [&](QFormLayout& form, QWidget* caption, LossInput kind, const char* name, const QString& unit) {
-        return addField(form, caption, new DesignField(kind, QString::fromLatin1(name), this), lossInputLimits(kind),
+        return addField(form, caption, new DesignField(kind, QString::fromLatin1(name), this), boxLimits(lossInputLimits(kind)),
                         unit);
     };
     const auto caption = [this](const char* utf8) { return new QLabel(QString::fromUtf8(utf8), this); };

@@ -204,13 +204,26 @@ function fieldTexts(api, name, inputs) {
                                                           target_al: "500" } },
         { core: "pot", inputs: "A=18 B=14.9 C=7.45 D=3 E=3.6 F=5.3 G=2 H=13", design: { mu_i: "2000" } },
         { core: "ring", inputs: "A=10 B=10 h=4", design: { mu_i: "2000" } },
+        // The losses: every figure from the ripple, B_ac alone with its advice, a material with no loss fit.
+        { core: "etd", inputs: etd, design: { material: "N87", gap: "0.5", turns: "20", current: "2", frequency: "100k",
+                                              waveform: "triangle", ripple: "1", wire: "0.5", strands: "2" } },
+        { core: "ring", inputs: "A=10 B=6 h=4", design: { material: "N87", frequency: "5M", b_ac: "5",
+                                                          temperature: "25" } },
+        { core: "ring", inputs: "A=10 B=6 h=4", design: { material: "T37", frequency: "100k", b_ac: "50" } },
     ];
     for (const request of designRequests) {
         const words = request.inputs.split(" ");
         const options = Object.entries(request.design).map(([key, text]) => "--" + key.replace("_", "-") + "=" + text);
         const printed = JSON.parse(commandLine(["--json", request.core, ...words, ...options])).design;
         const given = api.design(request.core, Object.fromEntries(words.map((word) => word.split("="))), request.design);
-        tally.check(JSON.stringify(given) === JSON.stringify(printed),
+        // The texts alike; an unrounded loss figure may differ in its last bit, where pow() of the two C
+        // libraries rounds differently.
+        const close = (a, b) => a === b || (typeof a === "number" && typeof b === "number"
+                                            && Math.abs(a - b) <= 1e-12 * Math.abs(b));
+        const sameValues = given !== null && printed !== null
+            ? Object.keys(printed.values).every((key) => close(given.values[key], printed.values[key])) : true;
+        const withoutValues = (design) => JSON.stringify(design, (key, value) => (key === "values" ? null : value));
+        tally.check(withoutValues(given) === withoutValues(printed) && sameValues,
                     `ferricalc.design("${request.core}", …, ${JSON.stringify(request.design)}) gave `
                     + `${JSON.stringify(given)}, the command line ${JSON.stringify(printed)}`);
     }
@@ -219,6 +232,8 @@ function fieldTexts(api, name, inputs) {
                       [() => api.design("ring", {}, { mu_i: "2000", gap: "-1" }), "gap '-1': the gap must not be negative"],
                       [() => api.design("ring", {}, { material: "N99" }), "material 'N99': no such material"],
                       [() => api.design("ring", {}, { turns: "10" }), "turns needs mu_i or material"],
+                      [() => api.design("ring", {}, { material: "N87", frequency: "0" }),
+                       "frequency '0': the frequency must be above 0"],
                       [() => api.design("ring", {}, { mu_i: "2000", Gap: "1" }), "no design input 'Gap'"]];
     for (const [bad, reason] of refusals) {
         let message = "";
