@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/calculation.hpp"
+#include "cli/advise.hpp"
 #include "cli/batch.hpp"
 #include "cli/report.hpp"
 #include "cli/standard_core.hpp"
@@ -29,6 +30,7 @@ void printUsage(std::ostream& out)
 {
     out << "Usage: " << kProgramName << " [--json] [--exact] CORE [--std NAME] [LETTER=TEXT ...] [DESIGN ...]\n"
         << "       " << kProgramName << " [--json] [--exact] --batch FILE\n"
+        << "       " << kProgramName << " --advise --inductance UH --current A --frequency HZ [ADVICE ...]\n"
         << "       " << kProgramName << " --std-list [CORE]\n"
         << "       " << kProgramName << " --materials | --list | --help | --version\n\n"
         << "Computes the core constants C1 and C2 of a ferrite core and its effective\n"
@@ -77,6 +79,19 @@ void printUsage(std::ostream& out)
         << "  give; the batch columns are the options without their dashes\n"
         << "  --materials   the materials with maker, mu_i, Bsat at 25 and 100 C,\n"
         << "                density, Curie temperature, loss fit and doubts\n\n"
+        << "Which core (--advise: every standard core designed for an inductor and ranked):\n"
+        << "  --inductance UH, --current A (peak), --ripple A, --frequency HZ, --duty D,\n"
+        << "  --temperature C, --strands N as above; --material NAME[,NAME...] (every\n"
+        << "  material with a loss fit when not given)\n"
+        << "  --family CORE[,CORE...]  the cores to consider (all)\n"
+        << "  --max-dt K    the temperature rise allowed (40)\n"
+        << "  --max-b-share PCT  B_max's share of Bsat at 100 C allowed (80)\n"
+        << "  --fill PCT    the window's share the insulated wire may take (50)\n"
+        << "  --rank volume|loss|mass  how the feasible are ranked (volume)\n"
+        << "  --top N       that many rows (10); --all every core, with a verdict for\n"
+        << "                those that miss; --csv as CSV, --json as a JSON array\n"
+        << "  Columns: rank core family material gap_mm N wire_mm B_mT B_share_pct\n"
+        << "  P_core_W P_cu_W dT_K Ve_mm3 [verdict]; exit status 1 when no core fits\n\n"
         << "Cores and their letters:\n";
     for (const CoreDescriptor* core : coreTypes()) {
         if (!core->available())
@@ -245,6 +260,8 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     bool materialList = false;
     DesignTexts designTexts{};
     std::optional<std::string_view> firstDesignOption;
+    bool advising = false;
+    AdviseRequest advice;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -261,7 +278,25 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             firstDesignOption = firstDesignOption.value_or(name);
             continue;
         }
-        if (arg == "--materials") {
+        if (const int option = adviseOptionOf(arg); option >= 0) {
+            const std::string_view name = kAdviseOptions[static_cast<std::size_t>(option)];
+            std::string_view& text = advice.texts[static_cast<std::size_t>(option)];
+            if (!text.empty())
+                return usageError(err, std::string(name) + " given twice");
+            if (arg == name && i + 1 == args.size())
+                return usageError(err, std::string(name) + " needs a value");
+            text = arg == name ? args[++i] : arg.substr(name.size() + 1);
+            if (text.empty())
+                return usageError(err, std::string(name) + " needs a value");
+            continue;
+        }
+        if (arg == "--advise") {
+            advising = true;
+        } else if (arg == "--all") {
+            advice.all = true;
+        } else if (arg == "--csv") {
+            advice.csv = true;
+        } else if (arg == "--materials") {
             materialList = true;
         } else if (arg == "--help" || arg == "-h") {
             help = true;
@@ -319,6 +354,16 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         writeStandardCoreList(out, core);
         return kSucceeded;
     }
+    if (advising) {
+        if (!calculation.empty() || standardName || batchPath)
+            return usageError(err, "--advise designs every standard core itself: give no CORE, --std or --batch");
+        advice.design = designTexts;
+        advice.json = options.json;
+        return runAdvise(advice, out, err);
+    }
+    if (advice.all || advice.csv || std::any_of(advice.texts.begin(), advice.texts.end(),
+                                               [](std::string_view text) { return !text.empty(); }))
+        return usageError(err, "--all, --csv, --family, --max-dt, --max-b-share, --fill, --rank and --top go with --advise");
     if (batchPath) {
         if (!calculation.empty())
             return usageError(err, "--batch takes its cores from the file, not '" + std::string(calculation.front()) + "'");
