@@ -19,6 +19,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QAbstractItemView>
+#include <QAction>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -204,10 +207,30 @@ bool saveDesignWindows(ferricalc::CalculatorWindow& window, const char* example,
     return ok;
 }
 
+// Keeping the fields as one of the user's cores: the name typed into the 标准型号
+// box, then the box's list with the user's cores above the catalogue.
+bool saveOwnCoreViews(ferricalc::CalculatorWindow& window, const QDir& out)
+{
+    auto* box = window.findChild<QComboBox*>(QStringLiteral("catalogComboBox"));
+    window.findChild<QAction*>(QStringLiteral("saveOwnCore"))->trigger();
+    box->lineEdit()->setText(QStringLiteral("我的 EE25"));
+    bool ok = save(window, out.filePath(QStringLiteral("ee-save-own.png")));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box->lineEdit(), &enter);
+    ok = save(window, out.filePath(QStringLiteral("ee-saved-own.png"))) && ok;
+    box->showPopup();
+    QApplication::processEvents();
+    ok = save(*box->view()->window(), out.filePath(QStringLiteral("ee-own-list.png"))) && ok;
+    box->hidePopup();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    // The user's cores and settings of these pictures stay apart from the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ferricalc::configureApplication(app);
     if (argc != 2) {
@@ -264,6 +287,8 @@ int main(int argc, char* argv[])
             showWidestResults(*window);
         ok = save(*window, out.filePath(QString::fromUtf8(example.file) + QStringLiteral(".png"))) && ok;
         ok = saveDesignWindows(*window, example.file, out) && ok;
+        if (qstrcmp(example.file, "ee") == 0)
+            ok = saveOwnCoreViews(*window, out) && ok;
         window->close();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

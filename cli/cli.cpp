@@ -15,6 +15,10 @@
 #include "cli/report.hpp"
 #include "cli/standard_core.hpp"
 #include "cores/registry.hpp"
+#include "store/design_file.hpp"
+#include "store/user_cores.hpp"
+
+#include <QFile>
 
 #ifndef FERRICALC_VERSION
 #define FERRICALC_VERSION "unknown"
@@ -32,6 +36,8 @@ void printUsage(std::ostream& out)
         << "       " << kProgramName << " [--json] [--exact] --batch FILE\n"
         << "       " << kProgramName << " --advise --inductance UH --current A --frequency HZ [ADVICE ...]\n"
         << "       " << kProgramName << " --std-list [CORE]\n"
+        << "       " << kProgramName << " --save-std NAME CORE [LETTER=TEXT ...] | --delete-std NAME | --list-std\n"
+        << "       " << kProgramName << " [--json] [--exact] --design FILE [DESIGN ...]\n"
         << "       " << kProgramName << " --materials | --list | --help | --version\n\n"
         << "Computes the core constants C1 and C2 of a ferrite core and its effective\n"
         << "length Le, area Ae and volume Ve, exactly as the ferricalc window shows them.\n"
@@ -40,8 +46,15 @@ void printUsage(std::ostream& out)
         << "  --std NAME    the dimensions of a standard core of CORE's catalogue, its\n"
         << "                data sheet's Le, Ae and Ve and the deviations from them;\n"
         << "                LETTER=TEXT arguments replace the catalogue's texts\n"
+        << "                (then the user's own cores: a standard core of the name\n"
+        << "                comes first; NAME alone finds one of the user's)\n"
         << "  --std-list    the standard cores of every core (or of CORE) with their\n"
         << "                published Le, Ae and Ve\n"
+        << "  --save-std NAME  keeps CORE's dimensions as the user's own core NAME (the\n"
+        << "                window's 自定义型号, shared with it); --delete-std NAME\n"
+        << "                removes one, --list-std lists them\n"
+        << "  --design FILE the calculation and design of a .ferricalc design file; DESIGN\n"
+        << "                options replace the file's\n"
         << "  --batch FILE  one calculation per row of a CSV file (- for standard input):\n"
         << "                a header 'core,LETTER,...', then one core and its dimensions\n"
         << "                per row; writes the rows back with C1,C2,Le,Ae,Ve,error; a\n"
@@ -146,45 +159,109 @@ const CoreDescriptor* coreNamed(std::string_view name, std::ostream& err)
     return core;
 }
 
+// Puts the LETTER=TEXT arguments into `texts`; the problem with one, or empty.
+std::string applyLetters(const CoreDescriptor& core, std::span<const std::string_view> letterArgs,
+                         std::vector<std::string_view>& texts)
+{
+    std::vector<bool> given(core.fields.size(), false);
+    for (const std::string_view arg : letterArgs) {
+        const std::size_t equals = arg.find('=');
+        if (equals == std::string_view::npos)
+            return "expected LETTER=TEXT, got '" + std::string(arg) + "'";
+        const std::string_view letter = arg.substr(0, equals);
+        std::size_t index = 0;
+        while (index < core.fields.size() && core.fields[index].letter != letter)
+            ++index;
+        if (index == core.fields.size())
+            return "core '" + std::string(core.name) + "' has no letter '" + std::string(letter) + "'";
+        if (given[index])
+            return "letter '" + std::string(letter) + "' given twice";
+        given[index] = true;
+        texts[index] = arg.substr(equals + 1);
+    }
+    return {};
+}
+
+std::vector<std::string_view> startTexts(const CoreDescriptor& core)
+{
+    std::vector<std::string_view> texts;
+    for (const FieldSpec& field : core.fields)
+        texts.push_back(field.start == StartText::Zero ? "0" : "");
+    return texts;
+}
+
+QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+store::UserCoreLibrary userLibrary() { return store::UserCoreLibrary(store::UserCoreLibrary::defaultPath(), Language::English); }
+
+// The user's cores, with the library's notice (a file set aside) on standard error.
+QList<store::UserCore> readUserCores(std::ostream& err)
+{
+    const store::LibraryRead read = userLibrary().read();
+    if (!read.notice.isEmpty())
+        err << kProgramName << ": " << read.notice.toStdString() << "\n";
+    return read.cores;
+}
+
+const store::UserCore* userCoreNamed(const QList<store::UserCore>& cores, std::string_view name)
+{
+    for (const store::UserCore& core : cores)
+        if (core.name == qt(name).trimmed())
+            return &core;
+    return nullptr;
+}
+
+// What a file or the user's library gives a calculation besides its arguments.
+struct Given {
+    std::vector<std::string> texts;  // the fields' texts to start from, when not the start texts
+    std::string density;             // a design file's
+};
+
 int runSingle(std::span<const std::string_view> args, std::optional<std::string_view> standardName,
-              const DesignTexts& designTexts, const OutputOptions& options, std::ostream& out, std::ostream& err)
+              const DesignTexts& designTexts, const OutputOptions& options, std::ostream& out, std::ostream& err,
+              const Given& given = {})
 {
     const CoreDescriptor* core = coreNamed(args.front(), err);
     if (core == nullptr)
         return kUsageError;
     const StandardCore* standard = nullptr;
+    std::vector<std::string> userTexts = given.texts;
     if (standardName) {
         standard = findStandardCore(*core, *standardName);
-        if (standard == nullptr)
+        const QList<store::UserCore> userCores = readUserCores(err);
+        const store::UserCore* own = userCoreNamed(userCores, *standardName);
+        if (own != nullptr && own->family != qt(core->name))
+            own = nullptr;
+        if (standard != nullptr && own != nullptr)
+            err << kProgramName << ": '" << *standardName
+                << "' is both a standard core and one of your own; using the standard core\n";
+        else if (own != nullptr)
+            for (const QString& text : own->texts)
+                userTexts.push_back(text.toStdString());
+        else if (standard == nullptr)
             return usageError(err, unknownStandardCore(*core, *standardName));
     }
 
-    std::vector<std::string_view> texts;
-    std::vector<bool> given(core->fields.size(), false);
+    std::vector<std::string_view> texts = startTexts(*core);
     if (standard != nullptr)
         texts.assign(standard->texts.begin(), standard->texts.end());
-    else
-        for (const FieldSpec& field : core->fields)
-            texts.push_back(field.start == StartText::Zero ? "0" : "");
-    for (const std::string_view arg : args.subspan(1)) {
-        const std::size_t equals = arg.find('=');
-        if (equals == std::string_view::npos)
-            return usageError(err, "expected LETTER=TEXT, got '" + std::string(arg) + "'");
-        const std::string_view letter = arg.substr(0, equals);
-        std::size_t index = 0;
-        while (index < core->fields.size() && core->fields[index].letter != letter)
-            ++index;
-        if (index == core->fields.size())
-            return usageError(err, "core '" + std::string(core->name) + "' has no letter '" + std::string(letter) + "'");
-        if (given[index])
-            return usageError(err, "letter '" + std::string(letter) + "' given twice");
-        given[index] = true;
-        texts[index] = arg.substr(equals + 1);
-    }
+    else if (!userTexts.empty())
+        texts.assign(userTexts.begin(), userTexts.end());
+    if (const std::string problem = applyLetters(*core, args.subspan(1), texts); !problem.empty())
+        return usageError(err, problem);
 
-    const DesignRequest request = readDesignRequest(designTexts, false);
+    DesignRequest request = readDesignRequest(designTexts, false);
     if (!request.problem.empty())
         return usageError(err, request.problem);
+    if (!given.density.empty()) {
+        const InputReading density = readDesignInput(DesignInput::Density, given.density, ".");
+        if (density.error != DesignError::None)
+            return usageError(err, "the design file's density '" + given.density + "': "
+                                       + readingMessage(density, DesignInput::Density, false, Language::English, "."));
+        if (density.value)
+            request.inputs.density = density.value;
+        request.asked = true;
+    }
 
     const Calculation calculation = calculate(*core, texts, ".");
     const ExactResults exact = exactResults(calculation.constants);
@@ -233,6 +310,84 @@ int runSingle(std::span<const std::string_view> args, std::optional<std::string_
     return kSucceeded;
 }
 
+// --save-std NAME CORE LETTER=TEXT…: the dimensions must calculate, as the window's must.
+int saveUserCore(std::string_view name, std::span<const std::string_view> args, std::ostream& out,
+                 std::ostream& err)
+{
+    if (args.empty())
+        return usageError(err, "--save-std needs a CORE and its LETTER=TEXT dimensions");
+    const CoreDescriptor* core = coreNamed(args.front(), err);
+    if (core == nullptr)
+        return kUsageError;
+    std::vector<std::string_view> texts = startTexts(*core);
+    if (const std::string problem = applyLetters(*core, args.subspan(1), texts); !problem.empty())
+        return usageError(err, problem);
+    const Calculation calculation = calculate(*core, texts, ".");
+    if (!calculation.succeeded()) {
+        err << kProgramName << ": not saved: " << failureMessage(*core, calculation.failure, Language::English) << "\n";
+        return kCalculationFailed;
+    }
+    store::UserCore saved{qt(name).trimmed(), qt(core->name), {}};
+    for (const std::string_view text : texts)
+        saved.texts << qt(text);
+    const store::UserCoreLibrary library = userLibrary();
+    if (const store::ChangeResult problem = library.save(saved); !problem.isEmpty()) {
+        err << kProgramName << ": " << problem.toStdString() << "\n";
+        return kUsageError;
+    }
+    if (findStandardCore(*core, name) != nullptr)
+        err << kProgramName << ": a standard core of " << core->name << " has that name too; --std finds it first\n";
+    out << "saved '" << saved.name.toStdString() << "' (" << core->name << ") in " << library.path().toStdString()
+        << "\n";
+    return kSucceeded;
+}
+
+int deleteUserCore(std::string_view name, std::ostream& out, std::ostream& err)
+{
+    const store::UserCoreLibrary library = userLibrary();
+    if (const store::ChangeResult problem = library.remove(qt(name).trimmed()); !problem.isEmpty()) {
+        err << kProgramName << ": " << problem.toStdString() << "\n";
+        return kUsageError;
+    }
+    out << "deleted '" << name << "' from " << library.path().toStdString() << "\n";
+    return kSucceeded;
+}
+
+// One line per core: "my ETD  etd  A=34.2 B=25.6 …".
+int listUserCores(std::ostream& out, std::ostream& err)
+{
+    for (const store::UserCore& own : readUserCores(err)) {
+        const CoreDescriptor* core = findBuiltCore(own.family.toStdString());
+        out << own.name.toStdString() << "  " << own.family.toStdString() << " ";
+        for (qsizetype i = 0; core != nullptr && i < own.texts.size(); ++i)
+            out << ' ' << core->fields[static_cast<std::size_t>(i)].letter << '=' << own.texts[i].toStdString();
+        out << '\n';
+    }
+    return kSucceeded;
+}
+
+// --design FILE: the file's core, dimensions and design, with DESIGN options given replacing the file's.
+int runDesignFile(std::string_view path, const DesignTexts& optionTexts, const OutputOptions& options,
+                  std::ostream& out, std::ostream& err)
+{
+    QFile file(qt(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << kProgramName << ": cannot open '" << path << "': " << file.errorString().toStdString() << "\n";
+        return kUsageError;
+    }
+    const store::DesignFileRead read = store::readDesignFile(file.readAll());
+    if (!read.problem.empty())
+        return usageError(err, std::string(path) + ": " + read.problem);
+    if (const std::string ignored = store::ignoredLine(read); !ignored.empty())
+        err << kProgramName << ": " << path << ": " << ignored << "\n";
+    DesignTexts texts = read.file.designTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (!optionTexts[i].empty())
+            texts[i] = optionTexts[i];
+    const std::array<std::string_view, 1> coreArg{read.file.core};
+    return runSingle(coreArg, std::nullopt, texts, options, out, err, Given{read.file.fieldTexts, read.file.density});
+}
+
 int runBatchFile(std::string_view path, const OutputOptions& options, std::ostream& out, std::ostream& err)
 {
     if (path == kStandardInput)
@@ -258,6 +413,10 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     std::optional<std::string_view> batchPath;
     std::vector<std::string_view> calculation;  // CORE and its LETTER=TEXT arguments
     bool materialList = false;
+    bool userList = false;
+    std::optional<std::string_view> saveName;
+    std::optional<std::string_view> deleteName;
+    std::optional<std::string_view> designPath;
     DesignTexts designTexts{};
     std::optional<std::string_view> firstDesignOption;
     bool advising = false;
@@ -314,6 +473,19 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             batchPath = args[++i];
         } else if (arg.starts_with("--batch=")) {
             batchPath = arg.substr(arg.find('=') + 1);
+        } else if (arg == "--list-std") {
+            userList = true;
+        } else if (arg == "--save-std" || arg == "--delete-std" || arg == "--design") {
+            if (i + 1 == args.size())
+                return usageError(err, std::string(arg) + (arg == "--design" ? " needs a FILE" : " needs a NAME"));
+            std::optional<std::string_view>& value = arg == "--save-std"     ? saveName
+                                                     : arg == "--delete-std" ? deleteName
+                                                                             : designPath;
+            if (value)
+                return usageError(err, std::string(arg) + " given twice");
+            value = args[++i];
+            if (value->empty())
+                return usageError(err, std::string(arg) + " needs a value");
         } else if (arg == "--std-list") {
             standardList = true;
         } else if (arg == "--std" || arg.starts_with("--std=")) {
@@ -364,6 +536,17 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     if (advice.all || advice.csv || std::any_of(advice.texts.begin(), advice.texts.end(),
                                                [](std::string_view text) { return !text.empty(); }))
         return usageError(err, "--all, --csv, --family, --max-dt, --max-b-share, --fill, --rank and --top go with --advise");
+    if (userList)
+        return listUserCores(out, err);
+    if (deleteName)
+        return deleteUserCore(*deleteName, out, err);
+    if (saveName)
+        return saveUserCore(*saveName, calculation, out, err);
+    if (designPath) {
+        if (!calculation.empty() || standardName || batchPath)
+            return usageError(err, "--design takes its core and dimensions from the file");
+        return runDesignFile(*designPath, designTexts, options, out, err);
+    }
     if (batchPath) {
         if (!calculation.empty())
             return usageError(err, "--batch takes its cores from the file, not '" + std::string(calculation.front()) + "'");
@@ -372,6 +555,15 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         if (firstDesignOption)
             return usageError(err, std::string(*firstDesignOption) + ": in a batch, give the design in columns");
         return runBatchFile(*batchPath, options, out, err);
+    }
+    // --std NAME alone: one of the user's own cores knows its family.
+    std::string ownFamily;
+    if (calculation.empty() && standardName) {
+        const QList<store::UserCore> userCores = readUserCores(err);
+        if (const store::UserCore* own = userCoreNamed(userCores, *standardName))
+            ownFamily = own->family.toStdString();
+        if (!ownFamily.empty())
+            calculation.push_back(ownFamily);
     }
     if (calculation.empty())
         return usageError(err, standardName ? "--std needs a CORE, as in: etd --std ETD34-Z"

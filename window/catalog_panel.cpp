@@ -1,19 +1,25 @@
 #include "window/catalog_panel.hpp"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QStandardItemModel>
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
 
 #include "calc/catalog_texts.hpp"
+#include "store/settings.hpp"
+#include "store/user_cores.hpp"
 #include "window/look.hpp"
 
 namespace ferricalc {
@@ -21,6 +27,8 @@ namespace ferricalc {
 namespace {
 
 const QString kCustom = QStringLiteral("自定义");
+const QString kLastCalculated = QStringLiteral("上次计算");
+const QString kOwnHeader = QStringLiteral("—— 自定义型号 ——");
 
 // Units as the reference line writes them after Le, Ae and Ve.
 constexpr std::array<const char*, QuantityCount> kUnits{"", "", "mm", "mm²", "mm³"};
@@ -63,7 +71,11 @@ private:
 }  // namespace
 
 CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* const> fields, QWidget& window)
-    : QObject(&window), m_cores(standardCores(core)), m_fields(fields.begin(), fields.end())
+    : QObject(&window),
+      m_cores(standardCores(core)),
+      m_fields(fields.begin(), fields.end()),
+      m_core(core),
+      m_settings(std::make_unique<store::Settings>())
 {
     const CatalogPlacement& place = core.catalog;
     auto* caption = new QLabel(QStringLiteral("标准型号:"), &window);
@@ -76,9 +88,6 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     m_combo->setEditable(true);
     // What the user types only filters the list; it never becomes an entry.
     m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->addItem(kCustom);
-    for (const StandardCore& standard : m_cores)
-        m_combo->addItem(utf8(standard.name));
     m_combo->setGeometry(look::fromTwips(place.comboBox));
     // A wheel turned over the box while scrolling past it must not swap the
     // user's dimensions for a standard core's: the box takes the wheel only
@@ -96,11 +105,48 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     ink.setColor(QPalette::WindowText, look::kNavy);
     m_reference->setPalette(ink);
     m_reference->setGeometry(look::fromTwips(place.reference));
+    m_reference->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
+                                         | Qt::LinksAccessibleByKeyboard);
+    connect(m_reference, &QLabel::linkActivated, this, [this](const QString& link) {
+        if (link == QLatin1String("delete"))
+            deleteChosen();
+        else
+            m_reference->clear();
+    });
+
+    m_lastCalculated = m_settings->lastCalculated(utf8(core.name));
+    loadOwnCores();
+
+    // The user's own cores, from the box's context menu; Ctrl+S saves anywhere in the window.
+    m_save = new QAction(QStringLiteral("保存为自定义型号…"), this);
+    m_save->setObjectName(QStringLiteral("saveOwnCore"));
+    m_save->setShortcut(QKeySequence::Save);
+    m_save->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(m_save);
+    m_rename = new QAction(QStringLiteral("重命名自定义型号…"), this);
+    m_rename->setObjectName(QStringLiteral("renameOwnCore"));
+    m_delete = new QAction(QStringLiteral("删除自定义型号…"), this);
+    m_delete->setObjectName(QStringLiteral("deleteOwnCore"));
+    connect(m_save, &QAction::triggered, this, &CatalogPanel::startSaving);
+    connect(m_rename, &QAction::triggered, this, &CatalogPanel::startRenaming);
+    connect(m_delete, &QAction::triggered, this, &CatalogPanel::askToDelete);
+    for (QWidget* target : {static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_combo->lineEdit())}) {
+        target->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(target, &QWidget::customContextMenuRequested, this,
+                [this, target](const QPoint& position) { showMenu(position, target); });
+    }
+    m_combo->lineEdit()->installEventFilter(this);
+    m_combo->setToolTip(QStringLiteral("右键菜单：保存为自定义型号（Ctrl+S）、重命名、删除"));
 
     connect(m_combo, &QComboBox::activated, this, &CatalogPanel::choose);
     // Typing only filters: a text not taken with Enter or from the list gives way
     // to the entry in force when the user moves on.
     connect(m_combo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (m_naming) {
+            if (!m_combo->lineEdit()->hasFocus())
+                cancelNaming();  // the user went elsewhere
+            return;
+        }
         if (m_combo->currentText() != m_combo->itemText(m_combo->currentIndex()))
             showEntry(m_combo->currentIndex());
     });
@@ -111,8 +157,23 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
         });
 }
 
+CatalogPanel::~CatalogPanel() = default;
+
 bool CatalogPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // While the box takes a name, Enter and Escape are the panel's, not the box's
+    // (which would take a name equal to an entry's as choosing that entry).
+    if (m_naming && watched == m_combo->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            finishNaming();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            cancelNaming();
+            return true;
+        }
+    }
     if (watched == m_combo && event->type() == QEvent::Wheel && !m_combo->hasFocus()) {
         event->ignore();
         return true;
@@ -144,8 +205,8 @@ void CatalogPanel::widenLists()
     if (m_listWidth == 0) {
         const QFontMetrics metrics = m_combo->fontMetrics();
         int widest = 0;
-        for (const StandardCore& standard : m_cores)
-            widest = std::max(widest, metrics.horizontalAdvance(utf8(standard.name)));
+        for (int i = 0; i < m_combo->count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(m_combo->itemText(i)));
         m_listWidth = widest + 2 * metrics.averageCharWidth() + 24;
         m_combo->view()->setMinimumWidth(m_listWidth);
     }
@@ -172,29 +233,245 @@ void CatalogPanel::chooseCore(const StandardCore& core)
 void CatalogPanel::choose(int index)
 {
     showEntry(index);
-    if (index <= 0) {
-        m_chosen = nullptr;
-        m_reference->clear();
+    m_chosen = nullptr;
+    m_chosenOwn.clear();
+    m_reference->clear();
+    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
+        return;
+    const Entry entry = m_entries[static_cast<std::size_t>(index)];
+    switch (entry.kind) {
+    case Kind::LastCalculated:
+        fillFields(m_lastCalculated);
+        m_reference->setText(QStringLiteral("上次计算成功的尺寸"));
+        return;
+    case Kind::Own:
+        fillFields(m_ownTexts[entry.index]);
+        m_chosenOwn = m_ownNames[entry.index];
+        m_reference->setText(QStringLiteral("自定义型号（无数据手册）"));
+        return;
+    case Kind::Standard: {
+        const StandardCore& standard = m_cores[static_cast<std::size_t>(entry.index)];
+        QStringList texts;
+        for (const std::string_view text : standard.texts)
+            texts << utf8(text);
+        fillFields(texts);
+        m_chosen = &standard;
+        m_reference->setText(dataSheetLine());
         return;
     }
-    const StandardCore& standard = m_cores[static_cast<std::size_t>(index - 1)];
+    default:
+        return;
+    }
+}
+
+// Writes texts kept with a point in the user's notation.
+void CatalogPanel::fillFields(const QStringList& pointTexts)
+{
     const std::string separator = decimalSeparator();
     m_filling = true;
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setText(utf8(catalogText(standard.texts[i], separator)));
+    for (std::size_t i = 0; i < m_fields.size() && i < static_cast<std::size_t>(pointTexts.size()); ++i)
+        m_fields[i]->setText(utf8(catalogText(pointTexts[static_cast<qsizetype>(i)].toStdString(), separator)));
     m_filling = false;
-    m_chosen = &standard;
-    m_reference->setText(dataSheetLine());
+}
+
+// The fields' texts with a point as decimal separator, as the library and the settings keep them.
+QStringList CatalogPanel::pointTexts() const
+{
+    const QString separator = QLocale().decimalPoint();
+    QStringList texts;
+    for (const QLineEdit* field : m_fields) {
+        QString text = field->text();
+        if (separator != QLatin1String("."))
+            text.replace(separator, QStringLiteral("."));
+        texts << text;
+    }
+    return texts;
 }
 
 void CatalogPanel::returnToCustom()
 {
+    m_chosenOwn.clear();
     if (m_chosen == nullptr && m_combo->currentIndex() == 0)
         return;
     m_chosen = nullptr;
     m_combo->setCurrentIndex(0);
     showEntry(0);
     m_reference->clear();
+}
+
+void CatalogPanel::loadOwnCores()
+{
+    const store::LibraryRead read = store::UserCoreLibrary().read();
+    m_ownNames.clear();
+    m_ownTexts.clear();
+    for (const store::UserCore& own : store::coresOfFamily(read.cores, utf8(m_core.name))) {
+        m_ownNames << own.name;
+        m_ownTexts << own.texts;
+    }
+    fillList();
+    if (!read.notice.isEmpty())
+        tell(read.notice, true);
+}
+
+// 自定义, 上次计算, the user's cores under their heading, a line, the catalogue.
+void CatalogPanel::fillList()
+{
+    const QSignalBlocker quiet(m_combo);
+    m_combo->clear();
+    m_entries.clear();
+    const auto add = [this](const QString& text, Entry entry) {
+        m_combo->addItem(text);
+        m_entries.push_back(entry);
+    };
+    add(kCustom, {Kind::Custom});
+    if (static_cast<std::size_t>(m_lastCalculated.size()) == m_fields.size())
+        add(kLastCalculated, {Kind::LastCalculated});
+    if (!m_ownNames.isEmpty()) {
+        add(kOwnHeader, {Kind::OwnHeader});
+        if (auto* model = qobject_cast<QStandardItemModel*>(m_combo->model()))
+            model->item(m_combo->count() - 1)->setEnabled(false);
+        for (int i = 0; i < m_ownNames.size(); ++i)
+            add(m_ownNames[i], {Kind::Own, i});
+        m_combo->insertSeparator(m_combo->count());
+        m_entries.push_back({Kind::Separator});
+    }
+    for (std::size_t i = 0; i < m_cores.size(); ++i)
+        add(utf8(m_cores[i].name), {Kind::Standard, static_cast<int>(i)});
+    m_listWidth = 0;  // measured again when a list next shows
+}
+
+QString CatalogPanel::chosenOwnCore() const { return m_chosenOwn; }
+
+void CatalogPanel::showMenu(const QPoint& position, QWidget* on)
+{
+    QMenu* menu = on == m_combo->lineEdit() ? m_combo->lineEdit()->createStandardContextMenu() : new QMenu(on);
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    m_rename->setEnabled(!m_chosenOwn.isEmpty());
+    m_delete->setEnabled(!m_chosenOwn.isEmpty());
+    menu->addActions({m_save, m_rename, m_delete});
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(on->mapToGlobal(position));
+}
+
+// A line for the user in the reference line's place: navy, or dark red for a problem.
+void CatalogPanel::tell(const QString& message, bool problem)
+{
+    m_reference->setText(problem ? QStringLiteral("<span style=\"color:%1\">%2</span>")
+                                       .arg(look::kDarkRed.name(), message.toHtmlEscaped())
+                                 : message.toHtmlEscaped());
+}
+
+void CatalogPanel::startSaving()
+{
+    if (m_completer == nullptr)
+        narrowWhileTyping();
+    m_combo->lineEdit()->setCompleter(nullptr);  // no list of names over the one being typed
+    m_naming = true;
+    m_overwriting.clear();
+    m_combo->lineEdit()->setText(m_renaming.isEmpty() ? m_chosenOwn : m_renaming);
+    m_combo->lineEdit()->selectAll();
+    m_combo->lineEdit()->setPlaceholderText(QStringLiteral("型号名称"));
+    m_combo->setFocus(Qt::OtherFocusReason);
+    tell(m_renaming.isEmpty() ? QStringLiteral("输入自定义型号的名称，Enter 保存当前尺寸，Esc 取消")
+                              : QStringLiteral("输入新名称，Enter 确定，Esc 取消"),
+         false);
+}
+
+void CatalogPanel::startRenaming()
+{
+    if (m_chosenOwn.isEmpty())
+        return;
+    m_renaming = m_chosenOwn;
+    startSaving();
+}
+
+void CatalogPanel::cancelNaming()
+{
+    m_naming = false;
+    m_renaming.clear();
+    m_overwriting.clear();
+    m_combo->lineEdit()->setPlaceholderText(QString());
+    if (m_completer != nullptr)
+        m_combo->setCompleter(m_completer);
+    showEntry(m_combo->currentIndex());
+    m_reference->clear();
+}
+
+void CatalogPanel::finishNaming()
+{
+    const QString name = m_combo->lineEdit()->text().trimmed();
+    if (name.isEmpty()) {
+        tell(QStringLiteral("名称不能为空；Esc 取消"), true);
+        return;
+    }
+    const store::UserCoreLibrary library;
+    const QString renamed = m_renaming;
+    store::ChangeResult problem;
+    if (!renamed.isEmpty()) {
+        problem = library.rename(renamed, name);
+    } else {
+        std::vector<std::string> utf8Texts;
+        for (const QLineEdit* field : m_fields)
+            utf8Texts.push_back(field->text().toStdString());
+        const std::vector<std::string_view> texts(utf8Texts.begin(), utf8Texts.end());
+        const Calculation calculation = calculate(m_core, texts, decimalSeparator());
+        if (!calculation.succeeded()) {
+            cancelNaming();
+            tell(QStringLiteral("未保存：") + utf8(failureMessage(m_core, calculation.failure, Language::Chinese)),
+                 true);
+            return;
+        }
+        // A name taken (in any family) is saved over only at a second Enter.
+        const store::LibraryRead read = library.read();
+        const bool taken = std::any_of(read.cores.begin(), read.cores.end(),
+                                       [&](const store::UserCore& core) { return core.name == name; });
+        if (taken && m_overwriting != name) {
+            m_overwriting = name;
+            tell(QStringLiteral("已有自定义型号“%1”；再按 Enter 覆盖，Esc 取消").arg(name), true);
+            return;
+        }
+        problem = library.save({name, utf8(m_core.name), pointTexts()});
+    }
+    cancelNaming();
+    if (!problem.isEmpty()) {
+        tell(problem, true);
+        return;
+    }
+    loadOwnCores();
+    const int index = m_combo->findText(name);
+    const QSignalBlocker quiet(m_combo);
+    m_combo->setCurrentIndex(index);
+    showEntry(index);
+    m_chosen = nullptr;
+    m_chosenOwn = name;
+    tell(renamed.isEmpty() ? QStringLiteral("已保存为自定义型号“%1”").arg(name)
+                           : QStringLiteral("“%1”已改名为“%2”").arg(renamed, name),
+         false);
+}
+
+void CatalogPanel::askToDelete()
+{
+    if (m_chosenOwn.isEmpty())
+        return;
+    m_reference->setText(QStringLiteral("删除自定义型号“%1”？ <a href=\"delete\">删除</a>　<a href=\"keep\">保留</a>")
+                             .arg(m_chosenOwn.toHtmlEscaped()));
+}
+
+void CatalogPanel::deleteChosen()
+{
+    const QString name = m_chosenOwn;
+    if (name.isEmpty())
+        return;
+    if (const store::ChangeResult problem = store::UserCoreLibrary().remove(name); !problem.isEmpty()) {
+        tell(problem, true);
+        return;
+    }
+    m_chosenOwn.clear();
+    loadOwnCores();
+    m_combo->setCurrentIndex(0);
+    showEntry(0);
+    tell(QStringLiteral("已删除自定义型号“%1”；尺寸仍在各栏中，可再保存").arg(name), false);
 }
 
 QString CatalogPanel::dataSheetLine() const
@@ -212,6 +489,10 @@ QString CatalogPanel::dataSheetLine() const
 
 void CatalogPanel::showCalculation(const Calculation& result)
 {
+    if (result.succeeded()) {
+        m_lastCalculated = pointTexts();
+        m_settings->setLastCalculated(utf8(m_core.name), m_lastCalculated);
+    }
     if (m_chosen == nullptr)
         return;
     QString line = dataSheetLine();

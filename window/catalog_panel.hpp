@@ -9,14 +9,25 @@
 // only on Calculate. After a Calculate on those very texts the reference line
 // adds each result's deviation from the data sheet. Editing any field returns
 // the combo box to "自定义" and clears the reference line.
+//
+// Above the catalogue the list offers "上次计算", the fields of this family's
+// last successful Calculate (store/settings.hpp), and the user's own cores
+// (自定义型号, store/user_cores.hpp) in a group of their own. The box's context
+// menu (and Ctrl+S) keeps the fields as such a core under a name typed into the
+// box itself, and renames or deletes the one chosen; a deletion is confirmed in
+// the reference line. Nothing here opens a dialog.
 
 #include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include "calc/calculation.hpp"
 #include "cores/catalog.hpp"
 
+class QAction;
 class QComboBox;
 class QCompleter;
 class QLabel;
@@ -25,12 +36,17 @@ class QWidget;
 
 namespace ferricalc {
 
+namespace store {
+class Settings;
+}
+
 class CatalogPanel : public QObject {
 public:
     // The caption, the combo box and the reference line become children of
     // `window` where the descriptor places them; `fields` are the window's, in
     // chain order.
     CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* const> fields, QWidget& window);
+    ~CatalogPanel() override;
 
     QComboBox* comboBox() const { return m_combo; }
 
@@ -42,13 +58,39 @@ public:
     void chooseCore(const StandardCore& core);
 
     // After a Calculate: while the fields hold the chosen core's texts, the
-    // reference line adds the deviations of the results from the data sheet.
+    // reference line adds the deviations of the results from the data sheet;
+    // a successful one becomes the family's "上次计算".
     void showCalculation(const Calculation& result);
+
+    // 保存为自定义型号…: the box empties for the name; Enter saves, Escape cancels.
+    void startSaving();
+    // 重命名…: the same for the user's core chosen now.
+    void startRenaming();
+    // 删除自定义型号…: the reference line asks to confirm.
+    void askToDelete();
+    // The user's core chosen now; empty when none is.
+    QString chosenOwnCore() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What each entry of the box stands for.
+    enum class Kind { Custom, LastCalculated, OwnHeader, Own, Separator, Standard };
+    struct Entry {
+        Kind kind;
+        int index = 0;  // into m_own or m_cores
+    };
+
+    void loadOwnCores();
+    void fillList();
+    void fillFields(const QStringList& pointTexts);
+    void finishNaming();
+    void cancelNaming();
+    void deleteChosen();
+    void showMenu(const QPoint& position, QWidget* on);
+    void tell(const QString& message, bool problem);
+    QStringList pointTexts() const;
     void choose(int index);
     void showEntry(int index);
     void returnToCustom();
@@ -64,6 +106,20 @@ private:
     QLabel* m_reference = nullptr;
     const StandardCore* m_chosen = nullptr;  // null while the fields are the user's own
     bool m_filling = false;                  // the panel itself is writing the fields
+
+    const CoreDescriptor& m_core;
+    std::vector<Entry> m_entries;   // one per item of the box
+    QList<QStringList> m_ownTexts;  // the user's cores of this family: their texts,
+    QStringList m_ownNames;         // and their names
+    QStringList m_lastCalculated;   // the family's last successful Calculate, a point as separator
+    QString m_chosenOwn;            // the user's core chosen, while the fields hold it
+    QString m_renaming;             // the core being renamed, while the box takes its new name
+    QString m_overwriting;          // a name taken, to be saved over by a second Enter
+    bool m_naming = false;          // the box takes a name
+    std::unique_ptr<store::Settings> m_settings;
+    QAction* m_save = nullptr;
+    QAction* m_rename = nullptr;
+    QAction* m_delete = nullptr;
 };
 
 }  // namespace ferricalc

@@ -1,7 +1,14 @@
 #include "window_test_support.hpp"
 
+#include "store/settings.hpp"
+#include "store/user_cores.hpp"
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWindow>
 
@@ -19,6 +26,23 @@ ModalWatchdog::ModalWatchdog()
         }
     });
     m_timer.start();
+}
+
+namespace {
+
+// Before anything reads a setting, so that no test sees or writes the user's.
+const bool kTestLocations = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    return true;
+}();
+
+}  // namespace
+
+FreshUserData::FreshUserData()
+{
+    QStandardPaths::setTestModeEnabled(kTestLocations);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, u"ferricalc"_s, u"ferricalc"_s).clear();
+    QDir(QFileInfo(store::UserCoreLibrary::defaultPath()).absolutePath()).removeRecursively();
 }
 
 WindowSession::WindowSession() : selector(std::make_unique<SelectorWindow>())

@@ -27,11 +27,18 @@ private:
     bool m_sawModal = false;
 };
 
+// The user's data (settings, own cores) of the tests' own, in QStandardPaths'
+// test locations, emptied at the start of each test.
+struct FreshUserData {
+    FreshUserData();
+};
+
 // A shown, active selector and the watchdog; destroyed at the end of each test.
 struct WindowSession {
     WindowSession();
     ~WindowSession();
 
+    FreshUserData userData;
     // Selects the option with `index` and presses OK; returns the calculator window, if one opened.
     CalculatorWindow* open(int index);
 

@@ -1,0 +1,61 @@
+#pragma once
+// The design file (.ferricalc): one magnetic design as a small JSON document
+// that a colleague's copy of the program, a script or the web page opens the
+// same way. It holds texts as the user typed them, with a point as decimal
+// separator, so that opening a file gives the very figures that were saved:
+//
+//   { "format": "ferricalc-design", "version": 1, "core": "etd",
+//     "dimensions": { "A": "34.2", "B": "25.6", … },        one per field
+//     "design": { "material": "N87", "gap": "0.2", "gap_in": "centre",
+//                 "turns": "20", "current": "1.5", "density": "", … },
+//     "losses": { "frequency": "100000", "waveform": "sine", … } }
+//
+// "design" holds calc/design_request's columns (DesignTexts) and the density;
+// "losses" the inputs of calc/losses.hpp's LossInputs. An empty or absent text
+// is an input not given. A file from a later version, or with names this one
+// does not know, opens with what it can read and lists what it ignored.
+
+#include <QByteArray>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/design_request.hpp"
+
+namespace ferricalc::store {
+
+inline constexpr std::string_view kDesignFileSuffix = ".ferricalc";
+
+// The loss inputs by name, in the order of LossInputs.
+enum LossText { FrequencyText, WaveformText, DutyText, RippleText, AcFluxText, TemperatureText, WireDiameterText,
+                StrandsText, LossTextCount };
+inline constexpr std::array<std::string_view, LossTextCount> kLossTextNames{
+    "frequency", "waveform", "duty", "ripple", "ac_flux", "temperature", "wire_diameter", "strands"};
+// The words of "waveform", in the order of LossWaveform.
+inline constexpr std::array<std::string_view, 2> kWaveformNames{"sine", "triangle"};
+
+struct DesignFile {
+    std::string core;                                   // the command line's core name: "etd"
+    std::vector<std::string> fieldTexts;                // in the descriptor's field order
+    std::array<std::string, DesignOptionCount> design;  // by kDesignOptions' columns
+    std::string density;                                // kg/m³, with a custom material
+    std::array<std::string, LossTextCount> losses;
+
+    // The design's texts as calc/design_request reads them; views into this file.
+    DesignTexts designTexts() const;
+};
+
+struct DesignFileRead {
+    DesignFile file;
+    std::string problem;               // why nothing could be opened; empty when the file opened
+    std::vector<std::string> ignored;  // what was left out: "losses.colour", "format version 2"
+};
+
+QByteArray writeDesignFile(const DesignFile& file);
+DesignFileRead readDesignFile(const QByteArray& bytes);
+
+// One line for the user naming what was ignored; empty when nothing was.
+std::string ignoredLine(const DesignFileRead& read);
+
+}  // namespace ferricalc::store

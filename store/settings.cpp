@@ -1,0 +1,43 @@
+#include "store/settings.hpp"
+
+namespace ferricalc::store {
+
+Settings::Settings() : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ferricalc"),
+                                  QStringLiteral("ferricalc"))
+{
+}
+
+QByteArray Settings::windowGeometry(const QString& window) const
+{
+    return m_settings.value(QStringLiteral("geometry/") + window).toByteArray();
+}
+
+void Settings::setWindowGeometry(const QString& window, const QByteArray& geometry)
+{
+    m_settings.setValue(QStringLiteral("geometry/") + window, geometry);
+}
+
+QString Settings::lastFamily() const { return m_settings.value(QStringLiteral("selector/lastFamily")).toString(); }
+
+void Settings::setLastFamily(const QString& family)
+{
+    m_settings.setValue(QStringLiteral("selector/lastFamily"), family);
+}
+
+QStringList Settings::lastCalculated(const QString& family) const
+{
+    return m_settings.value(QStringLiteral("lastCalculated/") + family).toStringList();
+}
+
+void Settings::setLastCalculated(const QString& family, const QStringList& texts)
+{
+    m_settings.setValue(QStringLiteral("lastCalculated/") + family, texts);
+}
+
+bool Settings::writable()
+{
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
+}
+
+}  // namespace ferricalc::store

@@ -1,0 +1,39 @@
+#pragma once
+// What the program remembers between runs, through QSettings in the user's
+// configuration directory (~/.config/ferricalc/ferricalc.conf): where each
+// window was, the family last chosen in the selector, and per family the
+// fields of the last successful Calculate. A settings file that cannot be
+// written loses only these conveniences; QSettings never throws.
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace ferricalc::store {
+
+class Settings {
+public:
+    Settings();
+
+    // QWidget::saveGeometry()'s bytes under the window's object name; empty when none kept.
+    QByteArray windowGeometry(const QString& window) const;
+    void setWindowGeometry(const QString& window, const QByteArray& geometry);
+
+    // The command line's name of the family last opened ("etd"); empty when none.
+    QString lastFamily() const;
+    void setLastFamily(const QString& family);
+
+    // The fields' texts (a point as decimal separator) of the family's last
+    // successful Calculate; empty when there was none.
+    QStringList lastCalculated(const QString& family) const;
+    void setLastCalculated(const QString& family, const QStringList& texts);
+
+    // Whether the settings could be written the last time (QSettings::status()).
+    bool writable();
+
+private:
+    QSettings m_settings;
+};
+
+}  // namespace ferricalc::store
