@@ -68,15 +68,12 @@ QByteArray writeDesignFile(const DesignFile& file)
         for (std::size_t i = 0; i < core->fields.size() && i < file.fieldTexts.size(); ++i)
             dimensions.insert(qt(core->fields[i].letter), qt(file.fieldTexts[i]));
     QJsonObject design;
+    QJsonObject losses;
     for (std::size_t i = 0; i < file.design.size(); ++i)
         if (!file.design[i].empty())
-            design.insert(qt(kDesignOptions[i].column), qt(file.design[i]));
+            (i < kFirstLossOption ? design : losses).insert(qt(kDesignOptions[i].column), qt(file.design[i]));
     if (!file.density.empty())
         design.insert(qt(kDensity), qt(file.density));
-    QJsonObject losses;
-    for (std::size_t i = 0; i < file.losses.size(); ++i)
-        if (!file.losses[i].empty())
-            losses.insert(qt(kLossTextNames[i]), qt(file.losses[i]));
     const QJsonObject root{{QStringLiteral("format"), qt(kFormat)}, {QStringLiteral("version"), kVersion},
                            {QStringLiteral("core"), qt(file.core)},  {QStringLiteral("dimensions"), dimensions},
                            {QStringLiteral("design"), design},       {QStringLiteral("losses"), losses}};
@@ -120,9 +117,9 @@ DesignFileRead readDesignFile(const QByteArray& bytes)
             read.ignored.push_back("dimensions." + letter);
     }
 
-    std::array<std::string_view, DesignOptionCount + 1> designNames{};
-    std::array<std::string*, DesignOptionCount + 1> designTexts{};
-    for (std::size_t i = 0; i < DesignOptionCount; ++i) {
+    std::array<std::string_view, kFirstLossOption + 1> designNames{};
+    std::array<std::string*, kFirstLossOption + 1> designTexts{};
+    for (std::size_t i = 0; i < kFirstLossOption; ++i) {
         designNames[i] = kDesignOptions[i].column;
         designTexts[i] = &file.design[i];
     }
@@ -130,10 +127,14 @@ DesignFileRead readDesignFile(const QByteArray& bytes)
     designTexts.back() = &file.density;
     readTexts(root.value(QStringLiteral("design")).toObject(), "design", designNames, designTexts, read.ignored);
 
-    std::array<std::string*, LossTextCount> lossTexts{};
-    for (std::size_t i = 0; i < LossTextCount; ++i)
-        lossTexts[i] = &file.losses[i];
-    readTexts(root.value(QStringLiteral("losses")).toObject(), "losses", kLossTextNames, lossTexts, read.ignored);
+    constexpr std::size_t kLossCount = DesignOptionCount - kFirstLossOption;
+    std::array<std::string_view, kLossCount> lossNames{};
+    std::array<std::string*, kLossCount> lossTexts{};
+    for (std::size_t i = 0; i < kLossCount; ++i) {
+        lossNames[i] = kDesignOptions[kFirstLossOption + i].column;
+        lossTexts[i] = &file.design[kFirstLossOption + i];
+    }
+    readTexts(root.value(QStringLiteral("losses")).toObject(), "losses", lossNames, lossTexts, read.ignored);
 
     for (auto it = root.begin(); it != root.end(); ++it) {
         static const QStringList kKnown{QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("core"),

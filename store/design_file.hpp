@@ -10,8 +10,9 @@
 //                 "turns": "20", "current": "1.5", "density": "", … },
 //     "losses": { "frequency": "100000", "waveform": "sine", … } }
 //
-// "design" holds calc/design_request's columns (DesignTexts) and the density;
-// "losses" the inputs of calc/losses.hpp's LossInputs. An empty or absent text
+// Both hold calc/design_request's columns, the command line's options without
+// their dashes (DesignTexts): "design" those of the design and the density,
+// "losses" those of the losses (from kFirstLossOption on). An empty or absent text
 // is an input not given. A file from a later version, or with names this one
 // does not know, opens with what it can read and lists what it ignored.
 
@@ -27,20 +28,11 @@ namespace ferricalc::store {
 
 inline constexpr std::string_view kDesignFileSuffix = ".ferricalc";
 
-// The loss inputs by name, in the order of LossInputs.
-enum LossText { FrequencyText, WaveformText, DutyText, RippleText, AcFluxText, TemperatureText, WireDiameterText,
-                StrandsText, LossTextCount };
-inline constexpr std::array<std::string_view, LossTextCount> kLossTextNames{
-    "frequency", "waveform", "duty", "ripple", "ac_flux", "temperature", "wire_diameter", "strands"};
-// The words of "waveform", in the order of LossWaveform.
-inline constexpr std::array<std::string_view, 2> kWaveformNames{"sine", "triangle"};
-
 struct DesignFile {
     std::string core;                                   // the command line's core name: "etd"
     std::vector<std::string> fieldTexts;                // in the descriptor's field order
-    std::array<std::string, DesignOptionCount> design;  // by kDesignOptions' columns
+    std::array<std::string, DesignOptionCount> design;  // by kDesignOptions' columns, the losses' too
     std::string density;                                // kg/m³, with a custom material
-    std::array<std::string, LossTextCount> losses;
 
     // The design's texts as calc/design_request reads them; views into this file.
     DesignTexts designTexts() const;
