@@ -62,6 +62,8 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots
 	cp $(BUILD)/screenshots/selector.png $(BUILD)/screenshots/ee.png docs/screenshots/
 	cp $(BUILD)/screenshots/design-ee.png docs/screenshots/design.png
+	cp $(BUILD)/screenshots/design-etd-losses.png docs/screenshots/design-losses.png
+	cp $(BUILD)/screenshots/advisor.png docs/screenshots/advisor.png
 
 # Every window at 150 % and 200 %: the same proportions, the drawings sharp.
 screenshots-hidpi: build

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "window/look.hpp"
+#include "window/plot_marks.hpp"
 
 namespace ferricalc {
 
@@ -306,22 +307,7 @@ void AlGapPlot::paintEvent(QPaintEvent*)
 
     // The figures go above and right of the mark, where both falling curves
     // leave room, or below and left of it where the right has none.
-    const QStringList lines = working.label.split(QLatin1Char('\n'));
-    double labelW = 0.0;
-    for (const QString& part : lines)
-        labelW = std::max(labelW, metrics.horizontalAdvance(part) + 6);
-    const double labelH = lines.size() * line + 2;
-    QPointF corner(mark.x() + 8, mark.y() - labelH - 8);
-    if (corner.x() + labelW > area.right() - 2)
-        corner = QPointF(mark.x() - 8 - labelW, mark.y() + 6);
-    corner.setX(std::clamp(corner.x(), area.left() + 2, std::max(area.left() + 2, area.right() - labelW - 2)));
-    corner.setY(std::clamp(corner.y(), area.top() + 2, std::max(area.top() + 2, area.bottom() - labelH - 2)));
-    const QRectF labelBox(corner, QSizeF(labelW, labelH));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette().color(QPalette::Base));
-    painter.drawRect(labelBox);
-    painter.setPen(look::kDarkRed);
-    painter.drawText(labelBox, Qt::AlignLeft | Qt::AlignVCenter, working.label);
+    drawPointLabel(painter, area, mark, working.label, true);
 }
 
 }  // namespace ferricalc

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "window/look.hpp"
+#include "window/plot_marks.hpp"
 
 namespace ferricalc {
 
@@ -171,22 +172,7 @@ void PvPlot::paintEvent(QPaintEvent*)
     painter.setPen(QPen(look::kDarkRed, 1.5));
     painter.setBrush(QBrush(look::kDarkRed));
     painter.drawEllipse(mark, 4.0, 4.0);
-    const QStringList lines = working.label.split(QLatin1Char('\n'));
-    double labelW = 0.0;
-    for (const QString& part : lines)
-        labelW = std::max(labelW, metrics.horizontalAdvance(part) + 6);
-    const double labelH = lines.size() * line + 2;
-    QPointF corner(mark.x() + 8, mark.y() + 6);
-    if (corner.x() + labelW > area.right() - 2)
-        corner.setX(mark.x() - 8 - labelW);
-    corner.setX(std::clamp(corner.x(), area.left() + 2, std::max(area.left() + 2, area.right() - labelW - 2)));
-    corner.setY(std::clamp(corner.y(), area.top() + 2, std::max(area.top() + 2, area.bottom() - labelH - 2)));
-    const QRectF labelBox(corner, QSizeF(labelW, labelH));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette().color(QPalette::Base));
-    painter.drawRect(labelBox);
-    painter.setPen(look::kDarkRed);
-    painter.drawText(labelBox, Qt::AlignLeft | Qt::AlignVCenter, working.label);
+    drawPointLabel(painter, area, mark, working.label, false);
 }
 
 }  // namespace ferricalc
