@@ -342,6 +342,16 @@ QGroupBox* DesignWindow::buildMaterialGroup()
     for (const Material& material : materials()) {
         m_material->addItem(text(material.name) + QStringLiteral("（") + text(material.manufacturer)
                             + QStringLiteral("，") + text(material.base) + QStringLiteral("）"));
+        // What the table knows of it, and what of that is doubtful, as its tooltip.
+        QStringList about{material.hasLossFit() ? (material.lossFitFitted ? QStringLiteral("损耗：按厂商曲线拟合")
+                                                                          : QStringLiteral("损耗：厂商公布的拟合"))
+                                                : QStringLiteral("无损耗拟合")};
+        if (material.lossFitDoubtful)
+            about << QStringLiteral("损耗拟合与厂商曲线有出入");
+        if (!material.doubts.empty())
+            about << QStringLiteral("存疑：") + text(material.doubts);
+        about << QStringLiteral("数据来源：OpenMagnetics MAS 与厂商数据手册");
+        m_material->setItemData(m_material->count() - 1, about.join(QLatin1Char('\n')), Qt::ToolTipRole);
     }
     m_material->setMaxVisibleItems(20);
     form.addRow(new QLabel(QStringLiteral("材料"), this), m_material);

@@ -11,7 +11,7 @@ W, H = 277, 381
 VISIBLE_WIDTH = 275  # the about window's client width
 
 BODY_SIZE = 15  # px; Kai draws Chinese one em wide and Latin half an em
-LINE_PITCH = 22
+LINE_PITCH = 21
 PARAGRAPH_GAP = 5
 COLUMNS = 15  # ems per line
 LEFT = (VISIBLE_WIDTH - COLUMNS * BODY_SIZE) / 2
@@ -23,7 +23,7 @@ PARAGRAPHS = [
     "本程序是 ferricalc 开发者为自己的磁芯设计工作而编写的，难免有不足之处，敬请谅解。",
     "程序中磁芯有效参数的算法，大部分依照 IEC 60205（第二版，2001-04）。",
     "欢迎有兴趣的同行帮助测试，并提出批评和意见。",
-    "最后，谨向所有给予过帮助的朋友们致以衷心的感谢！",
+    "最后，感谢 OpenMagnetics MAS 提供的材料数据，感谢所有给予过帮助的朋友们！",
 ]
 SIGNATURE = "ferricalc 开发者"
 
