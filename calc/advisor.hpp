@@ -33,6 +33,16 @@
 
 namespace ferricalc {
 
+// The limits a requirement sets, with the range a window's box and the command
+// line hold each to and its start: the temperature rise (K), B̂max's share of
+// Bsat (%), the window's fill (%).
+enum AdviceLimit { MaxRiseLimit, MaxShareLimit, MaxFillLimit, AdviceLimitCount };
+inline constexpr DesignInputLimits kAdviceLimits[AdviceLimitCount] = {
+    {"max_dt", 1, 1000, 40, 0},
+    {"max_b_share", 1, 100, 80, 0},
+    {"fill", 1, 100, 50, 0},
+};
+
 struct Requirement {
     double inductance = 100.0;  // µH
     double peakCurrent = 1.0;   // Î, A (the DC current plus half the ripple)
@@ -40,9 +50,9 @@ struct Requirement {
     double frequency = 100e3;   // Hz
     double duty = 0.5;
     double temperature = 100.0;  // the core's, °C
-    double maxTemperatureRise = 40.0;  // K
-    double maxFluxShare = 80.0;        // % of Bsat at 100 °C
-    double maxFill = 50.0;             // % of the window, insulated wire
+    double maxTemperatureRise = kAdviceLimits[MaxRiseLimit].start;  // K
+    double maxFluxShare = kAdviceLimits[MaxShareLimit].start;       // % of Bsat at 100 °C
+    double maxFill = kAdviceLimits[MaxFillLimit].start;             // % of the window, insulated wire
     int strands = 1;
 };
 

@@ -59,13 +59,13 @@ std::string problem(std::string_view option, std::string_view text, std::string_
     return std::string(option) + " '" + std::string(text) + "': " + std::string(why);
 }
 
-// A plain number within (low, high]; empty text gives the fallback.
+// A plain number within [low, high]; empty text gives the fallback.
 std::optional<double> limit(std::string_view text, double fallback, double low, double high)
 {
     if (text.empty())
         return fallback;
     const std::optional<double> value = parseNumber(text, kPoint);
-    if (!value || !(*value > low && *value <= high))
+    if (!value || !(*value >= low && *value <= high))
         return std::nullopt;
     return value;
 }
@@ -144,25 +144,23 @@ int runAdvise(const AdviseRequest& request, std::ostream& out, std::ostream& err
         return usage(problem("--ripple", design[RippleOption], "more than twice the peak current --current"));
 
     const auto& texts = request.texts;
-    struct Limit {
-        AdviseOption option;
-        double& into;
-        double low, high;
-        std::string_view range;
-    };
-    double top = request.all ? 1e9 : kDefaultTop;
-    const Limit limits[] = {
-        {MaxRiseOption, r.maxTemperatureRise, 0, 1000, "a rise in K above 0 and at most 1000"},
-        {MaxShareOption, r.maxFluxShare, 0, 100, "a share of Bsat in % above 0 and at most 100"},
-        {FillOption, r.maxFill, 0, 100, "a share of the window in % above 0 and at most 100"},
-        {TopOption, top, 0, 1e9, "a whole number of rows, 1 or more"},
-    };
-    for (const Limit& l : limits) {
-        const std::optional<double> value = limit(texts[l.option], l.into, l.low, l.high);
-        if (!value || (l.option == TopOption && std::floor(*value) != *value))
-            return usage(problem(kAdviseOptions[l.option], texts[l.option], l.range));
-        l.into = *value;
+    // The limits, held to the ranges the window's boxes hold them to; then the rows wanted.
+    double* const limits[] = {&r.maxTemperatureRise, &r.maxFluxShare, &r.maxFill};
+    const AdviseOption limitOptions[] = {MaxRiseOption, MaxShareOption, FillOption};
+    for (int i = 0; i < AdviceLimitCount; ++i) {
+        const DesignInputLimits& range = kAdviceLimits[i];
+        const std::string_view text = texts[limitOptions[i]];
+        const std::optional<double> value = limit(text, range.start, range.minimum, range.maximum);
+        if (!value)
+            return usage(problem(kAdviseOptions[limitOptions[i]], text,
+                                 "from " + fixed(range.minimum, 0) + " to " + fixed(range.maximum, 0)));
+        *limits[i] = *value;
     }
+    double top = request.all ? 1e9 : kDefaultTop;
+    if (const std::optional<double> rows = limit(texts[TopOption], top, 1, 1e9); rows && std::floor(*rows) == *rows)
+        top = *rows;
+    else
+        return usage(problem("--top", texts[TopOption], "a whole number of rows, 1 or more"));
     Ranking ranking = Ranking::Volume;
     if (const std::string_view rank = texts[RankOption]; rank == "loss")
         ranking = Ranking::Loss;

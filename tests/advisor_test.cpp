@@ -68,7 +68,7 @@ void PrintTo(const VerdictCase& c, std::ostream* os) { *os << c.name; }
 
 const VerdictCase kVerdicts[] = {
     {"MeetsTheRequirement", 100, 2.3, 40, Verdict::Feasible},
-    {"RunsTooHot", 100, 2.3, 0.1, Verdict::TooHot},
+    {"RunsTooHot", 100, 6, 1, Verdict::TooHot},
     // Tens of thousands of turns: not even the finest wire fits.
     {"WindingDoesNotFit", 1e10, 0.001, 1000, Verdict::WindowTooSmall},
     // 1000 µH at 10 A needs so many turns for the flux that no gap the core holds lowers AL enough.

@@ -125,7 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AdviseCase{"TopIsWhole", buck({"--top", "2.5"}), 2, "--top '2.5'"},
                     AdviseCase{"AdviserOptionsNeedAdvise", {"ring", "A=10", "B=6", "h=4", "--top", "3"}, 2,
                                "go with --advise"},
-                    AdviseCase{"NoCoreCoolEnoughListsTheClosestMisses", buck({"--max-dt", "0.001"}), 1,
+                    AdviseCase{"NoCoreCoolEnoughListsTheClosestMisses", {"--advise", "--inductance", "1000", "--current", "20", "--frequency", "100k", "--max-dt", "1",
+                                "--family", "ring", "--material", "N87"},
+                               1,
                                "the closest misses are listed"}),
     [](const testing::TestParamInfo<AdviseCase>& info) { return std::string(info.param.name); });
 

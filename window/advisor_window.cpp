@@ -295,11 +295,11 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     auto* limits = new QGroupBox(QStringLiteral("限值"), this);
     QFormLayout& limitForm = *formIn(*limits);
     m_maxRise = box(limitForm, "温升 ΔT 至多", new DesignField(std::nullopt, QStringLiteral("maxRise"), this),
-                    {"max_dt", 1, 200, 40, 0}, QStringLiteral("K"), requirement.maxTemperatureRise);
+                    kAdviceLimits[MaxRiseLimit], QStringLiteral("K"), requirement.maxTemperatureRise);
     m_maxShare = box(limitForm, "B̂max 至多", new DesignField(std::nullopt, QStringLiteral("maxShare"), this),
-                     {"max_b_share", 10, 100, 80, 0}, QStringLiteral("% Bsat"), requirement.maxFluxShare);
+                     kAdviceLimits[MaxShareLimit], QStringLiteral("% Bsat"), requirement.maxFluxShare);
     m_maxFill = box(limitForm, "窗口填充至多", new DesignField(std::nullopt, QStringLiteral("maxFill"), this),
-                    {"fill", 5, 100, 50, 0}, QStringLiteral("%"), requirement.maxFill);
+                    kAdviceLimits[MaxFillLimit], QStringLiteral("%"), requirement.maxFill);
     m_ranking = new QComboBox(this);
     m_ranking->setObjectName(QStringLiteral("ranking"));
     m_ranking->addItems({QStringLiteral("体积最小"), QStringLiteral("损耗最小"), QStringLiteral("质量最小")});
