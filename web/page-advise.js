@@ -416,7 +416,7 @@
                 dot.append(svg("title", {}, name(row)));
                 parts.push(dot);
             }
-            if (points.length === 0)
+            if (points.length === 0 && this.rows.length > 0)
                 parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round((area.top + area.bottom) / 2),
                                          "text-anchor": "middle" }, "没有可行的设计"));
             this.plot.setAttribute("viewBox", "0 0 " + width + " " + height);
