@@ -13,7 +13,12 @@
 //   → {material: "N87", mu_i: 2200, gap: 0.5, gap_in: "centre", texts: {Amin: "91.61 mm2", …},
 //      values: {…}, saturation: null, error: null}
 //
-// the "design" object of `ferricalc-cli --json etd … --material N87 --gap 0.5 --turns 20`.
+// the "design" object of `ferricalc-cli --json etd … --material N87 --gap 0.5 --turns 20`;
+//
+//   ferricalc.advise({inductance: 100, current: 2.3, ripple: 0.6, frequency: "100k", material: "N87"})
+//   → [{rank: 1, core: "E 13/6/6.15", family: "ee", material: "N87", gap_mm: 0.74, N: 44, …, verdict: null}, …]
+//
+// the rows of `ferricalc-cli --advise --json` with the same options.
 (function (root) {
     "use strict";
 
@@ -334,6 +339,122 @@
                 module._ferricalc_loss_density(material, frequency, flux, triangle ? 1 : 0, duty, temperature)));
         }
 
+        // ---- 选型: which core ----
+
+        // The columns of a row of advice: the command line's, then the mass.
+        const ADVICE_COLUMNS = ["core", "family", "material", "gap_mm", "N", "wire_mm", "B_mT", "B_share_pct",
+                                "P_core_W", "P_cu_W", "dT_K", "Ve_mm3", "mass_g"];
+        const RANKINGS = ["volume", "loss", "mass"];
+
+        // Every standard core of `families` (the command line's names) designed with each of
+        // `materials` (names) for the requirement ({inductance µH, current Î A, ripple A, frequency
+        // Hz, duty, temperature °C, maxRise K, maxShare %, maxFill %, strands}) and ranked
+        // ("volume", "loss", "mass"), in the adviser's order: the feasible first. Each row: its
+        // cells as the command line writes them (ADVICE_COLUMNS), their values (null where none),
+        // whether it is feasible, its total loss and its verdict in Chinese and English ("" when
+        // feasible). Null when the requirement is out of range or a name unknown.
+        function adviceRows(requirement, families, materials, ranking = "volume") {
+            const r = requirement;
+            const count = withRequest([...families, ...materials], (pointer, size) =>
+                module._ferricalc_advise(pointer, size, Math.max(0, RANKINGS.indexOf(ranking)), r.inductance, r.current,
+                                         r.ripple || 0, r.frequency, r.duty === undefined ? 0.5 : r.duty,
+                                         r.temperature === undefined ? 100 : r.temperature,
+                                         r.maxRise === undefined ? 40 : r.maxRise,
+                                         r.maxShare === undefined ? 80 : r.maxShare,
+                                         r.maxFill === undefined ? 50 : r.maxFill, r.strands || 1));
+            if (count < 0)
+                return null;
+            const rows = [];
+            for (let row = 0; row < count; ++row) {
+                const cells = ADVICE_COLUMNS.map((column, i) => replyText(module._ferricalc_advice_cell(row, i)));
+                rows.push({
+                    cells,
+                    values: ADVICE_COLUMNS.map((column, i) => numberOrNull(module._ferricalc_advice_value(row, i))),
+                    feasible: module._ferricalc_advice_value(row, -1) === 1,
+                    totalLoss: module._ferricalc_advice_value(row, -2),
+                    verdict: replyText(module._ferricalc_advice_cell(row, ADVICE_COLUMNS.length)),
+                    verdictEnglish: replyText(module._ferricalc_advice_cell(row, ADVICE_COLUMNS.length + 1)),
+                });
+            }
+            return rows;
+        }
+
+        // The rows of `ferricalc-cli --advise --json` for its options, named as its options are
+        // (inductance, current, ripple, frequency, duty, temperature, strands, material, family,
+        // max_dt, max_b_share, fill, rank, top, all); a list may be an array or a text with
+        // commas. Options the command line would refuse throw an Error with its reason.
+        function advise(options = {}) {
+            const KNOWN = ["inductance", "current", "ripple", "frequency", "duty", "temperature", "strands", "material",
+                           "family", "max_dt", "max_b_share", "fill", "rank", "top", "all"];
+            for (const key of Object.keys(options))
+                if (!KNOWN.includes(key))
+                    throw new Error("no advise option '" + key + "' (the options: " + KNOWN.join(" ") + ")");
+            const given = (key) => options[key] !== undefined && options[key] !== null && String(options[key]) !== "";
+            for (const needed of ["inductance", "current", "frequency"])
+                if (!given(needed))
+                    throw new Error("advise needs " + needed);
+            const read = (key, reader, kind, fallback) => {
+                if (!given(key))
+                    return fallback;
+                const reading = reader(kind, String(options[key]));
+                if (reading.value === null)
+                    throw new Error(key + " '" + options[key] + "': " + (reading.reason || "not a number"));
+                return reading.value;
+            };
+            const requirement = {
+                inductance: read("inductance", readDesignInput, "inductance"),
+                current: read("current", readDesignInput, "current"),
+                ripple: read("ripple", readLossInput, "ripple", 0),
+                frequency: read("frequency", readLossInput, "frequency"),
+                duty: read("duty", readLossInput, "duty", 0.5),
+                temperature: read("temperature", readLossInput, "temperature", 100),
+                strands: read("strands", readLossInput, "strands", 1),
+            };
+            if (requirement.ripple > 2 * requirement.current)
+                throw new Error("ripple '" + options.ripple + "': more than twice the peak current");
+            const limit = (key, fallback, high, range) => {
+                if (!given(key))
+                    return fallback;
+                const value = parse(String(options[key]));
+                if (value === null || !(value > 0 && value <= high) || (key === "top" && !Number.isInteger(value)))
+                    throw new Error(key + " '" + options[key] + "': " + range);
+                return value;
+            };
+            requirement.maxRise = limit("max_dt", 40, 1000, "a rise in K above 0 and at most 1000");
+            requirement.maxShare = limit("max_b_share", 80, 100, "a share of Bsat in % above 0 and at most 100");
+            requirement.maxFill = limit("fill", 50, 100, "a share of the window in % above 0 and at most 100");
+            const top = limit("top", 10, 1e9, "a whole number of rows, 1 or more");
+            const rank = given("rank") ? String(options.rank) : "volume";
+            if (!RANKINGS.includes(rank))
+                throw new Error("rank '" + rank + "': rank by 'volume', 'loss' or 'mass'");
+            const list = (key) => (!given(key) ? [] : Array.isArray(options[key]) ? options[key].map(String)
+                                                                                 : String(options[key]).split(","));
+            const families = list("family").map((name) => descriptor(name).core.name);
+            const materials = list("material").map((name) => {
+                const material = data.materials.find((m) => m.name.toLowerCase() === name.toLowerCase());
+                if (!material)
+                    throw new Error("material '" + name + "': no such material");
+                if (!material.lossFit || material.bsat100 === null)
+                    throw new Error("material '" + name + "': no loss fit or Bsat to design with");
+                return material.name;
+            });
+            const rows = adviceRows(requirement, families.length > 0 ? families : data.cores.map((core) => core.name),
+                                    materials.length > 0 ? materials
+                                        : data.materials.filter((m) => m.lossFit && m.bsat100 !== null).map((m) => m.name),
+                                    rank);
+            // As the command line: the feasible up to top, with all every row, with none feasible the closest misses.
+            const feasible = rows.filter((row) => row.feasible).length;
+            const shown = options.all ? rows.length : Math.min(rows.length, feasible > 0 ? feasible : 10, top);
+            return rows.slice(0, shown).map((row, i) => {
+                const result = { rank: row.feasible ? i + 1 : null };
+                ADVICE_COLUMNS.slice(0, 12).forEach((column, c) => {
+                    result[column] = c < 3 ? row.cells[c] : row.cells[c] === "-" ? null : Number(row.cells[c]);
+                });
+                result.verdict = row.verdictEnglish || null;
+                return result;
+            });
+        }
+
         // A field's text as a number, or null when it does not convert.
         function parse(text, separator = ".") {
             const value = withRequest([separator, text], (pointer, size) => module._ferricalc_parse(pointer, size));
@@ -377,6 +498,8 @@
             lossText,
             readLossInput,
             lossInputs: data.lossInputs,
+            advise,
+            adviceRows,
             waveforms: data.waveforms,
             materials: data.materials,
             parse,

@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/advisor.hpp"
 #include "calc/advisories.hpp"
 #include "calc/calculation.hpp"
 #include "calc/catalog_texts.hpp"
@@ -66,6 +67,10 @@ struct Reply {
         std::string material;  // the request's text is freed when the call returns
     };
     std::vector<Published> published;
+
+    // The last ferricalc_advise: every design, in the adviser's order, and the requirement it met.
+    std::vector<Advice> advised;
+    Requirement requirement;
 
     std::string text;  // the reply of the text functions
 };
@@ -195,6 +200,36 @@ std::optional<double> lossFigureOf(const LossDesign& losses, LossQuantity quanti
         if (figure.quantity == quantity)
             return figure.of(losses);
     return std::nullopt;
+}
+
+// The columns of a row of advice, as the command line's --advise writes them
+// (with the mass, which the windows show too): decimals, and the figure; -1
+// decimals for a text.
+struct AdviceColumn {
+    int decimals;
+    std::optional<double> (*figure)(const Advice&);
+};
+constexpr AdviceColumn kAdviceColumns[] = {
+    {-1, nullptr},  // core
+    {-1, nullptr},  // family
+    {-1, nullptr},  // material
+    {3, [](const Advice& a) -> std::optional<double> { return a.gap; }},
+    {0, [](const Advice& a) -> std::optional<double> { return a.turns; }},
+    {3, [](const Advice& a) { return a.wire > 0.0 ? std::optional<double>(a.wire) : std::nullopt; }},
+    {1, [](const Advice& a) { return a.design.peakFluxMax; }},
+    {1, [](const Advice& a) { return a.design.bsatShareMax; }},
+    {3, [](const Advice& a) { return a.losses.coreLoss; }},
+    {3, [](const Advice& a) { return a.losses.copperLoss; }},
+    {1, [](const Advice& a) { return a.losses.temperatureRise; }},
+    {0, [](const Advice& a) -> std::optional<double> { return a.design.ve; }},
+    {1, [](const Advice& a) { return a.design.mass; }},
+};
+constexpr int kAdviceColumnCount = static_cast<int>(std::size(kAdviceColumns));
+
+const Advice* adviceAt(int row)
+{
+    const auto& all = reply().advised;
+    return row >= 0 && static_cast<std::size_t>(row) < all.size() ? &all[static_cast<std::size_t>(row)] : nullptr;
 }
 
 }  // namespace
@@ -726,6 +761,99 @@ const char* ferricalc_design_loss_line(int which)
     return textReply(outcome.lossInputs->frequency
                          ? lossUnavailableText(outcome.losses->coreLossUnavailable, Language::English)
                          : std::string());
+}
+
+// ---- 选型: which core ----------------------------------------------------------
+
+// Every standard core of the families designed for the requirement with each
+// material (calc/advisor), kept for the accessors below. The request holds the
+// families by the command line's names and then the materials by name; a text
+// that names neither is refused. `ranking` 0 by volume, 1 by loss, 2 by mass.
+// Returns the number of rows, -1 for a request that names no such family or
+// material, -2 for a requirement out of its ranges (a ripple more than twice
+// the peak current among them).
+int ferricalc_advise(const char* request, int size, int ranking, double inductance, double peakCurrent, double ripple,
+                     double frequency, double duty, double temperature, double maxRise, double maxShare, double maxFill,
+                     int strands)
+{
+    Reply& state = reply();
+    state.advised.clear();
+    std::vector<const CoreDescriptor*> families;
+    std::vector<const Material*> chosen;
+    for (const std::string_view name : requestTexts(request, size)) {
+        if (const CoreDescriptor* family = findCoreType(name))
+            families.push_back(family);
+        else if (const Material* material = findMaterial(name))
+            chosen.push_back(material);
+        else
+            return -1;
+    }
+    const auto within = [](double value, double low, double high) { return value > low && value <= high; };
+    if (!within(inductance, 0, 1e12) || !within(peakCurrent, 0, 1e6) || !(ripple >= 0 && ripple <= 2 * peakCurrent)
+        || !within(frequency, 0, 1e9) || !(duty > 0 && duty < 1) || !(temperature >= -273.15 && temperature <= 1000)
+        || !within(maxRise, 0, 1000) || !within(maxShare, 0, 100) || !within(maxFill, 0, 100) || strands < 1
+        || ranking < 0 || ranking > 2)
+        return -2;
+    Requirement& r = state.requirement;
+    r = {};
+    r.inductance = inductance;
+    r.peakCurrent = peakCurrent;
+    r.ripple = ripple;
+    r.frequency = frequency;
+    r.duty = duty;
+    r.temperature = temperature;
+    r.maxTemperatureRise = maxRise;
+    r.maxFluxShare = maxShare;
+    r.maxFill = maxFill;
+    r.strands = strands;
+    state.advised = advise(families, chosen, r, static_cast<Ranking>(ranking));
+    return static_cast<int>(state.advised.size());
+}
+
+// Row `row`'s figure in column `column` (0 core … 12 mass, see kAdviceColumns): NaN for a text
+// column, one the design holds none of, or beyond the rows. Column -1 gives 1 when the row is
+// feasible, -2 its total loss in W.
+double ferricalc_advice_value(int row, int column)
+{
+    const Advice* a = adviceAt(row);
+    if (a == nullptr)
+        return std::nan("");
+    if (column == -1)
+        return a->verdict == Verdict::Feasible ? 1.0 : 0.0;
+    if (column == -2)
+        return a->totalLoss();
+    if (column < 0 || column >= kAdviceColumnCount || kAdviceColumns[column].figure == nullptr)
+        return std::nan("");
+    const std::optional<double> value = kAdviceColumns[column].figure(*a);
+    return value && std::isfinite(*value) ? *value : std::nan("");
+}
+
+// Row `row`'s cell in column `column` as the command line writes it (the figure at the column's
+// decimals, "-" for none); column 13 the verdict in Chinese as the window gives it, 14 in English
+// as the command line does (empty for a feasible row).
+const char* ferricalc_advice_cell(int row, int column)
+{
+    const Advice* a = adviceAt(row);
+    if (a == nullptr || column < 0 || column > kAdviceColumnCount + 1)
+        return textReply({});
+    if (column >= kAdviceColumnCount)
+        return textReply(verdictText(*a, reply().requirement,
+                                     column == kAdviceColumnCount ? Language::Chinese : Language::English));
+    switch (column) {
+    case 0:
+        return textReply(std::string(a->core->name));
+    case 1:
+        return textReply(std::string(a->family->name));
+    case 2:
+        return textReply(std::string(a->material->name));
+    default:
+        break;
+    }
+    const AdviceColumn& c = kAdviceColumns[column];
+    const std::optional<double> value = c.figure(*a);
+    if (!value || !std::isfinite(*value))
+        return textReply("-");
+    return textReply(std::string(formatNumber(*value, DisplayFormat{c.decimals, true, ""}, ".").view()));
 }
 
 }  // extern "C"

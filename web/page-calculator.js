@@ -112,6 +112,25 @@
             return this.designView;
         }
 
+        // A row of 磁芯选型 ({core, material, gap, turns, wire, requirement}): the standard core
+        // chosen and calculated, and the design made ready with the row's figures, so that 设计…
+        // shows them; 返回 goes back to the adviser.
+        adoptAdvice(advice) {
+            const entry = this.standards.findIndex((standard) => standard.name === advice.core);
+            if (entry < 0)
+                return;
+            this.openedFromSelector = true;
+            this.choose(entry);
+            this.calculate().then(() => {
+                const view = this.design();
+                if (view === null)
+                    return;
+                view.adoptAdvice(advice);
+                if (page.current === this)
+                    this.designButton.focus();
+            });
+        }
+
         moveAlongChain(index) {
             if (index + 1 === this.fields.length) {
                 this.calculateButton.focus();

@@ -216,6 +216,8 @@
             this.heading = element("p", { id: "heading", class: "heading kai" });
             this.status = element("p", { id: "status", class: "message", role: "alert" });
             const returnButton = element("button", { id: "designReturn", type: "button", text: "返回" });
+            const adviseButton = element("button", { id: "adviseButton", type: "button", text: "选型…",
+                                                     title: "磁芯选型：为此要求设计每个标准磁芯并排序" });
             this.window = element("section", { id: "designWindow", class: "window design", "aria-labelledby": "designTitle" },
                                   element("h2", { id: "designTitle", class: "window-title kai", text: "磁路设计" }),
                                   element("div", { class: "top" }, this.heading, this.status),
@@ -223,7 +225,7 @@
                                   element("div", { class: "column figures" }, alGroup, targetGroup, windingGroup),
                                   element("div", { class: "plots" }, plotFigure, lossFigure),
                                   element("div", { class: "column losses" }, lossGroup),
-                                  element("div", { class: "buttons" }, returnButton));
+                                  element("div", { class: "buttons" }, returnButton, adviseButton));
 
             this.material.addEventListener("change", () => this.chooseMaterial());
             this.gapPlace.addEventListener("change", () => this.refresh());
@@ -250,6 +252,10 @@
                 }
             });
             returnButton.addEventListener("click", goBack);
+            adviseButton.addEventListener("click", () => {
+                page.adviseView().setRequirement(this.requirement(), true);
+                location.hash = "#advise";
+            });
             // The plot is drawn for the width it has, so its lettering keeps its size on a phone.
             if (window.ResizeObserver) {
                 let width = 0;
@@ -474,6 +480,40 @@
             this.useTargetGap.disabled = view.target !== 0;
             this.drawPlot();
             this.showLosses();
+        }
+
+        // ---- 磁芯选型 ----
+
+        // The design's requirement as the adviser's boxes take it: L (the one wanted, else the
+        // design's with its turns), Î, the ripple, the frequency, the duty, the core's temperature and the material;
+        // a box left empty or refused keeps what the adviser holds.
+        requirement() {
+            const text = (name) => (this.read(name).refused ? "" : this.inputs[name].field.value.trim());
+            const inductance = this.byInductance.checked && text("inductance") !== "" ? text("inductance")
+                : this.view && this.view.values.L !== null ? ferricalc.designText("L", this.view.values.L, "value", SEPARATOR)
+                : "";
+            const index = Number(this.material.value);
+            return { inductance, current: text("current"), ripple: this.byRipple.checked ? text("ripple") : "",
+                     frequency: text("frequency"), duty: this.waveform.value === "1" ? text("duty") : "",
+                     temperature: text("temperature"), material: index >= 0 ? data.materials[index].name : "" };
+        }
+
+        // A row of 磁芯选型: its material, gap, turns and wire, and the requirement's current and
+        // conditions with a triangular flux, so that the figures are the row's.
+        adoptAdvice(advice) {
+            const index = data.materials.findIndex((material) => material.name === advice.material);
+            this.material.value = String(index);
+            this.chooseMaterial();
+            this.gapPlace.value = "0";
+            this.byTurns.checked = true;
+            this.byRipple.checked = true;
+            this.waveform.value = "1";
+            const r = advice.requirement;
+            for (const [name, text] of [["gap", advice.gap], ["turns", advice.turns], ["wire", advice.wire],
+                                        ["strands", "1"], ["current", r.current], ["ripple", r.ripple],
+                                        ["frequency", r.frequency], ["duty", r.duty], ["temperature", r.temperature]])
+                this.setInput(name, text);
+            this.refresh();
         }
 
         // ---- Losses and temperature rise ----

@@ -1,5 +1,5 @@
 // What the page's scripts share (page-calculator.js, page-design.js,
-// page-plot.js and page.js, loaded in that order after this one as plain
+// page-plot.js, page-advise.js and page.js, loaded in that order after this one as plain
 // scripts, so that the page runs from a file:// address too): the page's data,
 // the scripting interface and the module behind it, and the helpers that build
 // elements. Each script adds its part to window.FerricalcPage.

@@ -14,7 +14,7 @@
 //   two tab-separated rows.
 //
 // The parts load first as plain scripts: page-shared.js, page-calculator.js,
-// page-design.js and page-plot.js; this one shows the selector and routes the
+// page-design.js, page-plot.js and page-advise.js; this one shows the selector and routes the
 // addresses to the views.
 (function () {
     "use strict";
@@ -46,6 +46,8 @@
         views.set(core.name, { core, open: (calculator) => calculator });
         views.set(core.name + "/design", { core, open: (calculator) => calculator.design() });
     }
+    // 磁芯选型 belongs to no core: the calculator open below it stays as it was.
+    views.set("advise", { core: null, open: () => page.adviseView() });
 
     let calculator = null;  // the open core's calculator, kept while its design is shown
     let current = null;  // the view shown
@@ -69,11 +71,16 @@
             return;  // a hash change and a history step both report the same move
         const previous = current;
         if (entry) {
-            if (!calculator || calculator.core !== entry.core) {
+            if (entry.core && (!calculator || calculator.core !== entry.core)) {
                 if (calculator)
                     calculator.close();
                 calculator = new page.Calculator(entry.core, previous === null && selectorShown);
             }
+            // A row of 磁芯选型 opened: its core chosen and calculated, its design set to the row.
+            const advice = page.pendingAdvice;
+            page.pendingAdvice = null;
+            if (advice && entry.core && advice.family === entry.core.name && name === entry.core.name)
+                calculator.adoptAdvice(advice);
             let view = entry.open(calculator);
             if (view === null) {
                 // Nothing calculated to design: the calculator, at its own address.
@@ -108,7 +115,7 @@
             selector.hidden = false;
             document.title = title;
             currentName = "";
-            const back = previous && document.getElementById(previous.core.optionId);
+            const back = previous && previous.core && document.getElementById(previous.core.optionId);
             if (back)
                 back.focus();
         }

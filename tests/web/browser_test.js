@@ -3,8 +3,9 @@
 // and the unrounded tooltips, a catalogue core with its deviation line,
 // copying, results a failed Calculate left stale, the magnetic design against
 // ferricalc-cli (its limits from the core, B̂max deciding on a ring, the design
-// after a failed Calculate), the phone layout, offline use and an offline
-// reload once loaded, and a page opened from a file:// address.
+// after a failed Calculate), 磁芯选型 from a design and a row of it opened, the
+// phone layout, offline use and an offline reload once loaded, and a page
+// opened from a file:// address.
 //   node browser_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -365,6 +366,53 @@ function commandLineDesign(core, inputs, options) {
         tally.check(rmPlot.points === 6 && rmPlot.tip.startsWith("厂家公布值\n3C90") && rmPlot.legend
                     && /^\d+\.\d\d mm（\d+\.\d\d）$/.test(rmPlot.le) && rmPlot.note,
                     "RM 8/I's published points and calculator figures: " + JSON.stringify(rmPlot));
+        // 磁芯选型 from that design: 选型… opens #advise with its requirement; the feasible come first;
+        // Enter on a row opens its core's calculator, calculated, and 设计… shows the row's design.
+        await page.selectOption("#material", n87);
+        for (const [id, text] of [["inductance", "100"], ["current", "2.3"], ["ripple", "0.6"], ["frequency", "100k"]])
+            await page.fill("#" + id, text);
+        await page.click("#adviseButton");
+        await page.waitForSelector("#adviceTable tbody tr");
+        const advised = await page.evaluate(() => ({
+            url: location.hash, requirement: ["inductance", "current", "ripple", "frequency"].map(
+                (id) => document.getElementById(id).value),
+            materials: [...document.querySelectorAll("#materials input:checked")].map((check) => check.value),
+            first: [...document.querySelector("#adviceTable tbody tr").cells].map((cell) => cell.textContent),
+            firstMiss: document.querySelector("#adviceTable tbody tr").classList.contains("miss"),
+            summary: document.getElementById("adviseSummary").textContent,
+            best: document.querySelectorAll("#advicePlot circle.best").length,
+        }));
+        tally.check(advised.url === "#advise" && advised.requirement.join(" ") === "100 2.3 0.6 100k"
+                    && advised.materials.join() === "N87" && !advised.firstMiss && advised.first[12] === ""
+                    && /^可行 \d+ \/ 440（按体积排序）$/.test(advised.summary) && advised.best > 0,
+                    "选型… opens #advise, filled: " + JSON.stringify(advised));
+        await page.click("#adviceTable th:nth-child(10) button");  // ΔT
+        const rises = await page.$$eval("#adviceTable tbody tr:not(.miss)", (rows) => rows.map((row) => Number(row.cells[9].textContent)));
+        tally.check(rises.length > 1 && rises.every((rise, i) => i === 0 || rises[i - 1] <= rise),
+                    "a header sorts the feasible by ΔT: " + rises.slice(0, 5));
+        await page.focus("#adviceTable tbody tr");
+        await page.keyboard.press("ArrowDown");
+        const row = await page.evaluate(() => [...document.activeElement.cells].map((cell) => cell.textContent));
+        await page.keyboard.press("Enter");
+        await page.waitForFunction(() => !document.getElementById("designButton").disabled);
+        const family = data.cores.find((c) => c.catalogue.some((standard) => standard.name === row[0])).name;
+        const opened = await page.evaluate(() => [location.hash, document.getElementById("catalogComboBox").value,
+                                                  document.activeElement.id]);
+        tally.check(JSON.stringify(opened) === JSON.stringify(["#" + family, row[0], "designButton"]),
+                    "Enter on a row opens its calculator, calculated: " + opened + " for " + row);
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        const rowDesign = await page.evaluate(() => ["gap", "turns", "wire", "current", "ripple", "frequency"].map(
+            (id) => document.getElementById(id).value).concat(["coreLoss", "copperLoss", "temperatureRise"].map(
+            (id) => document.getElementById(id).value)));
+        tally.check(rowDesign.slice(0, 6).join(" ") === [row[2], row[3], row[4], "2.3", "0.6", "100k"].join(" ")
+                    && rowDesign[6].startsWith(row[7] + " ") && rowDesign[7].startsWith(row[8] + " ")
+                    && rowDesign[8].startsWith(row[9] + " "),
+                    "the row's design, its figures the row's: " + rowDesign + " for " + row);
+        await page.goBack();
+        await page.goBack();
+        await page.waitForSelector("#adviceTable");
+
         await page.goto(server.url + "index.html#etd");
         await page.waitForSelector("#" + core("etd").form);
 

@@ -4,7 +4,7 @@
 // deviations, generated dimension sets, the fuzz corpora, each with its advice
 // and unrounded values; the design view's figures for the catalogue and
 // generated sets, and its reading of the input fields; and the scripting
-// interface (calculate and design) against ferricalc-cli --json.
+// interface (calculate, design and advise) against ferricalc-cli --json.
 //   node module_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -228,13 +228,27 @@ function fieldTexts(api, name, inputs) {
                     + `${JSON.stringify(given)}, the command line ${JSON.stringify(printed)}`);
     }
 
+    // ferricalc.advise gives the rows of ferricalc-cli --advise --json, the misses with their verdicts too.
+    const advice = { inductance: "100", current: "2.3", ripple: "0.6", frequency: "100k", material: "N87,N97",
+                     family: "ee,etd,ring", max_dt: "30" };
+    const printedAdvice = JSON.parse(commandLine(["--advise", "--json", "--all", ...Object.entries(advice).map(
+        ([key, text]) => "--" + key.replace(/_/g, "-") + "=" + text)]));
+    const givenAdvice = api.advise({ ...advice, all: true });
+    tally.check(printedAdvice.length > 100 && printedAdvice[0].rank === 1
+                && printedAdvice.some((row) => row.verdict !== null)
+                && JSON.stringify(givenAdvice) === JSON.stringify(printedAdvice),
+                `ferricalc.advise(${JSON.stringify(advice)}) gave ${JSON.stringify(givenAdvice.slice(0, 3))}…, `
+                + `the command line ${JSON.stringify(printedAdvice.slice(0, 3))}…`);
+
     const refusals = [[() => api.calculate("toroid", {}), "unknown core"], [() => api.calculate("ring", { Z: "1" }), "no field"],
                       [() => api.design("ring", {}, { mu_i: "2000", gap: "-1" }), "gap '-1': the gap must not be negative"],
                       [() => api.design("ring", {}, { material: "N99" }), "material 'N99': no such material"],
                       [() => api.design("ring", {}, { turns: "10" }), "turns needs mu_i or material"],
                       [() => api.design("ring", {}, { material: "N87", frequency: "0" }),
                        "frequency '0': the frequency must be above 0"],
-                      [() => api.design("ring", {}, { mu_i: "2000", Gap: "1" }), "no design input 'Gap'"]];
+                      [() => api.design("ring", {}, { mu_i: "2000", Gap: "1" }), "no design input 'Gap'"],
+                      [() => api.advise({ inductance: "100", current: "1", ripple: "3", frequency: "100k" }),
+                       "more than twice the peak current"]];
     for (const [bad, reason] of refusals) {
         let message = "";
         try {

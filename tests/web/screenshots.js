@@ -2,7 +2,8 @@
 // the selector, the EE/EF calculator after a Calculate and its magnetic design
 // (an EE set driven to 85 % of Bsat on Amin) on a laptop screen, the ETD window
 // with a catalogue core and its deviations, a failure and advice, the same at
-// 200 % zoom, and the selector, a calculator and a design on a phone.
+// 200 % zoom, 磁芯选型 from that design, and the selector, a calculator, a
+// design and 磁芯选型 on a phone.
 //   node screenshots.js SITE OUTPUT_DIR
 "use strict";
 
@@ -50,6 +51,13 @@ async function calculate(page, url, fields) {
                 await page.fill("#" + id, text);
             await page.focus("#material");
             await shoot(page, "design-ee" + label);
+            // 磁芯选型 for 100 µH at 2 A DC with 0.6 A ripple, from that design.
+            for (const [id, text] of [["inductance", "100"], ["current", "2.3"], ["ripple", "0.6"], ["frequency", "100k"]])
+                await page.fill("#" + id, text);
+            await page.click("#adviseButton");
+            await page.waitForSelector("#adviceTable tbody tr");
+            await page.waitForTimeout(100);
+            await shoot(page, "advise" + label);
             if (label === "") {
                 await page.goto(server.url + "index.html#etd");
                 await page.click("#catalogComboBox");
