@@ -150,6 +150,44 @@ std::vector<Advice> advise(std::span<const CoreDescriptor* const> families, std:
     return all;
 }
 
+namespace {
+
+std::optional<double> some(double value) { return value; }
+
+constexpr AdviceColumn kAdviceColumns[] = {
+    {"core", "磁芯", -1, nullptr, true},
+    {"family", "类型", -1, nullptr, true},
+    {"material", "材料", -1, nullptr, true},
+    {"gap_mm", "气隙 mm", 3, [](const Advice& a) { return some(a.gap); }, true},
+    {"N", "N", 0, [](const Advice& a) { return some(a.turns); }, true},
+    {"wire_mm", "线径 mm", 3, [](const Advice& a) { return a.wire > 0.0 ? some(a.wire) : std::nullopt; }, true},
+    {"B_mT", "B̂max mT", 1, [](const Advice& a) { return a.design.peakFluxMax; }, true},
+    {"B_share_pct", "Bsat %", 1, [](const Advice& a) { return a.design.bsatShareMax; }, true},
+    {"P_core_W", "磁芯损耗 W", 3, [](const Advice& a) { return a.losses.coreLoss; }, true},
+    {"P_cu_W", "铜损 W", 3, [](const Advice& a) { return a.losses.copperLoss; }, true},
+    {"dT_K", "ΔT K", 1, [](const Advice& a) { return a.losses.temperatureRise; }, true},
+    {"Ve_mm3", "Ve mm³", 0, [](const Advice& a) { return some(a.design.ve); }, true},
+    {"mass_g", "质量 g", 1, [](const Advice& a) { return a.design.mass; }, false},
+};
+
+}  // namespace
+
+std::span<const AdviceColumn> adviceColumns() { return kAdviceColumns; }
+
+std::string adviceCell(const Advice& advice, const AdviceColumn& column)
+{
+    if (column.figure == nullptr) {
+        const std::string_view name = column.name == "core"     ? advice.core->name
+                                      : column.name == "family" ? advice.family->name
+                                                                : advice.material->name;
+        return std::string(name);
+    }
+    const std::optional<double> value = column.figure(advice);
+    if (!value || !std::isfinite(*value))
+        return "-";
+    return std::string(formatNumber(*value, DisplayFormat{column.decimals, true, ""}, kPoint).view());
+}
+
 std::string verdictText(const Advice& advice, const Requirement& requirement, Language language)
 {
     const bool zh = language == Language::Chinese;

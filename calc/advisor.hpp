@@ -95,6 +95,22 @@ Advice adviseCore(const CoreDescriptor& family, const StandardCore& core, const 
 std::vector<Advice> advise(std::span<const CoreDescriptor* const> families, std::span<const Material* const> materials,
                            const Requirement& requirement, Ranking ranking);
 
+// The columns of a row, as every front end writes them: the command line's
+// name, the window's caption, the decimals (-1 for a text) and the figure.
+struct AdviceColumn {
+    std::string_view name;     // "gap_mm"
+    std::string_view caption;  // "气隙 mm"
+    int decimals;
+    std::optional<double> (*figure)(const Advice&);  // null for a text column
+    bool commandLine;                                 // the command line writes it (not the mass)
+};
+
+// core, family, material, gap, N, wire, B̂max, its share of Bsat, the core and copper losses, ΔT, Ve, mass.
+std::span<const AdviceColumn> adviceColumns();
+
+// A row's cell as written: the name, or the figure at the column's decimals, "-" where there is none.
+std::string adviceCell(const Advice& advice, const AdviceColumn& column);
+
 // A verdict in a few words: "ΔT 52.1 K > 40 K", "窗口放不下", as a window (Chinese)
 // or the command line (English) writes it.
 std::string verdictText(const Advice& advice, const Requirement& requirement, Language language);

@@ -23,35 +23,24 @@ std::string fixed(double value, int decimals)
     return std::string(formatNumber(value, DisplayFormat{decimals, true, ""}, kPoint).view());
 }
 
-// The columns of a row: name and decimals (-1 for a text), in the order written.
-struct Column {
-    std::string_view name;
-    int decimals;
-};
-constexpr Column kColumns[] = {
-    {"rank", 0},   {"core", -1},    {"family", -1},     {"material", -1}, {"gap_mm", 3},
-    {"N", 0},      {"wire_mm", 3},  {"B_mT", 1},        {"B_share_pct", 1}, {"P_core_W", 3},
-    {"P_cu_W", 3}, {"dT_K", 1},     {"Ve_mm3", 0},
-};
-
+// A row as the command line writes it: its rank (- for a miss) and the columns it writes.
 std::vector<std::string> cells(const Advice& a, int rank)
 {
-    const auto figure = [](const std::optional<double>& value, int decimals) {
-        return value ? fixed(*value, decimals) : std::string("-");
-    };
-    return {rank > 0 ? std::to_string(rank) : std::string("-"),
-            std::string(a.core->name),
-            std::string(a.family->name),
-            std::string(a.material->name),
-            fixed(a.gap, 3),
-            fixed(a.turns, 0),
-            a.wire > 0.0 ? fixed(a.wire, 3) : std::string("-"),
-            figure(a.design.peakFluxMax, 1),
-            figure(a.design.bsatShareMax, 1),
-            figure(a.losses.coreLoss, 3),
-            figure(a.losses.copperLoss, 3),
-            figure(a.losses.temperatureRise, 1),
-            fixed(a.design.ve, 0)};
+    std::vector<std::string> row{rank > 0 ? std::to_string(rank) : std::string("-")};
+    for (const AdviceColumn& column : adviceColumns())
+        if (column.commandLine)
+            row.push_back(adviceCell(a, column));
+    return row;
+}
+
+// The names of those columns, in the same order.
+std::vector<std::string_view> columnNames()
+{
+    std::vector<std::string_view> names{"rank"};
+    for (const AdviceColumn& column : adviceColumns())
+        if (column.commandLine)
+            names.push_back(column.name);
+    return names;
 }
 
 std::string problem(std::string_view option, std::string_view text, std::string_view why)
@@ -203,6 +192,7 @@ int runAdvise(const AdviseRequest& request, std::ostream& out, std::ostream& err
     const bool verdicts = request.all || feasible == 0;
 
     OutputBuffer buffer(out);
+    const std::vector<std::string_view> names = columnNames();
     if (request.json) {
         buffer.put('[');
         for (std::size_t i = 0; i < shown; ++i) {
@@ -211,9 +201,10 @@ int runAdvise(const AdviseRequest& request, std::ostream& out, std::ostream& err
             buffer.put(i == 0 ? "\n{" : ",\n{");
             for (std::size_t c = 0; c < row.size(); ++c) {
                 buffer.put(c == 0 ? "\"" : ",\"");
-                buffer.put(kColumns[c].name);
+                buffer.put(names[c]);
                 buffer.put("\":");
-                if (kColumns[c].decimals < 0)
+                const bool text = c > 0 && adviceColumns()[c - 1].figure == nullptr;
+                if (text)
                     buffer.putJsonString(row[c]);
                 else
                     buffer.put(row[c] == "-" ? std::string_view("null") : std::string_view(row[c]));
@@ -230,9 +221,7 @@ int runAdvise(const AdviseRequest& request, std::ostream& out, std::ostream& err
     } else {
         // Text: columns padded to their widest cell; CSV: RFC 4180 cells.
         std::vector<std::vector<std::string>> rows;
-        std::vector<std::string> header;
-        for (const Column& column : kColumns)
-            header.emplace_back(column.name);
+        std::vector<std::string> header(names.begin(), names.end());
         if (verdicts)
             header.emplace_back("verdict");
         rows.push_back(header);

@@ -202,29 +202,8 @@ std::optional<double> lossFigureOf(const LossDesign& losses, LossQuantity quanti
     return std::nullopt;
 }
 
-// The columns of a row of advice, as the command line's --advise writes them
-// (with the mass, which the windows show too): decimals, and the figure; -1
-// decimals for a text.
-struct AdviceColumn {
-    int decimals;
-    std::optional<double> (*figure)(const Advice&);
-};
-constexpr AdviceColumn kAdviceColumns[] = {
-    {-1, nullptr},  // core
-    {-1, nullptr},  // family
-    {-1, nullptr},  // material
-    {3, [](const Advice& a) -> std::optional<double> { return a.gap; }},
-    {0, [](const Advice& a) -> std::optional<double> { return a.turns; }},
-    {3, [](const Advice& a) { return a.wire > 0.0 ? std::optional<double>(a.wire) : std::nullopt; }},
-    {1, [](const Advice& a) { return a.design.peakFluxMax; }},
-    {1, [](const Advice& a) { return a.design.bsatShareMax; }},
-    {3, [](const Advice& a) { return a.losses.coreLoss; }},
-    {3, [](const Advice& a) { return a.losses.copperLoss; }},
-    {1, [](const Advice& a) { return a.losses.temperatureRise; }},
-    {0, [](const Advice& a) -> std::optional<double> { return a.design.ve; }},
-    {1, [](const Advice& a) { return a.design.mass; }},
-};
-constexpr int kAdviceColumnCount = static_cast<int>(std::size(kAdviceColumns));
+// The columns of a row of advice (calc/advisor.hpp): 0 core … 12 mass.
+const int kAdviceColumnCount = static_cast<int>(adviceColumns().size());
 
 const Advice* adviceAt(int row)
 {
@@ -810,7 +789,7 @@ int ferricalc_advise(const char* request, int size, int ranking, double inductan
     return static_cast<int>(state.advised.size());
 }
 
-// Row `row`'s figure in column `column` (0 core … 12 mass, see kAdviceColumns): NaN for a text
+// Row `row`'s figure in column `column` (0 core … 12 mass, see adviceColumns()): NaN for a text
 // column, one the design holds none of, or beyond the rows. Column -1 gives 1 when the row is
 // feasible, -2 its total loss in W.
 double ferricalc_advice_value(int row, int column)
@@ -822,9 +801,9 @@ double ferricalc_advice_value(int row, int column)
         return a->verdict == Verdict::Feasible ? 1.0 : 0.0;
     if (column == -2)
         return a->totalLoss();
-    if (column < 0 || column >= kAdviceColumnCount || kAdviceColumns[column].figure == nullptr)
+    if (column < 0 || column >= kAdviceColumnCount || adviceColumns()[static_cast<std::size_t>(column)].figure == nullptr)
         return std::nan("");
-    const std::optional<double> value = kAdviceColumns[column].figure(*a);
+    const std::optional<double> value = adviceColumns()[static_cast<std::size_t>(column)].figure(*a);
     return value && std::isfinite(*value) ? *value : std::nan("");
 }
 
@@ -839,21 +818,7 @@ const char* ferricalc_advice_cell(int row, int column)
     if (column >= kAdviceColumnCount)
         return textReply(verdictText(*a, reply().requirement,
                                      column == kAdviceColumnCount ? Language::Chinese : Language::English));
-    switch (column) {
-    case 0:
-        return textReply(std::string(a->core->name));
-    case 1:
-        return textReply(std::string(a->family->name));
-    case 2:
-        return textReply(std::string(a->material->name));
-    default:
-        break;
-    }
-    const AdviceColumn& c = kAdviceColumns[column];
-    const std::optional<double> value = c.figure(*a);
-    if (!value || !std::isfinite(*value))
-        return textReply("-");
-    return textReply(std::string(formatNumber(*value, DisplayFormat{c.decimals, true, ""}, ".").view()));
+    return textReply(adviceCell(*a, adviceColumns()[static_cast<std::size_t>(column)]));
 }
 
 }  // extern "C"

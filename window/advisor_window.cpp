@@ -35,28 +35,8 @@ QString number(double value, int decimals)
     return text(formatNumber(value, DisplayFormat{decimals, true, ""}, ".").view());
 }
 
-struct Column {
-    const char* caption;
-    int decimals;  // -1: a text
-    double (*value)(const Advice&);
-};
-
-const Column kColumns[] = {
-    {"磁芯", -1, nullptr},
-    {"材料", -1, nullptr},
-    {"气隙 mm", 3, [](const Advice& a) { return a.gap; }},
-    {"N", 0, [](const Advice& a) { return a.turns; }},
-    {"线径 mm", 3, [](const Advice& a) { return a.wire; }},
-    {"B̂max mT", 1, [](const Advice& a) { return a.design.peakFluxMax.value_or(NAN); }},
-    {"Bsat %", 1, [](const Advice& a) { return a.design.bsatShareMax.value_or(NAN); }},
-    {"磁芯损耗 W", 3, [](const Advice& a) { return a.losses.coreLoss.value_or(NAN); }},
-    {"铜损 W", 3, [](const Advice& a) { return a.losses.copperLoss.value_or(NAN); }},
-    {"ΔT K", 1, [](const Advice& a) { return a.losses.temperatureRise.value_or(NAN); }},
-    {"Ve mm³", 0, [](const Advice& a) { return a.design.ve; }},
-    {"质量 g", 1, [](const Advice& a) { return a.design.mass.value_or(NAN); }},
-    {"结论", -1, nullptr},
-};
-constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
+// The adviser's columns, and last the verdict.
+const int kColumnCount = static_cast<int>(adviceColumns().size()) + 1;
 
 // 10^k as an axis of several decades writes it: 0.1, 1, 10, 100, 10³ …
 QString powerOfTen(int k)
@@ -111,35 +91,38 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
-            return QString::fromUtf8(kColumns[section].caption);
-        return {};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumnCount)
+            return {};
+        return section + 1 == kColumnCount ? QStringLiteral("结论")
+                                           : text(adviceColumns()[static_cast<std::size_t>(section)].caption);
     }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
         const Advice& a = m_advice.at(static_cast<std::size_t>(index.row()));
-        const Column& column = kColumns[index.column()];
         const bool feasible = a.verdict == Verdict::Feasible;
         if (role == Qt::ForegroundRole)
             return feasible ? QVariant() : QVariant(QColor(128, 128, 128));
-        if (role == Qt::TextAlignmentRole && column.value)
+        if (index.column() + 1 == kColumnCount) {  // the verdict; the feasible sort before the rest
+            if (role == Qt::UserRole && feasible)
+                return QString();
+            return role == Qt::DisplayRole || role == Qt::UserRole
+                       ? text(verdictText(a, m_requirement, Language::Chinese))
+                       : QVariant();
+        }
+        const AdviceColumn& column = adviceColumns()[static_cast<std::size_t>(index.column())];
+        if (role == Qt::TextAlignmentRole && column.figure)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::UserRole && column.figure) {  // sorted as numbers, an absent figure last
+            const std::optional<double> value = column.figure(a);
+            return value && std::isfinite(*value) ? *value : INFINITY;
+        }
         if (role != Qt::DisplayRole && role != Qt::UserRole)
             return {};
-        if (column.value == nullptr) {
-            const QString words = index.column() == 0   ? text(a.core->name)
-                                  : index.column() == 1 ? text(a.material->name)
-                                                        : text(verdictText(a, m_requirement, Language::Chinese));
-            // The feasible sort before the rest by their verdict.
-            if (role == Qt::UserRole && index.column() == kColumnCount - 1)
-                return feasible ? QString() : words;
-            return words;
-        }
-        const double value = column.value(a);
-        if (role == Qt::UserRole)  // sorted as numbers, an absent figure last
-            return std::isfinite(value) ? value : INFINITY;
-        return std::isfinite(value) ? number(value, column.decimals) : QStringLiteral("—");
+        if (column.name == "family")  // as the selector names it
+            return text(a.family->optionCaption);
+        const std::string cell = adviceCell(a, column);
+        return cell == "-" ? QStringLiteral("—") : text(cell);
     }
 
 private:
