@@ -37,6 +37,8 @@ struct CoarseCase {
     const char* start;  // how the advisory begins; "" for none
 };
 
+void PrintTo(const CoarseCase& c, std::ostream* os) { *os << c.name; }
+
 class CoarseDisplay : public testing::TestWithParam<CoarseCase> {};
 
 TEST_P(CoarseDisplay, GivesTheUnroundedValuesWhereTheDisplayMovesThem)
@@ -105,6 +107,8 @@ struct DoubtCase {
     const char* inputs;
     const char* advisory;  // the English advisory after "implausible dimensions: ", "" for none
 };
+
+void PrintTo(const DoubtCase& c, std::ostream* os) { *os << c.name; }
 
 class ImplausibleDimensions : public testing::TestWithParam<DoubtCase> {};
 

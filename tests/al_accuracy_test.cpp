@@ -94,6 +94,8 @@ const SetNames kSetNames[] = {
     {"EmptyName", "", "RM 8/I", false},
 };
 
+void PrintTo(const SetNames& c, std::ostream* os) { *os << c.name; }
+
 class SameCoreSet : public testing::TestWithParam<SetNames> {};
 
 TEST_P(SameCoreSet, MatchesByDesignationPartByPart)

@@ -31,6 +31,8 @@ struct MessageCase {
     const char* english;
 };
 
+void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
+
 class FailureMessage : public testing::TestWithParam<MessageCase> {};
 
 TEST_P(FailureMessage, NamesTheFieldOrTheArithmetic)

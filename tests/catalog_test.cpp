@@ -173,6 +173,8 @@ struct LookupCase {
     const char* found;  // "" for none
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
 class StandardCoreLookup : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(StandardCoreLookup, FindsByNameOrByAPartOfOne)

@@ -245,6 +245,8 @@ struct FileCase {
 std::string header(std::string_view rows) { return std::string("core,A,B,h\n").append(rows); }
 std::string output(std::string_view rows) { return std::string(kOut).append(rows); }
 
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+
 class BatchFiles : public testing::TestWithParam<FileCase> {};
 
 TEST_P(BatchFiles, GoesOnPastBadRowsAndNamesThem)
@@ -405,6 +407,8 @@ struct ReaderCase {
     std::vector<long long> lines;
 };
 
+void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.name; }
+
 class CsvReading : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(CsvReading, SameRecordsWhereverTheBufferEnds)
@@ -478,6 +482,8 @@ struct WriteCase {
     std::string json;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+
 class CellWriting : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(CellWriting, QuotesAndEscapesWhatNeedsIt)
@@ -525,6 +531,8 @@ struct ExactCase {
     int computed;
     ArithmeticError failure;
 };
+
+void PrintTo(const ExactCase& c, std::ostream* os) { *os << c.name; }
 
 class ExactValues : public testing::TestWithParam<ExactCase> {};
 

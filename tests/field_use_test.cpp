@@ -35,6 +35,8 @@ constexpr FullCore kFullCores[] = {
     {"ed", "A=30 B=20 C=10 D=10 E=15 F=20"},
 };
 
+void PrintTo(const FullCore& c, std::ostream* os) { *os << c.core; }
+
 class FieldUse : public testing::TestWithParam<FullCore> {};
 
 TEST_P(FieldUse, AFieldTheGeometryIgnoresSaysSo)

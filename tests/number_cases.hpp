@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "calc/number_text.hpp"
@@ -18,6 +19,8 @@ struct ParseCase {
     std::string separator;
     std::optional<double> expected;
 };
+
+inline void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 
 inline const ParseCase kParseCases[] = {
     ParseCase{"PlainInteger", "10", ".", 10.0}, ParseCase{"Decimal", "2.75", ".", 2.75},
@@ -59,6 +62,8 @@ struct FormatCase {
     std::string expected;
 };
 
+inline void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
+
 inline const FormatCase kFormatCases[] = {
     FormatCase{"FiveDecimals", 3.0750149, kPlain5, ".", "3.07501"},
     FormatCase{"SmallValueKeepsItsZero", 0.0015749, kPlain5, ".", "0.00157"},
@@ -92,6 +97,8 @@ struct RoundingCase {
     DisplayFormat format;
     const char* shown;
 };
+
+inline void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.name; }
 
 inline const RoundingCase kRoundingCases[] = {
     // 0.015625 = 1/64 lies exactly between 0.01562 and 0.01563.
