@@ -171,6 +171,7 @@ void DesignWindow::ensureLossPage()
 {
     if (m_pvPlot != nullptr)
         return;
+    m_copiedBeforeLosses = m_copied.size();
     QWidget* placeholder = m_stack->widget(1);
     m_stack->insertWidget(1, buildLossPage());
     m_stack->removeWidget(placeholder);
