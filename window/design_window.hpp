@@ -22,6 +22,7 @@
 
 #include "calc/advisor.hpp"
 #include "calc/design.hpp"
+#include "calc/design_request.hpp"
 #include "calc/losses.hpp"
 
 class QButtonGroup;
@@ -123,6 +124,7 @@ private:
     void tell(const QString& line, bool problem);
     void keepInputs();
     void restoreInputs();
+    void applyPendingLosses();
 
     // Escape closes, Enter moves to the next box, Ctrl+C copies the design.
     void keyPressEvent(QKeyEvent* event) override;
@@ -221,6 +223,8 @@ private:
     std::array<QLabel*, static_cast<std::size_t>(LossQuantity::Count)> m_lossFigures{};
     QLabel* m_lossNote = nullptr;
     PvPlot* m_pvPlot = nullptr;
+    // The losses' inputs kept from the last time, given to their boxes when the page is built.
+    std::array<std::string, DesignOptionCount> m_pendingLosses;
     QPointer<AdvisorWindow> m_advisor;
     std::string m_standardCore;  // the catalogue's name, empty for the user's own dimensions
 };

@@ -94,8 +94,11 @@ store::DesignFile DesignWindow::designFile()
     // An AL that no gap reaches is left out: the command line would refuse the whole file for it.
     if (m_useTargetGap->isEnabled())
         texts[TargetAlOption] = pointText(*m_targetAl);
-    if (m_pvPlot == nullptr)
-        return file;  // the losses' page never shown: its inputs are as they start
+    if (m_pvPlot == nullptr) {
+        // The losses' page never shown: its inputs are those kept from the last time, or as they start.
+        std::copy(m_pendingLosses.begin() + kFirstLossOption, m_pendingLosses.end(), texts.begin() + kFirstLossOption);
+        return file;
+    }
     texts[FrequencyOption] = pointText(*m_frequency);
     const bool triangle = m_waveform->currentIndex() == 1;
     texts[WaveformOption] = kWaveformNames[triangle ? 1 : 0];
@@ -143,7 +146,9 @@ QStringList DesignWindow::applyDesignFile(const store::DesignFile& file)
     }
     // Without a table's material, or with its μi or Bsat replaced, the material
     // is the user's own (自定义), as typing them makes it; what is not given of it is unknown.
-    if (texts[MaterialOption].empty() || !texts[MuIOption].empty() || !texts[BsatOption].empty()) {
+    const bool anyDesign = std::any_of(texts.begin(), texts.begin() + kFirstLossOption,
+                                       [](const auto& t) { return !t.empty(); });
+    if (anyDesign && (texts[MaterialOption].empty() || !texts[MuIOption].empty() || !texts[BsatOption].empty())) {
         m_material->setCurrentIndex(0);
         if (texts[MaterialOption].empty()) {
             m_bsat->setValue(0.0);
@@ -243,6 +248,7 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
     QStringList ignored;
     for (const std::string& item : read.ignored)
         ignored << ignoredItem(item);
+    design->m_pendingLosses = {};  // the file's losses, not those kept from the last time
     ignored << design->applyDesignFile(read.file);
     if (!ignored.isEmpty())
         design->tell(QStringLiteral("已打开 %1，忽略了：%2").arg(QFileInfo(path).fileName(), ignored.join(QStringLiteral("、"))),
@@ -293,9 +299,25 @@ void DesignWindow::restoreInputs()
     const QByteArray kept = store::Settings().lastDesign(text(m_core.name));
     if (kept.isEmpty())
         return;
-    const store::DesignFileRead read = store::readDesignFile(kept);
-    if (read.problem.empty() && read.file.core == m_core.name)
-        applyDesignFile(read.file);
+    store::DesignFileRead read = store::readDesignFile(kept);
+    if (!read.problem.empty() || read.file.core != m_core.name)
+        return;
+    // The losses wait for their page, so that the window opens as quickly as without them.
+    if (m_pvPlot == nullptr) {
+        std::move(read.file.design.begin() + kFirstLossOption, read.file.design.end(),
+                  m_pendingLosses.begin() + kFirstLossOption);
+        std::fill(read.file.design.begin() + kFirstLossOption, read.file.design.end(), std::string());
+    }
+    applyDesignFile(read.file);
+}
+
+void DesignWindow::applyPendingLosses()
+{
+    if (std::all_of(m_pendingLosses.begin(), m_pendingLosses.end(), [](const auto& t) { return t.empty(); }))
+        return;
+    store::DesignFile losses;
+    std::swap(losses.design, m_pendingLosses);
+    applyDesignFile(losses);
 }
 
 }  // namespace ferricalc

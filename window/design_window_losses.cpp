@@ -178,6 +178,7 @@ void DesignWindow::ensureLossPage()
     delete placeholder;
     for (std::size_t i = m_firstLossInput; i < m_inputs.size(); ++i)
         m_inputs[i].first->setMinimumWidth(m_fieldWidth);
+    applyPendingLosses();
     refresh();
 }
 
