@@ -238,8 +238,10 @@ private slots:
         for (const QString& expected : {qt(coreType(kEtd).optionCaption), qt(core.name), QStringLiteral("C1"),
                                         QStringLiteral("磁芯损耗"), QStringLiteral(FERRICALC_VERSION)})
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
-        if (const QByteArray keep = qgetenv("FERRICALC_KEEP_REPORT"); !keep.isEmpty())
+        if (const QByteArray keep = qgetenv("FERRICALC_KEEP_REPORT"); !keep.isEmpty()) {  // to look at
+            QFile::remove(QString::fromLocal8Bit(keep));
             QFile::copy(path, QString::fromLocal8Bit(keep));
+        }
     }
 
     // The next run: the last family chosen, the calculator where it was, the design's inputs as they were.
