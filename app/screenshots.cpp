@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QAbstractItemView>
 #include <QAction>
@@ -233,6 +234,9 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ferricalc::configureApplication(app);
+    // Nothing remembered from an earlier run: every picture starts as a first run does.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ferricalc"), QStringLiteral("ferricalc"))
+        .clear();
     if (argc != 2) {
         std::fprintf(stderr, "usage: ferricalc-screenshots OUTPUT_DIRECTORY\n");
         return 2;

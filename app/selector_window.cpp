@@ -8,7 +8,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
+
+#include "store/settings.hpp"
+#include "window/remembered.hpp"
 
 #include "window/calculator_window.hpp"
 #include "window/drawing_view.hpp"
@@ -127,6 +131,7 @@ void SelectorWindow::confirm()
         const CoreDescriptor& core = coreType(index);
         if (!core.available() || m_calculator)
             return;
+        keepRemembered();
         hide();
         m_calculator = new CalculatorWindow(core);
         // Return destroys the calculator window; the selector comes back once it is gone.
@@ -141,6 +146,8 @@ void SelectorWindow::confirm()
 
 void SelectorWindow::exit()
 {
+    if (isVisible())
+        keepRemembered();
     m_exiting = true;
     delete m_calculator;
     delete m_about;
@@ -183,6 +190,34 @@ bool SelectorWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool SelectorWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &SelectorWindow::restoreRemembered);
+    }
+    return QWidget::event(event);
+}
+
+void SelectorWindow::restoreRemembered()
+{
+    remembered::restoreGeometry(*this);
+    // A choice made before this ran stands.
+    if (m_options->checkedId() >= 0)
+        return;
+    const QString family = store::Settings().lastFamily();
+    for (int index = 0; index < kCoreTypeCount; ++index)
+        if (!family.isEmpty() && text(coreType(index).name) == family)
+            m_optionButtons[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+void SelectorWindow::keepRemembered()
+{
+    remembered::keepGeometry(*this);
+    if (const int chosen = m_options->checkedId(); chosen >= 0)
+        store::Settings().setLastFamily(text(coreType(chosen).name));
 }
 
 void SelectorWindow::closeEvent(QCloseEvent* event)

@@ -2,7 +2,8 @@
 // The selector: the program's main window. It lists the twelve core types as
 // one group of options; OK hides the selector and opens the chosen type's
 // calculator window, whose Return (or title-bar close) brings the selector back
-// with its choice kept. A double-click on the notice line opens the about
+// with its choice kept. The selector opens where it last was, with the
+// family last opened chosen. A double-click on the notice line opens the about
 // window while UYF, UI or EI is chosen. Exit, or closing the selector, ends the
 // program and closes every other window.
 
@@ -37,9 +38,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildOptions();
+    // Where the selector was and the family last chosen: read once the first
+    // frame is out, so that nothing is added to the start-up, and kept at OK and Exit.
+    void restoreRemembered();
+    void keepRemembered();
 
     QButtonGroup* m_options = nullptr;
     std::array<QRadioButton*, kCoreTypeCount> m_optionButtons{};
@@ -47,6 +53,7 @@ private:
     QPointer<CalculatorWindow> m_calculator;
     QPointer<AboutWindow> m_about;
     bool m_exiting = false;
+    bool m_painted = false;
 };
 
 }  // namespace ferricalc

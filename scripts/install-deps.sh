@@ -14,8 +14,9 @@ desktop-file-utils appstream dpkg-dev"
 web=no
 if [ "${1:-}" = "--web" ]; then
     # emscripten compiles the web page's module, nodejs runs it in the tests, and
-    # chromium shows the page to them (driven by playwright-core from npm, below).
-    packages="$packages emscripten nodejs chromium"
+    # chromium shows the page to them (driven by playwright-core from npm, below);
+    # poppler-utils reads the design window's PDF report back.
+    packages="$packages emscripten nodejs chromium poppler-utils"
     web=yes
 elif [ "$#" -gt 0 ]; then
     packages="$*"

@@ -34,6 +34,23 @@ void Settings::setLastCalculated(const QString& family, const QStringList& texts
     m_settings.setValue(QStringLiteral("lastCalculated/") + family, texts);
 }
 
+QString Settings::lastFolder() const { return m_settings.value(QStringLiteral("designFiles/lastFolder")).toString(); }
+
+void Settings::setLastFolder(const QString& folder)
+{
+    m_settings.setValue(QStringLiteral("designFiles/lastFolder"), folder);
+}
+
+QByteArray Settings::lastDesign(const QString& family) const
+{
+    return m_settings.value(QStringLiteral("lastDesign/") + family).toByteArray();
+}
+
+void Settings::setLastDesign(const QString& family, const QByteArray& designFile)
+{
+    m_settings.setValue(QStringLiteral("lastDesign/") + family, designFile);
+}
+
 bool Settings::writable()
 {
     m_settings.sync();

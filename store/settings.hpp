@@ -1,9 +1,10 @@
 #pragma once
 // What the program remembers between runs, through QSettings in the user's
 // configuration directory (~/.config/ferricalc/ferricalc.conf): where each
-// window was, the family last chosen in the selector, and per family the
-// fields of the last successful Calculate. A settings file that cannot be
-// written loses only these conveniences; QSettings never throws.
+// window was, the family last chosen in the selector, the folder of the last
+// design file, and per family the fields of the last successful Calculate and
+// the design window's last inputs. A settings file that cannot be written
+// loses only these conveniences; QSettings never throws.
 
 #include <QByteArray>
 #include <QSettings>
@@ -28,6 +29,15 @@ public:
     // successful Calculate; empty when there was none.
     QStringList lastCalculated(const QString& family) const;
     void setLastCalculated(const QString& family, const QStringList& texts);
+
+    // The folder of the design file last saved or opened; empty when none.
+    QString lastFolder() const;
+    void setLastFolder(const QString& folder);
+
+    // The design window's inputs when it last closed on a core of the family,
+    // as a design file's bytes (store/design_file.hpp); empty when none.
+    QByteArray lastDesign(const QString& family) const;
+    void setLastDesign(const QString& family, const QByteArray& designFile);
 
     // Whether the settings could be written the last time (QSettings::status()).
     bool writable();

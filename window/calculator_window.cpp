@@ -19,6 +19,7 @@
 #include "window/design_window.hpp"
 #include "window/drawing_view.hpp"
 #include "window/look.hpp"
+#include "window/remembered.hpp"
 
 namespace ferricalc {
 
@@ -151,7 +152,10 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
     }
 
     m_fields.front()->setFocus();
+    remembered::restoreGeometry(*this);
 }
+
+CalculatorWindow::~CalculatorWindow() { remembered::keepGeometry(*this); }
 
 void CalculatorWindow::buildFields()
 {
@@ -305,6 +309,13 @@ void CalculatorWindow::showCalculation(const Calculation& result)
 }
 
 void CalculatorWindow::chooseStandardCore(const StandardCore& core) { m_catalog->chooseCore(core); }
+
+void CalculatorWindow::setPointTexts(const QStringList& pointTexts)
+{
+    const QString separator = QLocale().decimalPoint();
+    for (std::size_t i = 0; i < m_fields.size() && i < static_cast<std::size_t>(pointTexts.size()); ++i)
+        m_fields[i]->setText(QString(pointTexts[static_cast<qsizetype>(i)]).replace(QLatin1Char('.'), separator));
+}
 
 void CalculatorWindow::openDesign()
 {

@@ -63,10 +63,16 @@ public:
     // Fills the fields with a standard core of the family, as 标准型号 does.
     void chooseStandardCore(const StandardCore& core);
 
+    // Fills the fields with texts kept with a point as decimal separator (a
+    // design file's), in the descriptor's order; 标准型号 returns to the user's own.
+    void setPointTexts(const QStringList& pointTexts);
+
     // 设计…: opens the design window, or brings the open one forward.
     void openDesign();
     // The design window open now, or null.
     DesignWindow* designWindow() const;
+
+    ~CalculatorWindow() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

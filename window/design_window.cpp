@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
+#include <QMenu>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -29,6 +31,7 @@
 #include "window/design_field.hpp"
 #include "window/design_form.hpp"
 #include "window/look.hpp"
+#include "window/remembered.hpp"
 #include "window/pv_plot.hpp"
 
 namespace ferricalc {
@@ -101,6 +104,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     columns->setContentsMargins(0, 0, 0, 0);
     designPage->setLayout(columns);
     m_firstLossInput = m_inputs.size();
+    m_copiedBeforeLosses = m_copied.size();
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(designPage);
     m_stack->addWidget(new QWidget(this));  // the losses' page, built when first shown
@@ -135,6 +139,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     advise->setToolTip(QStringLiteral("按此电感的要求为每种标准磁芯设计并排序"));
     connect(advise, &QPushButton::clicked, this, &DesignWindow::openAdvisor);
     top->addWidget(advise);
+    buildFileMenu(*top);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(9, 6, 9, 9);
     layout->setSpacing(4);
@@ -152,6 +157,8 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(layout->minimumSize());
     resize(sizeHint());
+    remembered::restoreGeometry(*this);
+    restoreInputs();
     m_material->setFocus();
 
     auto* copy = new QAction(QStringLiteral("复制设计"), this);
@@ -165,12 +172,42 @@ DesignWindow::~DesignWindow()
 {
     // A spin box that loses the focus as the controls go reports an edit: it
     // must find the window still whole and nothing to design.
+    keepInputs();
+    remembered::keepGeometry(*this);
     m_built = false;
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
+// 文件: a small menu button at the end of the top row, which keeps the window
+// as narrow as before; its commands have their shortcuts in the whole window.
+void DesignWindow::buildFileMenu(QHBoxLayout& top)
+{
+    auto* menu = new QMenu(this);
+    const auto command = [&](const QString& caption, const char* name, QKeySequence keys, auto run) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        menu->addAction(action);
+    };
+    command(QStringLiteral("打开设计…"), "openDesign", QKeySequence::Open, [this] { chooseFileToOpen(); });
+    command(QStringLiteral("保存设计…"), "saveDesign", QKeySequence::Save, [this] { chooseFileToSave(); });
+    menu->addSeparator();
+    command(QStringLiteral("导出 PDF…"), "exportPdf", QKeySequence(), [this] { chooseReportFile(); });
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("fileButton"));
+    button->setText(QStringLiteral("文件"));
+    button->setToolTip(QStringLiteral("打开、保存设计文件（Ctrl+O、Ctrl+S），导出 PDF 报告"));
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    top.addWidget(button);
+}
+
 void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
 {
+    m_fieldTexts = fieldTexts;
     std::vector<std::string> utf8;
     QStringList dimensions;
     for (qsizetype i = 0; i < fieldTexts.size(); ++i) {
@@ -655,7 +692,7 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
 
 void DesignWindow::blankDesign(const QString& reason)
 {
-    m_status->setText(reason);
+    tell(reason, true);
     for (QLabel* figure : {m_alFringing, m_muEFringing, m_alNoFringing, m_muENoFringing, m_alUngapped, m_alIdeal,
                            m_residualGap, m_turnsResult,
                            m_inductanceResult, m_peakFlux, m_peakFluxAmin, m_peakFluxMax, m_saturationCurrent,

@@ -22,12 +22,14 @@
 
 #include "calc/advisor.hpp"
 #include "calc/design.hpp"
+#include "calc/design_request.hpp"
 #include "calc/losses.hpp"
 
 class QButtonGroup;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -36,6 +38,10 @@ class QTabBar;
 class QRadioButton;
 
 namespace ferricalc {
+
+namespace store {
+struct DesignFile;
+}
 
 class AdvisorWindow;
 class AlGapPlot;
@@ -65,6 +71,22 @@ public:
     void openAdvisor();
     AdvisorWindow* advisorWindow() const;
 
+    // 保存设计… (Ctrl+S): the core, its dimensions and every input, the losses'
+    // too, as a design file written through a temporary file renamed over the
+    // old one. Says in the status line where it went or why it did not.
+    bool saveDesignTo(const QString& path);
+    // 打开设计… (Ctrl+O): the file's core calculated in this window's calculator,
+    // or, for another family, in a calculator window of its own, and its inputs
+    // in that calculator's design window, which is returned (null when nothing
+    // could be opened). What the file holds that this version does not take is
+    // named in the status line.
+    DesignWindow* openDesignFrom(const QString& path);
+    // 导出 PDF…: a two-page A4 report of the core and its design (design_report.cpp).
+    bool exportPdfTo(const QString& path);
+
+    // The design as a design file holds it.
+    store::DesignFile designFile();
+
     // The AL plot's gaps: this many points per decade from 0.01 to 3 mm.
     static constexpr int kPlotPointsPerDecade = 40;
 
@@ -93,6 +115,17 @@ private:
     QLabel* addFigure(QFormLayout& form, const QString& caption, const QString& name, const QString& tip = {});
     QLabel* addNote(QFormLayout& form, const QString& name);
 
+    // The file commands (design_window_file.cpp) and the report (design_report.cpp).
+    void buildFileMenu(QHBoxLayout& top);
+    QStringList applyDesignFile(const store::DesignFile& file);
+    void chooseFileToSave();
+    void chooseFileToOpen();
+    void chooseReportFile();
+    void tell(const QString& line, bool problem);
+    void keepInputs();
+    void restoreInputs();
+    void applyPendingLosses();
+
     // Escape closes, Enter moves to the next box, Ctrl+C copies the design.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +145,7 @@ private:
 
     const CoreDescriptor& m_core;
     std::string m_separator;
+    QStringList m_fieldTexts;  // the calculator's, as the window designs them
     CoreSetResult m_set;
     bool m_built = false;   // every control exists: edits may design
     bool m_filling = false;  // the window itself is writing the material's fields
@@ -120,6 +154,7 @@ private:
     QLabel* m_status = nullptr;
     std::vector<std::pair<DesignField*, QLabel*>> m_inputs;  // each field and its refusal
     std::vector<std::pair<QString, QWidget*>> m_copied;       // what Ctrl+C copies: caption and figure or box
+    std::size_t m_copiedBeforeLosses = 0;                      // m_copied from here on are the losses' page's
 
     // The core's figures.
     QLabel* m_le = nullptr;
@@ -188,6 +223,8 @@ private:
     std::array<QLabel*, static_cast<std::size_t>(LossQuantity::Count)> m_lossFigures{};
     QLabel* m_lossNote = nullptr;
     PvPlot* m_pvPlot = nullptr;
+    // The losses' inputs kept from the last time, given to their boxes when the page is built.
+    std::array<std::string, DesignOptionCount> m_pendingLosses;
     QPointer<AdvisorWindow> m_advisor;
     std::string m_standardCore;  // the catalogue's name, empty for the user's own dimensions
 };

@@ -171,12 +171,14 @@ void DesignWindow::ensureLossPage()
 {
     if (m_pvPlot != nullptr)
         return;
+    m_copiedBeforeLosses = m_copied.size();
     QWidget* placeholder = m_stack->widget(1);
     m_stack->insertWidget(1, buildLossPage());
     m_stack->removeWidget(placeholder);
     delete placeholder;
     for (std::size_t i = m_firstLossInput; i < m_inputs.size(); ++i)
         m_inputs[i].first->setMinimumWidth(m_fieldWidth);
+    applyPendingLosses();
     refresh();
 }
 
