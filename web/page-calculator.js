@@ -7,6 +7,8 @@
     const UNITS = { Le: "mm", Ae: "mm²", Ve: "mm³" };
     const PUBLISHED = ["Le", "Ae", "Ve"];
     const STALE = "上次计算的结果";  // the tooltip of a result the last 计算 did not write
+    const LAST = "上次计算";  // the entry of 标准型号 that gives the fields of the last successful 计算
+    const OWN_HEADING = "—— 自定义型号 ——";
 
     class Calculator {
         constructor(core, openedFromSelector) {
@@ -116,11 +118,9 @@
         // chosen and calculated, and the design made ready with the row's figures, so that 设计…
         // shows them; 返回 goes back to the adviser.
         adoptAdvice(advice) {
-            const entry = this.standards.findIndex((standard) => standard.name === advice.core);
-            if (entry < 0)
+            if (!this.chooseStandard(advice.core))
                 return;
             this.openedFromSelector = true;
-            this.choose(entry);
             this.calculate().then(() => {
                 const view = this.design();
                 if (view === null)
@@ -128,6 +128,24 @@
                 view.adoptAdvice(advice);
                 if (page.current === this)
                     this.designButton.focus();
+            });
+        }
+
+        // A design file ({core, texts, design, ignored}): its dimensions in the fields and
+        // calculated, then its design with its inputs.
+        adoptDesign(file, fileName) {
+            this.filling = true;
+            this.fields.forEach((field, i) => { field.value = file.texts[i]; });
+            this.filling = false;
+            this.returnToCustom();
+            this.calculate().then(() => {
+                const view = this.design();
+                if (view === null) {
+                    this.showLibraryLine("设计文件 " + fileName + " 的磁芯尺寸无法计算，设计未打开。");
+                    return;
+                }
+                view.adoptDesign(file, fileName);
+                location.hash = "#" + this.core.name + "/design";
             });
         }
 
@@ -181,8 +199,10 @@
             this.showCalculation(result, api);
             if (result.stage === 0 || this.designTexts !== null) {
                 this.designTexts = texts;
-                this.designStandard = this.chosen === null ? "" : this.chosen.name;
+                this.designStandard = this.chosen !== null && this.chosen.kind === "standard" ? this.chosen.name : "";
             }
+            if (result.stage === 0)
+                page.store.rememberLast(this.core, texts);  // offered as 上次计算; storage refused costs nothing else
             this.designButton.disabled = result.stage !== 0;
             // The advice below the failure; where it explains the failure (C2 shown as zero), in its place.
             this.showAdvisory(result.advice.join("\n"));
@@ -210,6 +230,25 @@
 
         // ---- 标准型号 ----
 
+        // The list's entries: 自定义, 上次计算 (the fields of this core type's last successful
+        // 计算), the user's own cores under a heading of their own, then the catalogue. An entry is
+        // {kind, name, texts} with the catalogue's datasheet for a standard core.
+        entries() {
+            const store = page.store;
+            const entries = [{ kind: "custom", name: CUSTOM }];
+            const last = store.lastTexts(this.core);
+            if (last)
+                entries.push({ kind: "last", name: LAST, texts: last });
+            const loaded = store.library.load();
+            this.showLibraryLine(loaded.notice);
+            const own = store.library.ofFamily(loaded.cores, this.core.name);
+            if (own.length > 0)
+                entries.push({ kind: "heading", name: OWN_HEADING },
+                             ...own.map((core) => ({ kind: "user", name: core.name, texts: core.texts })));
+            return entries.concat(this.standards.map((standard) => ({ kind: "standard", name: standard.name,
+                                                                       texts: standard.texts, standard })));
+        }
+
         buildCatalogue() {
             this.standards = this.core.catalogue;
             this.combo = element("input", { id: "catalogComboBox", type: "text", role: "combobox",
@@ -218,8 +257,8 @@
             this.combo.value = CUSTOM;
             this.list = element("ul", { id: "catalogList", role: "listbox", "aria-label": "标准型号", hidden: true });
             this.reference = element("p", { id: "catalogReference", class: "reference", "aria-live": "polite" });
-            this.shown = [];  // the entries the list shows: -1 for 自定义, else an index into the catalogue
-            this.active = -1;
+            this.shown = [];  // the entries the list shows, a heading among them
+            this.active = -1;  // a position in shown, never a heading's
 
             this.combo.addEventListener("focus", () => this.combo.select());
             // A click shows the whole list; from the keyboard, the down arrow does.
@@ -236,34 +275,44 @@
             // A press in the list keeps the focus in the box.
             this.list.addEventListener("mousedown", (event) => event.preventDefault());
             this.list.addEventListener("click", (event) => {
-                const item = event.target.closest("li");
+                const item = event.target.closest("li[role=option]");
                 if (item)
-                    this.choose(Number(item.dataset.entry));
+                    this.choose(this.shown[Number(item.dataset.position)]);
             });
             return element("div", { class: "catalog" },
                            element("label", { id: "catalogCaption", for: "catalogComboBox", text: "标准型号:" }),
-                           element("div", { class: "combo" }, this.combo, this.list), this.reference);
+                           element("div", { class: "combo" }, this.combo, this.list), this.buildLibraryMenu(),
+                           this.reference, this.libraryForm, this.libraryLine);
         }
 
         // The entries whose names hold `typed`, in any letter case; all of them for
         // the entry in force or an empty text.
         openList(typed) {
-            const entries = [-1, ...this.standards.map((standard, i) => i)];
+            const entries = this.entries();
             const part = typed.trim().toLowerCase();
             const showAll = part === "" || typed === this.entryName();
             this.shown = showAll ? entries
-                                 : entries.filter((entry) => entry >= 0
-                                                  && this.standards[entry].name.toLowerCase().includes(part));
-            this.active = showAll ? this.shown.indexOf(this.entryIndex()) : (this.shown.length > 0 ? 0 : -1);
-            this.list.replaceChildren(...this.shown.map((entry, position) => element("li", {
-                id: "catalogEntry" + position, role: "option", "data-entry": entry,
-                "aria-selected": position === this.active ? "true" : "false",
-                text: entry < 0 ? CUSTOM : this.standards[entry].name,
-            })));
+                                 : entries.filter((entry) => (entry.kind === "user" || entry.kind === "standard")
+                                                  && entry.name.toLowerCase().includes(part));
+            const own = this.shown.findIndex((entry) => entry.kind === "user");
+            if (!showAll && own >= 0)
+                this.shown.splice(own, 0, { kind: "heading", name: OWN_HEADING });
+            const inForce = this.shown.findIndex((entry) => entry.kind !== "heading" && this.isChosen(entry));
+            this.active = showAll ? inForce : this.shown.findIndex((entry) => entry.kind !== "heading");
+            this.list.replaceChildren(...this.shown.map((entry, position) => (entry.kind === "heading"
+                ? element("li", { role: "presentation", class: "group-heading", text: entry.name })
+                : element("li", { id: "catalogEntry" + position, role: "option", "data-position": position,
+                                  "data-kind": entry.kind, "aria-selected": "false", text: entry.name }))));
             const open = this.shown.length > 0;
             this.list.hidden = !open;
             this.combo.setAttribute("aria-expanded", open ? "true" : "false");
             this.markActive();
+        }
+
+        isChosen(entry) {
+            if (this.chosen === null)
+                return entry.kind === "custom";
+            return entry.kind === this.chosen.kind && entry.name === this.chosen.name;
         }
 
         closeList() {
@@ -274,6 +323,8 @@
 
         markActive() {
             [...this.list.children].forEach((item, position) => {
+                if (item.getAttribute("role") !== "option")
+                    return;
                 item.setAttribute("aria-selected", position === this.active ? "true" : "false");
                 if (position === this.active)
                     item.scrollIntoView({ block: "nearest" });
@@ -293,15 +344,21 @@
                     return;
                 }
                 const step = event.key === "ArrowDown" ? 1 : -1;
-                this.active = Math.max(0, Math.min(this.shown.length - 1, this.active + step));
+                let next = this.active + step;
+                while (next >= 0 && next < this.shown.length && this.shown[next].kind === "heading")
+                    next += step;
+                if (next >= 0 && next < this.shown.length)
+                    this.active = next;
                 this.markActive();
             } else if (event.key === "Enter") {
                 event.preventDefault();
-                const typed = this.combo.value.trim().toLowerCase().replace(/\s+/g, "");
-                const whole = this.standards.findIndex((s) => s.name.toLowerCase().replace(/\s+/g, "") === typed);
+                const plain = (name) => name.trim().toLowerCase().replace(/\s+/g, "");
+                const typed = plain(this.combo.value);
+                const whole = this.entries().find((entry) => (entry.kind === "user" || entry.kind === "standard")
+                                                             && plain(entry.name) === typed);
                 if (open && this.active >= 0)
                     this.choose(this.shown[this.active]);
-                else if (whole >= 0)
+                else if (whole)
                     this.choose(whole);
                 else
                     this.showEntry();
@@ -310,10 +367,6 @@
                 this.closeList();
                 this.showEntry();
             }
-        }
-
-        entryIndex() {
-            return this.chosen === null ? -1 : this.standards.indexOf(this.chosen);
         }
 
         entryName() {
@@ -327,23 +380,31 @@
             this.combo.title = this.entryName();
             this.combo.setSelectionRange(0, 0);
             this.combo.scrollLeft = 0;
+            this.showLibraryChoices();
         }
 
+        // Fills the fields from an entry of the list; 自定义 leaves them as they are.
         choose(entry) {
             this.closeList();
-            if (entry < 0) {
+            if (entry.kind === "custom") {
                 this.chosen = null;
                 this.reference.textContent = "";
                 this.showEntry();
                 return;
             }
-            const standard = this.standards[entry];
             this.filling = true;
-            this.fields.forEach((field, i) => { field.value = standard.texts[i]; });
+            this.fields.forEach((field, i) => { field.value = entry.texts[i]; });
             this.filling = false;
-            this.chosen = standard;
+            this.chosen = entry;
             this.showEntry();
             this.reference.textContent = this.dataSheetLine();
+        }
+
+        chooseStandard(name) {
+            const standard = this.standards.find((s) => s.name === name);
+            if (standard)
+                this.choose({ kind: "standard", name, texts: standard.texts, standard });
+            return standard !== undefined;
         }
 
         returnToCustom() {
@@ -354,20 +415,159 @@
             this.reference.textContent = "";
         }
 
+        // ---- 自定义型号: the user's own cores ----
+
+        // A menu beside the list: save the fields under a name, rename or delete the one chosen,
+        // and the library to or from a file. The name is asked and a deletion confirmed in a line
+        // below the list, never in a dialog.
+        buildLibraryMenu() {
+            const item = (id, text, title) => element("button", { id, type: "button", role: "menuitem", text, title });
+            this.saveCoreButton = item("saveCore", "保存为自定义型号…", "把各尺寸以一个名称保存为自定义型号");
+            this.renameCoreButton = item("renameCore", "重命名…", "重命名所选的自定义型号");
+            this.deleteCoreButton = item("deleteCore", "删除…", "删除所选的自定义型号");
+            const exportButton = item("exportCores", "导出型号库…", "把全部自定义型号存为 JSON 文件（桌面版可导入）");
+            const importButton = item("importCores", "导入型号库…", "从 JSON 文件导入自定义型号，与已有的合并");
+            this.importInput = page.store.fileInput("importCoresFile", ".json,application/json",
+                                                    (text) => this.importLibrary(text));
+            this.libraryMenu = element("details", { id: "libraryMenu", class: "menu" },
+                                       element("summary", { title: "自定义型号：保存、重命名、删除、导出与导入",
+                                                            text: "型号库" }),
+                                       element("div", { role: "menu" }, this.saveCoreButton, this.renameCoreButton,
+                                               this.deleteCoreButton, exportButton, importButton),
+                                       this.importInput);
+            this.libraryForm = element("div", { id: "libraryForm", class: "library-form", hidden: true });
+            this.libraryLine = element("p", { id: "libraryLine", class: "library-line", role: "status", hidden: true });
+            const closing = (act) => () => {
+                this.libraryMenu.open = false;
+                act();
+            };
+            this.saveCoreButton.addEventListener("click", closing(() => this.askName("save")));
+            this.renameCoreButton.addEventListener("click", closing(() => this.askName("rename")));
+            this.deleteCoreButton.addEventListener("click", closing(() => this.confirmDelete()));
+            exportButton.addEventListener("click", closing(() => {
+                page.store.download("ferricalc-cores.json", page.store.library.exportText());
+            }));
+            importButton.addEventListener("click", closing(() => this.importInput.click()));
+            return this.libraryMenu;
+        }
+
+        showLibraryChoices() {
+            if (!this.renameCoreButton)
+                return;
+            const own = this.chosen !== null && this.chosen.kind === "user";
+            this.renameCoreButton.disabled = !own;
+            this.deleteCoreButton.disabled = !own;
+        }
+
+        showLibraryLine(text) {
+            this.libraryLine.textContent = text || "";
+            this.libraryLine.hidden = !text;
+        }
+
+        closeLibraryForm(focus = true) {
+            this.libraryForm.hidden = true;
+            this.libraryForm.replaceChildren();
+            if (focus)
+                this.combo.focus();
+        }
+
+        // The line that asks for a name: to save the fields under, or the chosen core's new one.
+        askName(purpose) {
+            const renaming = purpose === "rename";
+            const from = renaming ? this.chosen.name : "";
+            const name = element("input", { id: "coreName", type: "text", autocomplete: "off", spellcheck: "false",
+                                            "aria-label": "自定义型号的名称", placeholder: "名称" });
+            name.value = renaming ? from : (this.chosen && this.chosen.kind === "user" ? this.chosen.name : "");
+            const ok = element("button", { id: "coreNameOk", type: "button", class: "small",
+                                           text: renaming ? "重命名" : "保存" });
+            const cancel = element("button", { id: "coreNameCancel", type: "button", class: "small", text: "取消" });
+            const ask = element("span", { class: "refusal", id: "coreNameRefusal", "aria-live": "polite" });
+            let replacing = "";  // the name the user was asked whether to replace
+            const done = () => {
+                const typed = name.value.trim();
+                const cores = page.store.library.load().cores;
+                if (!renaming && typed !== "" && typed !== replacing && cores.some((core) => core.name === typed)) {
+                    replacing = typed;
+                    ask.textContent = "已有名为 " + typed + " 的自定义型号；再按保存替换它。";
+                    ok.textContent = "替换";
+                    return;
+                }
+                const result = renaming ? page.store.library.rename(from, typed)
+                    : page.store.library.save({ name: typed, core: this.core.name,
+                                                texts: this.fields.map((field) => field.value) });
+                if (result.error) {
+                    ask.textContent = result.error;
+                    return;
+                }
+                this.closeLibraryForm();
+                this.chosen = { kind: "user", name: typed, texts: this.fields.map((field) => field.value) };
+                this.showEntry();
+                this.reference.textContent = "";
+                this.showLibraryLine([result.notice, (renaming ? "已重命名为 " : "已保存为自定义型号 ") + typed + "。"]
+                                     .filter((t) => t).join(" "));
+            };
+            name.addEventListener("input", () => {
+                replacing = "";
+                ask.textContent = "";
+                ok.textContent = renaming ? "重命名" : "保存";
+            });
+            name.addEventListener("keydown", (event) => {
+                if (event.key === "Enter" && !event.isComposing) {
+                    event.preventDefault();
+                    done();
+                } else if (event.key === "Escape") {
+                    this.closeLibraryForm();
+                }
+            });
+            ok.addEventListener("click", done);
+            cancel.addEventListener("click", () => this.closeLibraryForm());
+            this.libraryForm.replaceChildren(element("label", { for: "coreName",
+                                                                text: renaming ? "新名称:" : "型号名称:" }),
+                                             name, ok, cancel, ask);
+            this.libraryForm.hidden = false;
+            name.focus();
+            name.select();
+        }
+
+        confirmDelete() {
+            const name = this.chosen.name;
+            const yes = element("button", { id: "deleteCoreOk", type: "button", class: "small", text: "删除" });
+            const no = element("button", { id: "deleteCoreCancel", type: "button", class: "small", text: "取消" });
+            yes.addEventListener("click", () => {
+                const result = page.store.library.remove(name);
+                this.closeLibraryForm();
+                if (!result.error)
+                    this.returnToCustom();
+                this.showLibraryLine(result.error || [result.notice, "已删除自定义型号 " + name + "。"]
+                                     .filter((t) => t).join(" "));
+            });
+            no.addEventListener("click", () => this.closeLibraryForm());
+            this.libraryForm.replaceChildren(element("span", { text: "删除自定义型号 " + name + "？" }), yes, no);
+            this.libraryForm.hidden = false;
+            no.focus();
+        }
+
+        importLibrary(text) {
+            const result = text === null ? { line: "无法读取所选的文件。" } : page.store.library.importText(text);
+            this.showLibraryLine(result.line);
+        }
+
         dataSheetLine() {
-            const sheet = this.chosen.datasheet;
+            if (this.chosen.kind !== "standard")
+                return this.chosen.kind === "user" ? "自定义型号" : "";
+            const sheet = this.chosen.standard.datasheet;
             const items = PUBLISHED.filter((q) => sheet[q]).map((q) => q + NBSP + sheet[q].text + NBSP + UNITS[q]);
             return items.length === 0 ? "数据手册: 无" : "数据手册: " + items.join("  ");
         }
 
         showCalculation(result, api) {
-            if (this.chosen === null)
+            if (this.chosen === null || this.chosen.kind !== "standard")
                 return;
             let line = this.dataSheetLine();
             const deviations = [];
             PUBLISHED.forEach((q) => {
                 const index = FerricalcApi.QUANTITIES.indexOf(q);
-                const figure = this.chosen.datasheet[q];
+                const figure = this.chosen.standard.datasheet[q];
                 if (figure && index < result.written)
                     deviations.push(q + NBSP + api.deviation(result.values[index], figure.value, SEPARATOR) + NBSP + "%");
             });

@@ -218,14 +218,28 @@
             const returnButton = element("button", { id: "designReturn", type: "button", text: "返回" });
             const adviseButton = element("button", { id: "adviseButton", type: "button", text: "选型…",
                                                      title: "磁芯选型：为此要求设计每个标准磁芯并排序" });
+            this.fileLine = element("p", { id: "designFileLine", class: "library-line", role: "status", hidden: true });
+            const saveButton = element("button", { id: "saveDesign", type: "button", class: "secondary", text: "保存设计…",
+                                                   title: "把磁芯尺寸与全部输入存为 .ferricalc 设计文件（桌面版可打开）" });
+            const openButton = element("button", { id: "openDesign", type: "button", class: "secondary", text: "打开设计…",
+                                                   title: "打开 .ferricalc 设计文件" });
+            const printButton = element("button", { id: "printDesign", type: "button", class: "secondary", text: "打印…",
+                                                    title: "打印一到两页 A4 的设计报告" });
+            this.report = this.buildReport();
             this.window = element("section", { id: "designWindow", class: "window design", "aria-labelledby": "designTitle" },
                                   element("h2", { id: "designTitle", class: "window-title kai", text: "磁路设计" }),
-                                  element("div", { class: "top" }, this.heading, this.status),
+                                  this.report,
+                                  element("div", { class: "top" }, this.heading, this.status, this.fileLine),
                                   element("div", { class: "column inputs" }, coreGroup, materialGroup, gapGroup),
                                   element("div", { class: "column figures" }, alGroup, targetGroup, windingGroup),
                                   element("div", { class: "plots" }, plotFigure, lossFigure),
                                   element("div", { class: "column losses" }, lossGroup),
-                                  element("div", { class: "buttons" }, returnButton, adviseButton));
+                                  element("div", { class: "buttons" }, returnButton, adviseButton,
+                                          element("span", { class: "file-buttons" }, saveButton, openButton,
+                                                  printButton)));
+            saveButton.addEventListener("click", () => this.saveDesign());
+            openButton.addEventListener("click", () => document.getElementById("openDesignFile").click());
+            printButton.addEventListener("click", () => window.print());
 
             this.material.addEventListener("change", () => this.chooseMaterial());
             this.gapPlace.addEventListener("change", () => this.refresh());
@@ -269,6 +283,140 @@
             }
             this.material.value = data.materials.length > 0 ? "0" : "-1";
             this.chooseMaterial();
+            this.restore(page.store.designInputs());
+        }
+
+        // ---- Remembered inputs and design files ----
+
+        // Every input as it stands, the choices between them too: what is remembered for the next visit.
+        state() {
+            const index = Number(this.material.value);
+            return { material: index >= 0 ? data.materials[index].name : "",
+                     texts: Object.fromEntries(Object.keys(this.inputs).map((name) => [name, this.inputs[name].field.value])),
+                     allLegs: this.gapPlace.value === "1", triangle: this.waveform.value === "1",
+                     byInductance: this.byInductance.checked, byFlux: this.byFlux.checked };
+        }
+
+        // The remembered inputs put back; a value of no use leaves the inputs as they start.
+        restore(state) {
+            if (!state || typeof state.texts !== "object" || state.texts === null)
+                return;
+            const index = data.materials.findIndex((material) => material.name === state.material);
+            this.material.value = String(index);
+            for (const name of Object.keys(this.inputs))
+                if (typeof state.texts[name] === "string")
+                    this.setInput(name, state.texts[name]);
+            this.gapPlace.value = state.allLegs ? "1" : "0";
+            this.waveform.value = state.triangle ? "1" : "0";
+            (state.byInductance ? this.byInductance : this.byTurns).checked = true;
+            (state.byFlux ? this.byFlux : this.byRipple).checked = true;
+            this.refresh();
+        }
+
+        // The design's texts by the design file's columns, as the command line takes them: the
+        // material by its name (or μi, Bsat and the density of one of the user's own), the turns
+        // or the inductance and the ripple or B̂ac as chosen, the duty with a triangle only.
+        designColumns() {
+            const text = (name) => this.inputs[name].field.value.trim();
+            const index = Number(this.material.value);
+            const triangle = this.waveform.value === "1";
+            const columns = index >= 0 ? { material: data.materials[index].name }
+                                       : { mu_i: text("muI"), bsat: text("bsat"), density: text("density") };
+            return Object.assign(columns, {
+                gap: text("gap"), gap_in: this.gapPlace.value === "1" ? "all" : "centre",
+                turns: this.byTurns.checked ? text("turns") : "",
+                inductance: this.byInductance.checked ? text("inductance") : "",
+                current: text("current"), target_al: text("targetAl"),
+                frequency: text("frequency"), waveform: triangle ? "triangle" : "sine", duty: triangle ? text("duty") : "",
+                ripple: this.byRipple.checked ? text("ripple") : "", b_ac: this.byFlux.checked ? text("bAc") : "",
+                temperature: text("temperature"), wire: text("wire"), strands: text("strands"),
+            });
+        }
+
+        saveDesign() {
+            const file = page.store.writeDesignFile({ core: this.core.name, texts: this.texts, design: this.designColumns() });
+            const stem = this.standard || this.core.name;
+            page.store.download(page.store.fileName(stem, ".ferricalc"), file);
+        }
+
+        // A design file's inputs ({core, texts, design, ignored}) in the boxes; what this page does
+        // not know is named in the line below the heading.
+        adoptDesign(file, fileName) {
+            const ignored = file.ignored.slice();
+            const design = file.design;
+            const given = (column) => typeof design[column] === "string" && design[column] !== "";
+            const index = given("material") ? data.materials.findIndex((m) => m.name === design.material) : -1;
+            if (given("material") && index < 0)
+                ignored.push("design.material（本页没有材料 " + design.material + "）");
+            this.material.value = String(index);
+            if (index >= 0)
+                this.chooseMaterial();
+            else
+                for (const name of ["muI", "bsat", "density"])
+                    this.setInput(name, "");
+            // μi or Bsat given over a material make it the user's own, as on the command line.
+            for (const [name, column] of [["muI", "mu_i"], ["bsat", "bsat"], ["density", "density"]])
+                if (given(column)) {
+                    this.setInput(name, design[column]);
+                    if (column !== "density")
+                        this.material.value = "-1";
+                }
+            const choice = (column, words, select) => {
+                if (!given(column))
+                    select.value = "0";
+                else if (words.includes(design[column]))
+                    select.value = String(words.indexOf(design[column]));
+                else
+                    ignored.push((column === "waveform" ? "losses." : "design.") + column);
+            };
+            choice("gap_in", ["centre", "all"], this.gapPlace);
+            choice("waveform", ["sine", "triangle"], this.waveform);
+            for (const [name, column] of [["gap", "gap"], ["turns", "turns"], ["inductance", "inductance"],
+                                          ["current", "current"], ["targetAl", "target_al"], ["frequency", "frequency"],
+                                          ["duty", "duty"], ["ripple", "ripple"], ["bAc", "b_ac"],
+                                          ["temperature", "temperature"], ["wire", "wire"], ["strands", "strands"]])
+                this.setInput(name, given(column) ? design[column] : (name === "duty" ? startText("duty") : ""));
+            (given("inductance") && !given("turns") ? this.byInductance : this.byTurns).checked = true;
+            (given("b_ac") && !given("ripple") ? this.byFlux : this.byRipple).checked = true;
+            for (const input of Object.values(this.inputs))
+                input.good = input.field.value;
+            this.refresh();
+            const line = "已打开设计文件 " + fileName + "。"
+                + (ignored.length > 0 ? "忽略了本页不认识的内容：" + ignored.join("、") + "。" : "");
+            this.showFileLine(line);
+        }
+
+        showFileLine(text) {
+            this.fileLine.textContent = text;
+            this.fileLine.hidden = text === "";
+        }
+
+        // ---- The printed report ----
+
+        // What the printout adds to the view: the core's drawing, its dimensions and C1 … Ve, the
+        // date and the version. Hidden on the screen (page.css).
+        buildReport() {
+            this.reportDimensions = element("table", { id: "reportDimensions", class: "report-table" });
+            this.reportResults = element("table", { id: "reportResults", class: "report-table" });
+            this.reportDate = element("p", { id: "reportDate", class: "report-date" });
+            return element("div", { id: "designReport", class: "report" },
+                           element("img", { src: this.core.drawing.file, alt: this.core.option + "磁芯的尺寸图",
+                                            width: this.core.drawing.width, height: this.core.drawing.height }),
+                           element("div", { class: "report-figures" }, this.reportDimensions, this.reportResults,
+                                   this.reportDate));
+        }
+
+        fillReport() {
+            const row = (caption, value) => element("tr", {}, element("th", { text: caption }), element("td", { text: value }));
+            this.reportDimensions.replaceChildren(element("caption", { text: "尺寸（mm）" }),
+                ...this.core.fields.map((field, i) => row(field.letter, this.texts[i])));
+            const result = ferricalc.calculateTexts ? ferricalc.calculateTexts(this.core.name, this.texts, SEPARATOR) : null;
+            this.reportResults.replaceChildren(element("caption", { text: "有效参数" }),
+                ...this.core.results.map((r, i) => row(r.name, result && i < result.written ? result.texts[i] : NONE)));
+            const now = new Date();
+            const pad = (n) => String(n).padStart(2, "0");
+            this.reportDate.textContent = now.getFullYear() + "-" + pad(now.getMonth() + 1) + "-" + pad(now.getDate()) + " "
+                + pad(now.getHours()) + ":" + pad(now.getMinutes()) + " · ferricalc " + data.version;
         }
 
         // A row of an input: its caption (a text, or a choice that names the field), the field, the
@@ -377,6 +525,7 @@
                                     + (text.length > LONGEST_HEADING_TEXT ? text.slice(0, LONGEST_HEADING_TEXT - 1) + "…"
                                                                          : text));
             this.heading.textContent = this.core.option + "　" + shown.join(" ");
+            this.fillReport();
             this.refresh();
         }
 
@@ -399,6 +548,7 @@
         refresh() {
             if (this.texts === null || !ferricalc.designView)
                 return;
+            page.store.rememberDesignInputs(this.state());  // storage refused: the inputs are only not remembered
             const readings = {};
             let refused = false;
             this.lossReadings = this.readLosses();

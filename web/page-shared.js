@@ -1,4 +1,4 @@
-// What the page's scripts share (page-calculator.js, page-design.js,
+// What the page's scripts share (page-store.js, page-calculator.js, page-design.js,
 // page-plot.js, page-advise.js and page.js, loaded in that order after this one as plain
 // scripts, so that the page runs from a file:// address too): the page's data,
 // the scripting interface and the module behind it, and the helpers that build

@@ -13,7 +13,8 @@
 // - Ctrl+C outside a selection, or 复制结果, copies the fields and results as
 //   two tab-separated rows.
 //
-// The parts load first as plain scripts: page-shared.js, page-calculator.js,
+// The parts load first as plain scripts: page-shared.js, page-store.js (what the
+// browser keeps of the user's work, and the files shared with the desktop), page-calculator.js,
 // page-design.js, page-plot.js and page-advise.js; this one shows the selector and routes the
 // addresses to the views.
 (function () {
@@ -25,10 +26,36 @@
     // ---- The selector ----------------------------------------------------------------------
 
     const main = document.querySelector("main");
+    // Opening a design file (.ferricalc), from the selector or the design: its core's calculator
+    // calculates its dimensions and its design takes its inputs; a file that is not one is told
+    // in the page's line.
+    const pageLine = element("p", { id: "pageLine", class: "library-line", role: "status", hidden: true });
+    main.prepend(pageLine);
+    const showPageLine = (text) => {
+        pageLine.textContent = text;
+        pageLine.hidden = text === "";
+    };
+    document.body.append(page.store.fileInput("openDesignFile", ".ferricalc,application/json", (text, fileName) => {
+        const file = text === null ? { problem: "无法读取所选的文件" } : page.store.readDesignFile(text);
+        if (file.problem) {
+            showPageLine("无法打开 " + fileName + "：" + file.problem + "。");
+            return;
+        }
+        showPageLine("");
+        page.pendingDesign = { file, fileName };
+        if (location.hash.slice(1).toLowerCase() === file.core)
+            route();
+        else
+            location.hash = "#" + file.core;
+    }));
+    const openDesign = element("button", { id: "openDesignFromSelector", type: "button", class: "small",
+                                            text: "打开设计文件…", title: "打开 .ferricalc 设计文件（桌面版保存的也可以）" });
+    openDesign.addEventListener("click", () => document.getElementById("openDesignFile").click());
     const selector = document.getElementById("Form1");
     const calculatorHost = page.host;
     const options = document.getElementById("options");
     document.getElementById("version").textContent = data.version;
+    selector.append(element("p", { class: "selector-files" }, openDesign));
     for (const core of data.cores) {
         options.append(element("a", { class: "option", id: core.optionId, href: "#" + core.name },
                                element("img", { src: core.drawing.file, alt: "", width: core.drawing.width,
@@ -67,7 +94,7 @@
     function route() {
         let name = location.hash.slice(1).toLowerCase();  // the addresses are plain ASCII
         const entry = views.get(name);
-        if (current && currentName === name)
+        if (current && currentName === name && !page.pendingDesign)
             return;  // a hash change and a history step both report the same move
         const previous = current;
         if (entry) {
@@ -81,6 +108,10 @@
             page.pendingAdvice = null;
             if (advice && entry.core && advice.family === entry.core.name && name === entry.core.name)
                 calculator.adoptAdvice(advice);
+            const design = page.pendingDesign;
+            page.pendingDesign = null;
+            if (design && entry.core && design.file.core === entry.core.name && name === entry.core.name)
+                calculator.adoptDesign(design.file, design.fileName);
             let view = entry.open(calculator);
             if (view === null) {
                 // Nothing calculated to design: the calculator, at its own address.

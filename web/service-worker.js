@@ -8,7 +8,7 @@ importScripts("ferricalc-data.js");  // FERRICALC_DATA: the version and the draw
 
 const STORE = "ferricalc-" + self.FERRICALC_DATA.version;
 const FILES = ["./", "index.html", "page.css", "ferricalc-data.js", "ferricalc-api.js", "ferricalc-module.js",
-               "ferricalc-module.wasm", "page-shared.js", "page-calculator.js", "page-design.js", "page-plot.js",
+               "ferricalc-module.wasm", "page-shared.js", "page-store.js", "page-calculator.js", "page-design.js", "page-plot.js",
                "page-advise.js", "page.js",
                "art/icon.svg", ...self.FERRICALC_DATA.cores.map((core) => core.drawing.file)];
 

@@ -4,8 +4,8 @@
 // copying, results a failed Calculate left stale, the magnetic design against
 // ferricalc-cli (its limits from the core, B̂max deciding on a ring, the design
 // after a failed Calculate), 磁芯选型 from a design and a row of it opened, the
-// phone layout, offline use and an offline reload once loaded, and a page
-// opened from a file:// address.
+// phone layout, offline use and an offline reload once loaded, the user's own
+// cores, design files and the design's print, and a page opened from a file:// address.
 //   node browser_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -38,6 +38,191 @@ function commandLineDesign(core, inputs, options) {
     const units = { mm2: "mm²", mm4: "mm⁴", uH: "µH", uJ: "µJ" };
     return Object.fromEntries(Object.entries(printed.design.texts).map(([name, text]) =>
         [name, text === null ? "—" : text.replace(/ (mm2|mm4|uH|uJ)$/, (whole, unit) => " " + units[unit])]));
+}
+
+// The user's work kept, in a context of its own (its storage starts empty): the user's cores
+// in the browser's storage and in the desktop's library file, a stored library that cannot be
+// read set aside, design files saved and opened, and the design's print.
+async function userWork(browser, server, errors, tally) {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 860 }, acceptDownloads: true });
+    const page = await context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+    const folder = fs.mkdtempSync(path.join(require("os").tmpdir(), "ferricalc-web-"));
+    const listed = () => page.$$eval("#catalogList li", (items) => items.map((item) => item.textContent));
+    const open = async (hash) => {
+        await page.goto(server.url + "index.html" + hash);
+        await page.waitForFunction(() => window.ferricalc && window.ferricalc.calculate);
+    };
+    const menu = async (id) => {
+        await page.click("#libraryMenu summary");
+        await page.click("#" + id);
+    };
+    const saveCore = async (name) => {
+        await menu("saveCore");
+        await page.fill("#coreName", name);
+        await page.click("#coreNameOk");
+    };
+    const download = async (act) => {
+        const [file] = await Promise.all([page.waitForEvent("download"), act()]);
+        const saved = path.join(folder, file.suggestedFilename());
+        await file.saveAs(saved);
+        return saved;
+    };
+    // Chooses a file in a file input and waits for the line that tells what became of it.
+    const choose = async (input, file, line) => {
+        await page.evaluate((id) => { document.getElementById(id).textContent = ""; }, line);
+        await page.setInputFiles(input, file);
+        await page.waitForFunction((id) => document.getElementById(id).textContent !== "", line);
+        return page.textContent("#" + line);
+    };
+    const stored = () => page.evaluate(() => Object.fromEntries(Object.keys(localStorage)
+        .map((key) => [key, localStorage.getItem(key)])));
+    const etd = core("etd");
+    try {
+        // Saved under a name, the fields are found after a reload in their own group, after 上次计算.
+        await open("#etd");
+        const mine = etd.catalogue[2].texts.map((text, i) => (i === 0 ? "41.5" : text));
+        for (const [i, field] of etd.fields.entries())
+            await page.fill("#" + field.id, mine[i]);
+        await page.click("#Command1");
+        await page.waitForFunction(() => document.getElementById("Label17").value !== "");
+        await saveCore("我的 ETD");
+        await open("#etd");
+        await page.click("#catalogComboBox");
+        const afterReload = await listed();
+        await page.click("#catalogList li[data-kind=user]");
+        const filled = await page.$$eval(".fields input", (inputs) => inputs.map((input) => input.value));
+        tally.check(afterReload.slice(0, 4).join("|") === "自定义|上次计算|—— 自定义型号 ——|我的 ETD"
+                    && filled.join(" ") === mine.join(" "), "a saved core after a reload: " + afterReload.slice(0, 4));
+
+        // Renamed, deleted once confirmed; the same name again is asked before it replaces.
+        await menu("renameCore");
+        await page.fill("#coreName", "ETD 41.5");
+        await page.click("#coreNameOk");
+        await saveCore("ETD 41.5");
+        const asked = await page.textContent("#coreNameRefusal");
+        await page.click("#coreNameOk");
+        await page.click("#catalogComboBox");
+        const renamed = await listed();
+        await page.keyboard.press("Escape");
+        await menu("deleteCore");
+        await page.click("#deleteCoreOk");
+        await page.click("#catalogComboBox");
+        const deleted = await listed();
+        await page.keyboard.press("Escape");
+        tally.check(renamed[3] === "ETD 41.5" && renamed[4] !== "ETD 41.5" && asked.startsWith("已有名为 ETD 41.5")
+                    && !deleted.includes("ETD 41.5") && !deleted.includes("—— 自定义型号 ——"),
+                    "renamed, replaced once asked, deleted: " + [renamed.slice(2, 5), asked]);
+
+        // Exported as the desktop's library file, imported back; names that clash get a number;
+        // the desktop's command line reads the exported file.
+        await saveCore("甲");
+        await page.fill("#" + etd.fields[0].id, "42");
+        await saveCore("乙");
+        const exported = await download(() => menu("exportCores"));
+        const library = JSON.parse(fs.readFileSync(exported, "utf8"));
+        fs.mkdirSync(path.join(folder, "data", "ferricalc"), { recursive: true });
+        fs.copyFileSync(exported, path.join(folder, "data", "ferricalc", "cores.json"));
+        const desktop = execFileSync(cli, ["--list-std"], { encoding: "utf8",
+                                                            env: { ...process.env, XDG_DATA_HOME: path.join(folder, "data") } });
+        await page.evaluate(() => localStorage.clear());
+        const imported = await choose("#importCoresFile", exported, "libraryLine");
+        const again = await choose("#importCoresFile", exported, "libraryLine");
+        library.cores[0].fields.A = "43";
+        fs.writeFileSync(exported, JSON.stringify(library));
+        const clash = await choose("#importCoresFile", exported, "libraryLine");
+        fs.writeFileSync(exported, JSON.stringify({ format: "another-program", cores: [] }));
+        const foreign = await choose("#importCoresFile", exported, "libraryLine");
+        const names = JSON.parse((await stored())["ferricalc.cores.v1"]).cores.map((c) => c.name);
+        tally.check(library.format === "ferricalc-cores" && library.version === 1 && library.cores[1].fields.A === "42"
+                    && /^甲 +etd +A=41.5 /m.test(desktop) && /^乙 +etd +A=42 /m.test(desktop)
+                    && imported === "导入 2 个自定义型号。" && again === "导入 0 个自定义型号，2 个已有。"
+                    && clash === "导入 1 个自定义型号，1 个因重名加了编号，1 个已有。"
+                    && names.join("|") === "甲|乙|甲 (2)" && foreign === "无法导入：不是 ferricalc 的自定义型号文件。",
+                    "export, the desktop, import: " + [imported, again, clash, foreign, names]);
+
+        // A stored library this page cannot read is kept aside, told, and never written over.
+        for (const [what, text, reason] of [["corrupt", "{\"format\": \"ferricalc-co", "不是完整的 JSON"],
+                                            ["foreign", "[1, 2, 3]", "不是 ferricalc 的自定义型号文件"],
+                                            ["later", '{"format": "ferricalc-cores", "version": 2, "cores": []}',
+                                             "格式版本 2，本页只读版本 1"]]) {
+            await page.evaluate((value) => { localStorage.clear(); localStorage.setItem("ferricalc.cores.v1", value); }, text);
+            await open("#etd");
+            await page.click("#catalogComboBox");
+            const line = await page.textContent("#libraryLine");
+            const keys = await stored();
+            const aside = Object.keys(keys).find((key) => key.startsWith("ferricalc.cores.v1.bad-"));
+            await page.keyboard.press("Escape");
+            await saveCore("丙");
+            const after = JSON.parse((await stored())["ferricalc.cores.v1"] || "{}");
+            tally.check(line.includes("（" + reason + "）") && line.includes(aside) && keys[aside] === text
+                        && after.cores && after.cores.length === 1, "a " + what + " stored library set aside: " + line);
+        }
+
+        // A design saved and opened again gives the same figures, and the command line's.
+        const figureIds = ["alFringing", "turnsResult", "inductanceResult", "peakFluxMax", "coreLoss", "temperatureRise"];
+        const figures = () => page.evaluate((ids) => ids.map((id) => document.getElementById(id).value), figureIds);
+        await page.click("#Command1");
+        await page.waitForFunction(() => !document.getElementById("designButton").disabled);
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        await page.selectOption("#material", String(data.materials.findIndex((m) => m.name === "N87")));
+        for (const [id, text] of [["gap", "0.5"], ["inductance", "250"], ["current", "2"], ["ripple", "0.6"]])
+            await page.fill("#" + id, text);
+        await page.selectOption("#waveform", "1");
+        await page.fill("#duty", "0.3");
+        const before = await figures();
+        const designFile = await download(() => page.click("#saveDesign"));
+        const printed = JSON.parse(execFileSync(cli, ["--json", "--design", designFile], { encoding: "utf8" }));
+        await open("");
+        await page.setInputFiles("#openDesignFile", designFile);
+        await page.waitForFunction(() => location.hash === "#etd/design");
+        const reopened = await figures();
+        const inputs = await page.evaluate(() => ["material", "inductance", "duty", "waveform"]
+            .map((id) => document.getElementById(id).value).concat(document.getElementById("byInductance").checked));
+        tally.check(before.every((f) => f !== "—") && JSON.stringify(reopened) === JSON.stringify(before)
+                    && printed.design.texts.AL === before[0] && printed.design.texts.N === before[1]
+                    && inputs.slice(1).join(" ") === "250 0.3 1 true",
+                    "a design file opened again: " + reopened + " / " + printed.design.texts.AL);
+
+        // A file of a later version with fields this page does not know opens what it can.
+        const later = JSON.parse(fs.readFileSync(designFile, "utf8"));
+        Object.assign(later, { version: 2, colour: "blue" });
+        later.losses.shape = "toroid";
+        fs.writeFileSync(designFile, JSON.stringify(later));
+        await page.setInputFiles("#openDesignFile", designFile);
+        await page.waitForFunction(() => document.getElementById("designFileLine").textContent.includes("忽略"));
+        const ignored = await page.textContent("#designFileLine");
+        fs.writeFileSync(designFile, "{}");
+        const notOurs = await choose("#openDesignFile", designFile, "pageLine");
+        tally.check(ignored.includes("格式版本 2") && ignored.includes("losses.shape") && ignored.includes("colour")
+                    && JSON.stringify(await figures()) === JSON.stringify(before)
+                    && notOurs.endsWith("不是 ferricalc 的设计文件。"), "a later design file: " + ignored + " / " + notOurs);
+
+        // The design's last inputs are there after a reload.
+        await open("#etd");
+        await page.click("#Command1");
+        await page.waitForFunction(() => !document.getElementById("designButton").disabled);
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        tally.check(JSON.stringify(await figures()) === JSON.stringify(before), "the design's inputs remembered");
+
+        // Printed, the design shows the report and none of its controls.
+        await page.emulateMedia({ media: "print" });
+        const print = await page.evaluate(() => {
+            const shown = (selector) => [...document.querySelectorAll(selector)]
+                .some((node) => node.getClientRects().length > 0);
+            return [shown(".buttons"), shown("button"), shown("input[type=radio]"), shown(".banner"),
+                    shown("#designReport"), document.getElementById("reportResults").textContent.includes("C1")];
+        });
+        await page.emulateMedia({ media: "screen" });
+        tally.check(JSON.stringify(print) === "[false,false,false,false,true,true]", "the design printed: " + print);
+    } catch (error) {
+        tally.check(false, "the user's work stopped: " + error.stack);
+    } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
+        await context.close();
+    }
 }
 
 (async () => {
@@ -301,7 +486,8 @@ function commandLineDesign(core, inputs, options) {
         await page.click("#Command1");
         await page.click("#designButton");
         await page.waitForSelector("#designWindow");
-        for (const [id, text] of [["muI", "2000"], ["bsat", "300"], ["turns", "10"], ["current", "0.25"]])
+        // The design starts from the last one's inputs (the etd's above): the gap is set too.
+        for (const [id, text] of [["muI", "2000"], ["bsat", "300"], ["gap", "0"], ["turns", "10"], ["current", "0.25"]])
             await page.fill("#" + id, text);
         const ringLevels = await page.evaluate(() => ["peakFlux", "peakFluxMax"].map((id) => document.getElementById(id).dataset.level)
             .concat(getComputedStyle(document.getElementById("saturationNote")).color,
@@ -469,6 +655,8 @@ function commandLineDesign(core, inputs, options) {
         tally.check(stacked.width <= 390 && stacked.figuresBelowInputs && stacked.plotBelowFigures,
                     "the design on a phone: " + JSON.stringify(stacked));
         await phone.close();
+
+        await userWork(browser, server, errors, tally);
 
         // Opened from a file:// address, the page takes the module from a script.
         const local = await context.newPage();
