@@ -48,7 +48,7 @@ constexpr std::array<DesignFormat, static_cast<std::size_t>(DesignQuantity::Coun
 // One line per DesignInput, in its order.
 constexpr std::array<DesignInputLimits, static_cast<std::size_t>(DesignInput::Count)> kInputLimits{{
     {"mu_i", 1, 1e5, 2200, 0},
-    {"bsat", 0, 5000, 0, 0},
+    {"bsat", 0, 5000, 0, 2},  // as the table gives it, to the hundredth
     {"gap", 0, std::numeric_limits<double>::infinity(), 0, 3},  // bounded by the core's own longest gap
     {"turns", 1, 1e5, 10, 0},
     {"inductance", 0.001, 1e6, 100, 3},
