@@ -159,7 +159,7 @@ async function userWork(browser, server, errors, tally) {
                         && after.cores && after.cores.length === 1, "a " + what + " stored library set aside: " + line);
         }
 
-        // A design saved and opened again gives the same figures, and the command line's.
+        // A design saved and opened again gives the same figures, and the command line's, its losses included.
         const figureIds = ["alFringing", "turnsResult", "inductanceResult", "peakFluxMax", "coreLoss", "temperatureRise"];
         const figures = () => page.evaluate((ids) => ids.map((id) => document.getElementById(id).value), figureIds);
         await page.click("#Command1");
@@ -182,6 +182,7 @@ async function userWork(browser, server, errors, tally) {
             .map((id) => document.getElementById(id).value).concat(document.getElementById("byInductance").checked));
         tally.check(before.every((f) => f !== "—") && JSON.stringify(reopened) === JSON.stringify(before)
                     && printed.design.texts.AL === before[0] && printed.design.texts.N === before[1]
+                    && printed.design.texts.P_core === before[4] && printed.design.texts.dT === before[5]
                     && inputs.slice(1).join(" ") === "250 0.3 1 true",
                     "a design file opened again: " + reopened + " / " + printed.design.texts.AL);
 
