@@ -12,11 +12,10 @@
 #include <algorithm>
 
 #include "store/settings.hpp"
-#include "window/remembered.hpp"
-
 #include "window/calculator_window.hpp"
 #include "window/drawing_view.hpp"
 #include "window/look.hpp"
+#include "window/remembered.hpp"
 
 namespace ferricalc {
 
