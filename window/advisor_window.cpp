@@ -14,9 +14,11 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/number_text.hpp"
 #include "cores/registry.hpp"
@@ -252,6 +254,8 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     m_pending->setSingleShot(true);
     m_pending->setInterval(0);
     connect(m_pending, &QTimer::timeout, this, &AdvisorWindow::readvise);
+    m_working = new QFutureWatcher<std::vector<Advice>>(this);
+    connect(m_working, &QFutureWatcher<std::vector<Advice>>::finished, this, &AdvisorWindow::showAdvice);
 
     auto* need = new QGroupBox(QStringLiteral("要求"), this);
     QFormLayout& needForm = *formIn(*need);
@@ -351,10 +355,16 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     layout->addLayout(left);
     layout->addLayout(right, 1);
     readvise();
+    m_working->waitForFinished();  // the window opens with its table filled
+    showAdvice();
     resize(1100, 680);
 }
 
-AdvisorWindow::~AdvisorWindow() { m_scatter->setAdvice(nullptr); }
+AdvisorWindow::~AdvisorWindow()
+{
+    m_working->waitForFinished();
+    m_scatter->setAdvice(nullptr);
+}
 
 const std::vector<Advice>& AdvisorWindow::advice() const { return m_model->advice(); }
 
@@ -384,14 +394,27 @@ void AdvisorWindow::readvise()
         if (m_materials->item(i)->checkState() == Qt::Checked)
             chosen.push_back(&materials()[m_materials->item(i)->data(Qt::UserRole).toULongLong()]);
     const Requirement r = requirement();
+    if (m_working->isRunning()) {
+        m_again = true;
+        return;
+    }
     // A ripple whose half passes the peak current leaves a negative DC current: no advice for it.
     const bool sound = r.ripple <= 2.0 * r.peakCurrent;
-    m_model->setAdvice(sound ? advise(families, chosen, r, static_cast<Ranking>(m_ranking->currentIndex()))
-                             : std::vector<Advice>{},
-                       r);
+    const auto ranking = static_cast<Ranking>(m_ranking->currentIndex());
+    m_workingRequirement = r;
+    m_working->setFuture(QtConcurrent::run([families, chosen, r, ranking, sound] {
+        return sound ? advise(families, chosen, r, ranking) : std::vector<Advice>{};
+    }));
+}
+
+void AdvisorWindow::showAdvice()
+{
+    m_model->setAdvice(m_working->result(), m_workingRequirement);
     m_sorted->sort(-1);  // the adviser's order until a header is clicked
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_scatter->setAdvice(&m_model->advice());
+    if (std::exchange(m_again, false))
+        readvise();
 }
 
 void AdvisorWindow::openRow(const QModelIndex& index)

@@ -9,6 +9,7 @@
 // calculator window, calculated, with its design window set to the row's
 // material, gap, turns and wire.
 
+#include <QFutureWatcher>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -43,7 +44,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Advises again for the inputs as they stand: in a worker thread, so that
+    // typing never waits for it (many materials take tens of milliseconds); an
+    // edit made meanwhile advises once more when it is done.
     void readvise();
+    void showAdvice();
     void openRow(const QModelIndex& index);
 
     std::function<void(const Advice&, const Requirement&)> m_open;
@@ -64,6 +69,9 @@ private:
     QTableView* m_table = nullptr;
     AdviceScatter* m_scatter = nullptr;
     QTimer* m_pending = nullptr;  // one advice per burst of edits
+    QFutureWatcher<std::vector<Advice>>* m_working = nullptr;
+    Requirement m_workingRequirement;
+    bool m_again = false;  // inputs changed while advising
 };
 
 }  // namespace ferricalc

@@ -599,6 +599,9 @@ private slots:
         QVERIFY(advisor);
         activate(*advisor);
         QVERIFY(advisor->advice().size() > 400);
+        // An edit advises again off the window's thread; the table follows.
+        advisor->findChild<QDoubleSpinBox*>(QStringLiteral("inductance"))->setValue(50);
+        QTRY_COMPARE(advisor->advice().front().design.inductance.value_or(0) < 60, true);
         const Advice first = advisor->advice().front();
         QCOMPARE(first.verdict, Verdict::Feasible);
         QCOMPARE(QString::fromUtf8(first.material->name.data(), first.material->name.size()), QStringLiteral("N87"));
