@@ -424,9 +424,8 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (const int option = designOptionOf(arg); option >= 0) {
-            const std::string_view name = kDesignOptions[static_cast<std::size_t>(option)].option;
-            std::string_view& text = designTexts[static_cast<std::size_t>(option)];
+        // An option with a value, "--gap 0.5" or "--gap=0.5", given once.
+        const auto takeValue = [&](std::string_view name, std::string_view& text) -> std::optional<int> {
             if (!text.empty())
                 return usageError(err, std::string(name) + " given twice");
             if (arg == name && i + 1 == args.size())
@@ -434,19 +433,19 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             text = arg == name ? args[++i] : arg.substr(name.size() + 1);
             if (text.empty())
                 return usageError(err, std::string(name) + " needs a value");
+            return std::nullopt;
+        };
+        if (const int option = designOptionOf(arg); option >= 0) {
+            const std::string_view name = kDesignOptions[static_cast<std::size_t>(option)].option;
+            if (const std::optional<int> status = takeValue(name, designTexts[static_cast<std::size_t>(option)]))
+                return *status;
             firstDesignOption = firstDesignOption.value_or(name);
             continue;
         }
         if (const int option = adviseOptionOf(arg); option >= 0) {
-            const std::string_view name = kAdviseOptions[static_cast<std::size_t>(option)];
-            std::string_view& text = advice.texts[static_cast<std::size_t>(option)];
-            if (!text.empty())
-                return usageError(err, std::string(name) + " given twice");
-            if (arg == name && i + 1 == args.size())
-                return usageError(err, std::string(name) + " needs a value");
-            text = arg == name ? args[++i] : arg.substr(name.size() + 1);
-            if (text.empty())
-                return usageError(err, std::string(name) + " needs a value");
+            if (const std::optional<int> status = takeValue(kAdviseOptions[static_cast<std::size_t>(option)],
+                                                            advice.texts[static_cast<std::size_t>(option)]))
+                return *status;
             continue;
         }
         if (arg == "--advise") {

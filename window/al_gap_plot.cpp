@@ -56,24 +56,6 @@ struct Axes {
     bool holdsAl(double al) const { return al >= std::pow(10.0, firstDecade) && al <= std::pow(10.0, lastDecade); }
 };
 
-QPainterPath curvePath(const Axes& axes, const std::vector<double>& gaps, const std::vector<double>& als)
-{
-    QPainterPath path;
-    bool started = false;
-    for (std::size_t i = 0; i < gaps.size() && i < als.size(); ++i) {
-        if (!(als[i] > 0.0) || !std::isfinite(als[i])) {
-            started = false;
-            continue;
-        }
-        const QPointF point(axes.x(gaps[i]), axes.y(als[i]));
-        if (started)
-            path.lineTo(point);
-        else
-            path.moveTo(point);
-        started = true;
-    }
-    return path;
-}
 
 QPen pen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine)
 {

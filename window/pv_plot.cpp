@@ -27,21 +27,6 @@ struct LogAxes {
     double y(double v) const { return area.bottom() - (std::log10(v) - firstY) / (lastY - firstY) * area.height(); }
 };
 
-QPainterPath curvePath(const LogAxes& axes, const std::vector<double>& xs, const std::vector<double>& ys)
-{
-    QPainterPath path;
-    bool started = false;
-    for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i) {
-        if (!(ys[i] > 0.0) || !std::isfinite(ys[i])) {
-            started = false;
-            continue;
-        }
-        const QPointF point(axes.x(xs[i]), axes.y(ys[i]));
-        started ? path.lineTo(point) : path.moveTo(point);
-        started = true;
-    }
-    return path;
-}
 
 QString decadeText(int k) { return QString::number(std::pow(10.0, k), 'f', std::max(0, -k)); }
 
