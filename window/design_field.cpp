@@ -30,7 +30,8 @@ void DesignField::setGapLimit(double limit, bool ring)
 {
     m_gapLimit = limit;
     m_ring = ring;
-    setMaximum(limit);
+    // A gap the new core cannot hold stays as typed and is refused, never cut down unseen.
+    setMaximum(std::max(limit, value()));
 }
 
 std::string DesignField::separator() const { return locale().decimalPoint().toStdString(); }

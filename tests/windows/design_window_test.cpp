@@ -176,6 +176,17 @@ private slots:
         QCOMPARE(input(*design, "gap")->value(), 0.1);
         QVERIFY(design->findChild<QLabel*>(QStringLiteral("heading"))->text().contains(QStringLiteral("A=20")));
 
+        // A gap the next core cannot hold is kept and refused, not cut down unseen.
+        input(*design, "gap")->setValue(30);
+        fill(*window, QStringLiteral("A=10 B=6 h=4"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        QCOMPARE(input(*design, "gap")->value(), 30.0);
+        QVERIFY(shown(*design, "gapRefusal").startsWith(QStringLiteral("不能超过内圆周长")));
+        QCOMPARE(shown(*design, "alFringing"), QStringLiteral("—"));
+        fill(*window, QStringLiteral("A=20 B=12 h=8"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        input(*design, "gap")->setValue(0.1);
+
         // A failed Calculate leaves no old core on show: the window says why it has none.
         fill(*window, QStringLiteral("A=abc"));
         QTest::mouseClick(button(*window, 1), Qt::LeftButton);
