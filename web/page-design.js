@@ -716,10 +716,8 @@
                 this.figures[id].dataset.level = advised && losses.figures[LOSS_FIGURES.find(([i]) => i === id)[1]]
                     ? "advisory" : "";
             this.figures.fill.dataset.level = losses.values.fill !== null && losses.values.fill > 100 ? "advisory" : "";
-            // A material without a loss fit: say so once a frequency asks for the core loss.
-            const unavailable = inputs.frequency !== null && losses.unavailable
-                ? (material < 0 ? losses.unavailable : "该材料无损耗数据（losses not available）：" + losses.unavailable)
-                : "";
+            // A material without a loss fit: say so, in the window's words, once a frequency asks for the core loss.
+            const unavailable = inputs.frequency !== null && losses.unavailable ? losses.unavailable : "";
             this.lossNote.textContent = [unavailable, losses.advice].filter((t) => t).join("；");
             this.lossUsed = { material, inputs, losses };
             this.drawLossPlot();
