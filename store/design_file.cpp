@@ -80,18 +80,20 @@ QByteArray writeDesignFile(const DesignFile& file)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-DesignFileRead readDesignFile(const QByteArray& bytes)
+DesignFileRead readDesignFile(const QByteArray& bytes, Language language)
 {
+    const bool zh = language == Language::Chinese;
     DesignFileRead read;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        read.problem = "not a design file (not whole JSON: " + error.errorString().toStdString() + ")";
+        read.problem = (zh ? "不是设计文件（JSON 不完整：" : "not a design file (not whole JSON: ")
+                       + error.errorString().toStdString() + (zh ? "）" : ")");
         return read;
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != qt(kFormat)) {
-        read.problem = "not a ferricalc design file";
+        read.problem = zh ? "不是 ferricalc 的设计文件" : "not a ferricalc design file";
         return read;
     }
     const int version = root.value(QStringLiteral("version")).toInt(0);
@@ -102,7 +104,8 @@ DesignFileRead readDesignFile(const QByteArray& bytes)
     file.core = root.value(QStringLiteral("core")).toString().toStdString();
     const CoreDescriptor* core = builtCore(file.core);
     if (core == nullptr) {
-        read.problem = "the design file names no core this program has ('" + file.core + "')";
+        read.problem = zh ? "设计文件中的磁芯类型“" + file.core + "”本程序没有"
+                          : "the design file names no core this program has ('" + file.core + "')";
         return read;
     }
     for (const FieldSpec& field : core->fields)

@@ -45,7 +45,8 @@ struct DesignFileRead {
 };
 
 QByteArray writeDesignFile(const DesignFile& file);
-DesignFileRead readDesignFile(const QByteArray& bytes);
+// `language` is that of the problem's words: the command line's English, a window's Chinese.
+DesignFileRead readDesignFile(const QByteArray& bytes, Language language = Language::English);
 
 // One line for the user naming what was ignored; empty when nothing was.
 std::string ignoredLine(const DesignFileRead& read);

@@ -217,7 +217,7 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
         tell(QStringLiteral("未能打开 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
         return nullptr;
     }
-    const store::DesignFileRead read = store::readDesignFile(file.read(kLargestDesignFile));
+    const store::DesignFileRead read = store::readDesignFile(file.read(kLargestDesignFile), Language::Chinese);
     if (!read.problem.empty()) {
         tell(QStringLiteral("未能打开 %1：%2").arg(QFileInfo(path).fileName(), QString::fromStdString(read.problem)),
              true);
@@ -299,7 +299,7 @@ void DesignWindow::restoreInputs()
     const QByteArray kept = store::Settings().lastDesign(text(m_core.name));
     if (kept.isEmpty())
         return;
-    store::DesignFileRead read = store::readDesignFile(kept);
+    store::DesignFileRead read = store::readDesignFile(kept, Language::Chinese);
     if (!read.problem.empty() || read.file.core != m_core.name)
         return;
     // The losses wait for their page, so that the window opens as quickly as without them.
