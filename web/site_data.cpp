@@ -1,9 +1,9 @@
 // Writes the web page's data from the tables the windows and the command line
 // are built from: each core's descriptor (captions, fields and their letters,
-// meanings and start texts, the Enter chain, the conversion order, the result
-// formats, the windows' object names, the drawing) and its standard cores with
-// their data sheets; the materials the magnetic design offers. A change to a core's module shows in the page with the
-// next build.
+// meanings in Chinese and English, start texts, the Enter chain, the conversion
+// order, the result formats, the windows' object names, the drawing) and its
+// standard cores with their data sheets; the materials the magnetic design
+// offers. A change to a core's module shows in the page with the next build.
 //
 //   ferricalc-web-data OUTPUT.js
 //
@@ -24,6 +24,7 @@
 #include "calc/catalog_texts.hpp"
 #include "calc/design_request.hpp"
 #include "cores/catalog.hpp"
+#include "cores/english_texts.hpp"
 #include "cores/registry.hpp"
 
 namespace {
@@ -113,6 +114,7 @@ void writeCatalogue(Json& json, const CoreDescriptor& core)
 void writeCore(Json& json, const CoreDescriptor& core, int optionIndex)
 {
     json.item().raw("{").key("name").string(core.name).key("option").string(core.optionCaption);
+    json.key("optionEn").string(inEnglish(core.optionCaption));
     json.key("optionId").string("Option1_" + std::to_string(optionIndex));
     json.key("form").string(core.form).key("caption").string(core.caption);
     json.key("drawing").raw("{").key("file").string(drawingFile(core.drawing.resource));
@@ -123,7 +125,7 @@ void writeCore(Json& json, const CoreDescriptor& core, int optionIndex)
         json.item().raw("{").key("id").string(objectName("Text", field.textNumber));
         json.key("captionId").string(objectName("Label", field.captionNumber));
         json.key("caption").string(field.caption).key("letter").string(field.letter);
-        json.key("meaning").string(field.meaning);
+        json.key("meaning").string(field.meaning).key("meaningEn").string(inEnglish(field.meaning));
         json.key("start").string(field.start == StartText::Zero ? "0" : "").raw("}");
     }
     json.raw("]").key("conversionOrder").raw("[");
@@ -143,13 +145,17 @@ void writeCore(Json& json, const CoreDescriptor& core, int optionIndex)
     json.raw("]").key("note");
     if (core.note.labelNumber != 0) {
         // The window pads the note with blanks to place it; the page lays it out itself.
-        std::string_view text = core.note.text;
-        text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
-        json.raw("{").key("id").string(objectName("Label", core.note.labelNumber)).key("text").string(text).raw("}");
+        const auto unpadded = [](std::string_view text) {
+            text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+            return text;
+        };
+        json.raw("{").key("id").string(objectName("Label", core.note.labelNumber));
+        json.key("text").string(unpadded(core.note.text));
+        json.key("textEn").string(unpadded(inEnglish(core.note.text))).raw("}");
     } else {
         json.raw("null");
     }
-    json.key("gappedLeg").string(core.gappedLeg);
+    json.key("gappedLeg").string(core.gappedLeg).key("gappedLegEn").string(inEnglish(core.gappedLeg));
     writeCatalogue(json, core);
     json.raw("}");
 }
