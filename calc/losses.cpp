@@ -41,7 +41,8 @@ constexpr double kCopperResistivity20 = 1.0 / 58.0;
 constexpr double kCopperTemperatureCoefficient = 0.00393;
 
 // Enamelled round copper wire, IEC 60317-0-1: the standard bare diameters (R 20
-// series) and the grade-1 maximum overall diameter of each, mm.
+// series) and the grade-1 maximum overall diameter of each, mm (as wire makers'
+// tables after the standard print them, e.g. 0.100 → 0.117 and 0.315 → 0.349).
 struct WireSize {
     double bare;
     double overall;
@@ -64,6 +65,19 @@ bool finite(std::initializer_list<double> values)
 double temperaturePolynomial(const SteinmetzRange& range, double temperature)
 {
     return range.ct0 - range.ct1 * temperature + range.ct2 * temperature * temperature;
+}
+
+// The range at one temperature with the flux exponent's growth folded into β
+// and k, so that both the Steinmetz equation and the iGSE read one β.
+SteinmetzRange atTemperature(SteinmetzRange range, double temperature)
+{
+    constexpr double kShiftTemperature = 60.0;
+    constexpr double kShiftFlux = 0.1;
+    const double growth = range.betaT * (temperature - kShiftTemperature);
+    range.beta += growth;
+    range.k *= std::pow(kShiftFlux, -growth);
+    range.betaT = 0.0;
+    return range;
 }
 
 // k_i of the iGSE: k / ((2π)^(α−1) · ∫₀^2π |cos θ|^α · 2^(β−α) dθ), with the
@@ -92,15 +106,17 @@ const SteinmetzRange& steinmetzRange(const Material& material, double frequency)
     return ranges[chosen];
 }
 
-double steinmetzLoss(const SteinmetzRange& range, double frequency, double peakTesla, double temperature)
+double steinmetzLoss(const SteinmetzRange& fit, double frequency, double peakTesla, double temperature)
 {
+    const SteinmetzRange range = atTemperature(fit, temperature);
     return range.k * std::pow(frequency, range.alpha) * std::pow(peakTesla, range.beta) *
            temperaturePolynomial(range, temperature);
 }
 
-double igseTriangleLoss(const SteinmetzRange& range, double frequency, double peakToPeakTesla, double duty,
+double igseTriangleLoss(const SteinmetzRange& fit, double frequency, double peakToPeakTesla, double duty,
                         double temperature)
 {
+    const SteinmetzRange range = atTemperature(fit, temperature);
     // Pv = k_i·(ΔB)^(β−α)·(1/T)∫|dB/dt|^α dt; the flux rises by ΔB in D·T and
     // falls by it in (1 − D)·T, so the mean is (ΔB·f)^α·(D^(1−α) + (1 − D)^(1−α)).
     const double alpha = range.alpha;

@@ -73,8 +73,11 @@ enum class LossUnavailable {
 const SteinmetzRange& steinmetzRange(const Material& material, double frequency);
 
 // The Steinmetz equation with its temperature polynomial,
-//   Pv = k·f^α·B̂^β·(ct0 − ct1·T + ct2·T²),
+//   Pv = k·f^α·B̂^β·(ct0 − ct1·T + ct2·T²)·(B̂ / 0.1 T)^(β_T·(T − 60 °C)),
 // in W/m³ for f in Hz, B̂ in T, T in °C (0 or less where the polynomial is).
+// The last factor is our own: a power ferrite's loss valley lies at a lower
+// temperature the higher the flux density, which one polynomial for every B̂
+// cannot follow, so β grows by β_T per kelvin (0 for published fits).
 double steinmetzLoss(const SteinmetzRange& range, double frequency, double peakTesla, double temperature);
 
 // The improved generalised Steinmetz equation (iGSE) of Venkatachalam,

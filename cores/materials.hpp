@@ -24,6 +24,7 @@ struct SteinmetzRange {
     double ct0;
     double ct1;
     double ct2;
+    double betaT = 0.0;  // β's growth per kelvin above 60 °C, about B̂ = 0.1 T (calc/losses.hpp)
 };
 
 // A small-signal loss factor tanδ/μi at one frequency.

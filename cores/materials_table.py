@@ -96,6 +96,7 @@ def ranges_text(ranges, where):
     previous = None
     for r in ranges:
         values = [number(r.get(key), key, where, positive=key in ("f_min_Hz", "f_max_Hz", "k")) for key in RANGE_KEYS]
+        values.append(number(r.get("beta_T", 0.0), "beta_T", where, positive=False))
         if r["f_min_Hz"] >= r["f_max_Hz"]:
             fail(f"{where}: a loss range ends before it starts")
         # Published ranges overlap or part by a hertz here and there (150001 against 150000): a range
@@ -183,7 +184,7 @@ def main():
         "// then run the script. Each material's name as the maker writes it, its maker and base, the nominal",
         "// initial permeability, the flux density near saturation at 25 °C and 100 °C (mT), the density",
         "// (kg/m3), the Curie temperature (°C), what is doubtful, and its loss fit (Steinmetz ranges: f_min,",
-        "// f_max in Hz, k, alpha, beta, ct0, ct1, ct2) or small-signal loss factor; the data files name the",
+        "// f_max in Hz, k, alpha, beta, ct0, ct1, ct2, beta_T) or small-signal loss factor; the data files name the",
         "// source of every figure.",
         "",
         '#include "cores/materials.hpp"',

@@ -12,7 +12,13 @@ committed file.
 The model is the Steinmetz equation with a temperature polynomial, one set of coefficients per
 frequency range [f_min, f_max):
 
-    Pv = k · f^α · B̂^β · (ct0 − ct1·T + ct2·T²)        W/m³, f in Hz, B̂ in T, T in °C
+    Pv = k · f^α · B̂^β · (ct0 − ct1·T + ct2·T²) · (B̂ / 0.1 T)^(β_T·(T − 60 °C))
+                                                        W/m³, f in Hz, B̂ in T, T in °C
+
+The last factor is ours: a power ferrite's loss valley lies at a lower temperature the higher the
+flux density (every data sheet's Pv–T curves show it), which a temperature polynomial shared by all
+flux densities cannot follow; it lets β grow by β_T per kelvin (β_T = 0 where the curves do not ask
+for it, and in every published fit).
 
 How the fit is made, per material:
 - In logarithms, log Pv = log k + α·log f + β·log B̂ + log p(T). The polynomial is written as
@@ -25,7 +31,7 @@ How the fit is made, per material:
 - Adjacent ranges are held to meet at their boundary (a loss does not jump when f crosses a line
   we drew), over the flux densities and temperatures the curves span.
 - Weak priors keep α, β and T0 where ferrites have them when a range holds few points.
-- How many ranges, and whether each range has its own temperature polynomial, is chosen by how
+- How many ranges, whether each range has its own temperature polynomial, and whether β_T is used, is chosen by how
   well the fit predicts points it did not see: each point predicted from a fit to all the others
   (leave one out). A richer model must cut that error by 8 % to be taken.
 - Where the published fit in materials.json meets the curves better than ours is expected to meet
@@ -58,6 +64,9 @@ PRIOR_ALPHA = (1.4, 0.8)
 PRIOR_BETA = (2.6, 0.5)
 PRIOR_T0 = (90.0, 40.0)
 CONTINUITY_WEIGHT = 1.0
+# The valley's shift with flux density: β grows by β_T per kelvin above SHIFT_T, about SHIFT_B.
+SHIFT_T = 60.0
+SHIFT_B = 0.1
 PRIOR_WEIGHT = 0.3
 # A richer model must cut the held-out median |ln error| by this factor to be taken.
 RICHER_MUST_GAIN = 0.92
@@ -111,19 +120,24 @@ class Model:
     """The coefficients of one material: per range log k, α, β, and a temperature valley (q, T0)
     per range or shared."""
 
-    def __init__(self, boundaries, shared_temperature):
+    def __init__(self, boundaries, shared_temperature, flux_shift=False):
         self.boundaries = list(boundaries)
         self.ranges = len(self.boundaries) + 1
         self.shared = shared_temperature
         self.temperatures = 1 if shared_temperature else self.ranges
+        self.flux_shift = flux_shift
 
     def size(self):
-        return 3 * self.ranges + 2 * self.temperatures
+        return 3 * self.ranges + 2 * self.temperatures + (1 if self.flux_shift else 0)
 
     def unpack(self, x):
         power = x[: 3 * self.ranges].reshape(self.ranges, 3)
-        temp = x[3 * self.ranges :].reshape(self.temperatures, 2)
+        temp = x[3 * self.ranges : 3 * self.ranges + 2 * self.temperatures].reshape(self.temperatures, 2)
         return power, temp
+
+    def shift(self, x):
+        """γ of the valley's shift with flux density, per kelvin (0 without it)."""
+        return x[-1] if self.flux_shift else 0.0
 
     def range_of(self, f):
         return np.searchsorted(np.array(self.boundaries), f, side="right")
@@ -134,7 +148,8 @@ class Model:
         tr = np.zeros_like(r) if self.shared else r
         log_q, t0 = temp[tr, 0], temp[tr, 1]
         poly = 1.0 + np.exp(log_q) * (t - t0) ** 2
-        return power[r, 0] + power[r, 1] * np.log(f) + power[r, 2] * np.log(b) + np.log(poly)
+        shift = self.shift(x) * (t - SHIFT_T) * np.log(b / SHIFT_B)
+        return power[r, 0] + power[r, 1] * np.log(f) + power[r, 2] * np.log(b) + np.log(poly) + shift
 
     def start(self, f, b, pv):
         x = []
@@ -142,6 +157,8 @@ class Model:
             x += [math.log(np.median(pv / (f**1.4 * b**2.6))), 1.4, 2.6]
         for _ in range(self.temperatures):
             x += [math.log(1e-4), 90.0]
+        if self.flux_shift:
+            x.append(0.0)
         return np.array(x)
 
     def bounds(self):
@@ -152,6 +169,9 @@ class Model:
         for _ in range(self.temperatures):
             low += [math.log(1e-7), 0.0]
             high += [math.log(1e-2), 160.0]
+        if self.flux_shift:
+            low.append(-0.03)
+            high.append(0.03)
         return low, high
 
     def fit(self, f, b, t, pv, span_b, span_t, start=None):
@@ -181,7 +201,7 @@ class Model:
         # The temperature valley has local minima: start from a few.
         for t0 in (60.0, 90.0, 120.0):
             x = x0.copy()
-            x[3 * self.ranges + 1 :: 2] = t0
+            x[3 * self.ranges + 1 : 3 * self.ranges + 2 * self.temperatures : 2] = t0
             result = least_squares(residuals, x, bounds=(low, high), loss="soft_l1", f_scale=0.15, max_nfev=4000)
             if best is None or result.cost < best.cost:
                 best = result
@@ -227,10 +247,10 @@ def choose_model(f, b, t, pv):
     candidates = []
     for count in range(0, 3):
         for chosen in itertools.combinations(boundaries, count):
-            for shared in (True, False):
+            for shared, flux_shift in itertools.product((True, False), (False, True)):
                 if count == 0 and not shared:
                     continue
-                model = Model(chosen, shared)
+                model = Model(chosen, shared, flux_shift)
                 if not model.usable(f):
                     continue
                 errors = heldout_errors(model, f, b, t, pv)
@@ -265,6 +285,8 @@ def coefficients(model, x, f):
             "ct1": float(f"{ct1:.6g}"),
             "ct2": float(f"{ct2:.6g}"),
         })
+        if model.flux_shift:
+            ranges[-1]["beta_T"] = float(f"{model.shift(x):.4g}")
     return ranges
 
 
@@ -279,7 +301,8 @@ def evaluate(ranges, f, b, t):
         if f[i] < ranges[0]["f_min_Hz"]:
             chosen = ranges[0]
         poly = chosen["ct0"] - chosen["ct1"] * t[i] + chosen["ct2"] * t[i] ** 2
-        pv[i] = chosen["k"] * f[i] ** chosen["alpha"] * b[i] ** chosen["beta"] * poly
+        shift = (b[i] / SHIFT_B) ** (chosen.get("beta_T", 0.0) * (t[i] - SHIFT_T))
+        pv[i] = chosen["k"] * f[i] ** chosen["alpha"] * b[i] ** chosen["beta"] * poly * shift
     return pv
 
 
