@@ -371,7 +371,7 @@ std::vector<AlGroup> groupAl(std::span<const AlComparison> comparisons)
         group.group = cls.name;
         group.count = static_cast<int>(errors.size());
         group.signedMedian = signedMedian(errors);
-        group.impliedOverPrinted = signedMedian(ratios);
+        group.impliedOverPrinted = signedMedian(ratios);  // the plain median
         std::tie(group.median, group.p90) = medianAndP90(std::move(errors));
     }
     return groups;

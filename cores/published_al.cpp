@@ -75,7 +75,8 @@ bool severalSets(std::span<const std::string_view> given, std::string_view next)
             const std::string name = designation(core.name);
             const std::vector<std::string_view> coreParts = parts(name);
             if (coreParts.size() > given.size() && std::equal(given.begin(), given.end(), coreParts.begin())
-                && coreParts[given.size()] != next && optionalPart(coreParts[given.size()]))
+                && coreParts[given.size()] != next && coreParts[given.size()] != "I"
+                && optionalPart(coreParts[given.size()]))
                 return true;
         }
     }
