@@ -36,15 +36,22 @@ bool positive(double value) { return std::isfinite(value) && value > 0.0; }
 // A round post is widened by δ all round the same way, π(d/2 + δ)². Both are
 // A + p·δ + k·δ² with the face's perimeter p, k = 4 for the rectangle and π for
 // the circle; A is the iron of the face (a centre hole is left as it is: the
-// field it holds is neglected). Where the gap is long against the leg's height
-// the logarithm turns the widening negative; the fringe field then has no room
-// and no widening is counted.
+// field it holds is neglected).
+//
+// The logarithm is the high-leg form of their Schwarz–Christoffel solution, for
+// a leg much higher than its distance to the flat (h ≫ l). As l grows the
+// widening 2l/π·(1 + ln(πh/(4l))) rises to h/2 at l = πh/4 (a gap of πh/2
+// between mirror legs, of πh/4 to a flat) and beyond falls, reaching nothing at
+// l = e·πh/4: read past its range the form has the fringe field of a long gap
+// shrink as the gap grows, where it only spreads further. Beyond l = πh/4 a gap
+// keeps the widening it had there: half the room beyond every edge.
 double fringeWidening(double gap, double legHeight, GapOpposite opposite)
 {
-    const double widening = opposite == GapOpposite::Leg
-                                ? gap / kPiFull * (1.0 + std::log(kPiFull * legHeight / (2.0 * gap)))
-                                : 2.0 * gap / kPiFull * (1.0 + std::log(kPiFull * legHeight / (4.0 * gap)));
-    return std::max(0.0, widening);
+    const double toFlat = opposite == GapOpposite::Leg ? gap / 2.0 : gap;
+    const double l = std::min(toFlat, kPiFull * legHeight / 4.0);
+    if (!(l > 0.0))
+        return 0.0;
+    return 2.0 * l / kPiFull * (1.0 + std::log(kPiFull * legHeight / (4.0 * l)));
 }
 
 // How far the fringe field reaches from the gap: the leg's height, and no

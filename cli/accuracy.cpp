@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -182,6 +184,13 @@ std::string percent(double value) { return deviationText(value, ".") + " %"; }
 
 std::string magnitude(double value) { return designValueText(DesignQuantity::FluxShare, value, ".") + " %"; }
 
+std::string ratioText(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
 }  // namespace
 
 std::vector<AlRecord> readAlRecords(std::istream& in, std::string& problem)
@@ -260,6 +269,12 @@ std::vector<AlComparison> compareAl(std::span<const AlRecord> records, std::stri
         c.errorNoFringing = deviationPercent(c.noFringing, record.al);
         c.withinTolerance = record.toleranceMinus && record.tolerancePlus && c.errorFringing >= *record.toleranceMinus
                             && c.errorFringing <= *record.tolerancePlus;
+        c.gapToPost = record.gap / set.set.shape.post.width;
+        if (record.gap > 0.0) {
+            const GapForAl implied = gapForInductanceFactor(set.set, record.muI, GapPlace::CentrePost, record.al);
+            if (implied.outcome == GapForAl::Outcome::Found)
+                c.impliedGap = implied.gap;
+        }
     }
     return comparisons;
 }
@@ -321,6 +336,57 @@ void writeAlTable(std::ostream& out, std::span<const AlSummary> summaries)
     }
 }
 
+std::vector<AlGroup> groupAl(std::span<const AlComparison> comparisons)
+{
+    struct Class {
+        const char* name;
+        double AlComparison::*by;  // null: by μi
+        double from;
+        double below;
+    };
+    constexpr double kEndless = std::numeric_limits<double>::infinity();
+    static constexpr Class kClasses[] = {
+        {"gap/post < 0.02", &AlComparison::gapToPost, 0.0, 0.02},
+        {"gap/post 0.02–0.05", &AlComparison::gapToPost, 0.02, 0.05},
+        {"gap/post ≥ 0.05", &AlComparison::gapToPost, 0.05, kEndless},
+        {"μi < 1000", nullptr, 0.0, 1000.0},
+        {"μi 1000–3000", nullptr, 1000.0, 3000.0},
+        {"μi ≥ 3000", nullptr, 3000.0, kEndless},
+    };
+    std::vector<AlGroup> groups;
+    for (const Class& cls : kClasses) {
+        std::vector<double> errors;
+        std::vector<double> ratios;
+        for (const AlComparison& c : comparisons) {
+            const double value = cls.by != nullptr ? c.*cls.by : c.record->muI;
+            if (c.record->gap <= 0.0 || value < cls.from || value >= cls.below)
+                continue;
+            errors.push_back(c.errorFringing);
+            if (c.impliedGap)
+                ratios.push_back(*c.impliedGap / c.record->gap);
+        }
+        if (errors.empty())
+            continue;
+        AlGroup& group = groups.emplace_back();
+        group.group = cls.name;
+        group.count = static_cast<int>(errors.size());
+        group.signedMedian = signedMedian(errors);
+        group.impliedOverPrinted = signedMedian(ratios);  // the plain median
+        std::tie(group.median, group.p90) = medianAndP90(std::move(errors));
+    }
+    return groups;
+}
+
+void writeAlGroups(std::ostream& out, std::span<const AlGroup> groups)
+{
+    out << "| Gapped sets | Records | Median size of error | 90th percentile | Median error | Gap for the published AL / "
+           "printed gap (median) |\n"
+        << "|---|---:|---:|---:|---:|---:|\n";
+    for (const AlGroup& g : groups)
+        out << "| " << g.group << " | " << g.count << " | " << magnitude(g.median) << " | " << magnitude(g.p90) << " | "
+            << percent(g.signedMedian) << " | " << ratioText(g.impliedOverPrinted) << " |\n";
+}
+
 void writeAlRecords(std::ostream& out, std::span<const AlComparison> comparisons)
 {
     for (const AlComparison& c : comparisons) {
@@ -329,7 +395,10 @@ void writeAlRecords(std::ostream& out, std::span<const AlComparison> comparisons
             << "\tgap " << designText(DesignQuantity::Gap, r.gap, ".") << "\tAL " << figureText(r.al, ".")
             << " nH\tcomputed " << designText(DesignQuantity::Al, c.fringing, ".") << ' ' << percent(c.errorFringing)
             << "\tno fringing " << designText(DesignQuantity::AlNoFringing, c.noFringing, ".") << ' '
-            << percent(c.errorNoFringing) << '\n';
+            << percent(c.errorNoFringing);
+        if (c.impliedGap)
+            out << "\tgap for the published AL " << designText(DesignQuantity::Gap, *c.impliedGap, ".");
+        out << '\n';
     }
 }
 

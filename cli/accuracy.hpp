@@ -90,6 +90,12 @@ struct AlComparison {
     double errorFringing = 0.0;    // percent of the published AL
     double errorNoFringing = 0.0;
     bool withinTolerance = false;  // the fringing figure within the published tolerance (when one is given)
+    double gapToPost = 0.0;  // the printed gap over the post's width (its diameter, or the side across the window)
+    // The gap with which the design gives the published AL, mm; absent for an
+    // ungapped set or where no gap the core holds reaches it. Against the printed
+    // gap it says whether a record's error follows the gap's size (a model's
+    // shape) or is one scale for every grade (what the printed gap measures).
+    std::optional<double> impliedGap;
 };
 
 // Each record as the design computes it, from its catalogue core's dimensions,
@@ -116,7 +122,25 @@ std::vector<AlSummary> summarizeAl(std::span<const AlComparison> comparisons);
 // The README's AL table (Markdown).
 void writeAlTable(std::ostream& out, std::span<const AlSummary> summaries);
 
-// One line per record: set, material, gap, published and computed AL, errors.
+// The gapped records of one class: by the gap against the post's width, or by μi.
+struct AlGroup {
+    std::string group;  // "gap/post < 0.02", "μi ≥ 3000" ...
+    int count = 0;
+    double median = 0.0;        // of |error|, percent
+    double p90 = 0.0;           // the 90th percentile of |error|
+    double signedMedian = 0.0;  // percent: low (−) or high (+)
+    double impliedOverPrinted = 0.0;  // the median of impliedGap / printed gap
+};
+
+// The gapped records by the gap against the post (below 0.02, to 0.05, from
+// 0.05) and by μi (below 1000, to 3000, from 3000); a class without records is left out.
+std::vector<AlGroup> groupAl(std::span<const AlComparison> comparisons);
+
+// The classes as a Markdown table.
+void writeAlGroups(std::ostream& out, std::span<const AlGroup> groups);
+
+// One line per record: set, material, gap, published and computed AL, errors,
+// and the gap the design needs for the published AL.
 void writeAlRecords(std::ostream& out, std::span<const AlComparison> comparisons);
 
 }  // namespace ferricalc

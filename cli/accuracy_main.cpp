@@ -43,6 +43,8 @@ int main(int argc, char* argv[])
     }
     std::cout << '\n';
     ferricalc::writeAlTable(std::cout, ferricalc::summarizeAl(comparisons));
+    std::cout << '\n';
+    ferricalc::writeAlGroups(std::cout, ferricalc::groupAl(comparisons));
     if (perAl) {
         std::cout << '\n';
         ferricalc::writeAlRecords(std::cout, comparisons);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 #include <string>
 
 namespace ferricalc {
@@ -61,6 +62,27 @@ bool namesVendor(std::string_view catalogueName, std::string_view vendor)
     return holds(catalogueName, vendor) || (sameLetters(vendor, "EPCOS") && holds(catalogueName, "TDK"));
 }
 
+// Whether a name that stops after `given` parts names more than one set: a
+// catalogue core agrees with those parts and gives another dimension than `next`
+// after them ("E 13" is E 13/6/3 as well as E 13/7/4). A plain version left out
+// ("RM 8" for "RM 8/I") names no other set.
+bool severalSets(std::span<const std::string_view> given, std::string_view next)
+{
+    if (next == "I")
+        return false;
+    for (const CatalogWindow& window : catalogWindows()) {
+        for (const StandardCore& core : window.cores) {
+            const std::string name = designation(core.name);
+            const std::vector<std::string_view> coreParts = parts(name);
+            if (coreParts.size() > given.size() && std::equal(given.begin(), given.end(), coreParts.begin())
+                && coreParts[given.size()] != next && coreParts[given.size()] != "I"
+                && optionalPart(coreParts[given.size()]))
+                return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool sameCoreSet(std::string_view catalogueName, std::string_view shape)
@@ -76,7 +98,9 @@ bool sameCoreSet(std::string_view catalogueName, std::string_view shape)
         if (left[i] != right[i])
             return false;
     const auto& longer = left.size() > right.size() ? left : right;
-    return std::all_of(longer.begin() + static_cast<std::ptrdiff_t>(common), longer.end(), optionalPart);
+    if (!std::all_of(longer.begin() + static_cast<std::ptrdiff_t>(common), longer.end(), optionalPart))
+        return false;
+    return common == longer.size() || !severalSets(std::span(longer).first(common), longer[common]);
 }
 
 std::vector<PublishedAlPoint> publishedAlPoints(std::string_view catalogueName, std::string_view material)

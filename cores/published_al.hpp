@@ -10,7 +10,9 @@
 // slashes: the first part (family and size) always, every further part that both
 // give, and a part only one gives is a dimension (a number) or the plain version
 // "I" of an RM set. So "ETD 34" is "ETD 34/17/11" and "RM 8" is "RM 8/I", but
-// "RM 8/ILP", the low-profile set, is neither.
+// "RM 8/ILP", the low-profile set, is neither. A dimension is left out only where
+// the catalogue knows one set by the parts given: "E 13" is not "E 13/7/4", as
+// the catalogue holds E 13/6/3 and E 13/6/6 too.
 
 #include <span>
 #include <string_view>

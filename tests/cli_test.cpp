@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"etd", "--std", "ETD34-Z", "--mu-i", "2000", "--target-al", "1"}, 1,
                 std::string(kEtd34) + kEtd34Set + "mu_e 1651.5\nAL 2548.0 nH\nAL_nofringing 2545.4 nH\nAL_ideal 3085.7 nH\nresidual_gap 0.0040 mm\n"
                                                  "gap none\n",
-                "no gap reaches AL 1.0 nH: the longest gap the core holds, 24.200 mm, gives 9.9 nH"},
+                "no gap reaches AL 1.0 nH: the longest gap the core holds, 24.200 mm, gives 14.0 nH"},
         CliCase{"TurnsBeyondTheWindowsLimit", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--turns", "1e12"}, 2,
                 "", "--turns '1e12': must not exceed 100000"},
         CliCase{"NegativeGap", {"ring", "A=10", "B=6", "h=4", "--mu-i", "2000", "--gap", "-0.1"}, 2, "",

@@ -488,5 +488,32 @@ TEST(ResidualGap, TheGapForAWantedAlInvertsTheModelledAl)
     }
 }
 
+// The fringe field past the logarithm's range: a post 10 × 10 mm whose fringe
+// field has 10 mm of room, under gaps up to ten times that.
+TEST(FringeField, NeverShrinksAsTheGapGrows)
+{
+    for (const GapOpposite opposite : {GapOpposite::Leg, GapOpposite::Plate}) {
+        const MagneticShape shape = plainSet(kSquarePost, {}, opposite).shape;
+        double previous = 1.0;
+        for (double gap = 0.01; gap < 100.0; gap *= 1.1) {
+            // The effective section over the face's iron: the fringing factor.
+            const double factor = gapReluctance(shape, gap, GapPlace::CentrePost, false, 0.0)
+                                  / gapReluctance(shape, gap, GapPlace::CentrePost, true, 0.0);
+            EXPECT_GE(factor, previous * (1.0 - 1e-12)) << gap << " mm";
+            previous = factor;
+        }
+    }
+}
+
+TEST(FringeField, AGapLongerThanItsRoomWidensTheFaceByHalfTheRoom)
+{
+    // Past 15.7 mm between legs (7.9 mm to an I bar) δ = h/2 = 5 mm either way:
+    // A = 100 + 40·5 + 4·25 = 400 mm², AL = μ0/(1/2000 + 20/400).
+    for (const GapOpposite opposite : {GapOpposite::Leg, GapOpposite::Plate}) {
+        const CoreSet set = plainSet(kSquarePost, {}, opposite);
+        EXPECT_NEAR(inductanceFactor(set, 2000, 20.0, GapPlace::CentrePost, true, 0.0), 24.883902220, 1e-8);
+    }
+}
+
 }  // namespace
 }  // namespace ferricalc
