@@ -141,12 +141,12 @@ std::string saturationNote(const Design& design, bool bsatKnown, Language langua
     // B̂max is the highest flux density in the path: it alone decides.
     if (design.saturationMax == SaturationLevel::Warning)
         return chinese ? "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）"
-                       : "Saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
+                       : "saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
     if (design.saturationMax == SaturationLevel::Advisory)
         return chinese ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
-                       : "Near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
+                       : "near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
     if (design.peakFlux && !bsatKnown)
-        return chinese ? "材料的 Bsat 未知：未检查是否饱和" : "The material's Bsat is unknown: saturation not checked";
+        return chinese ? "材料的 Bsat 未知：未检查是否饱和" : "the material's Bsat is unknown: saturation not checked";
     return {};
 }
 
@@ -178,11 +178,11 @@ std::string targetGapText(const Design& design, std::string_view decimalSeparato
         const std::string gap = designDisplayText(DesignQuantity::Gap, found.gap, decimalSeparator);
         const std::string al = designDisplayText(DesignQuantity::Al, found.al, decimalSeparator);
         return chinese ? "任何气隙都达不到（最长气隙 " + gap + " 时 AL 为 " + al + "）"
-                       : "No gap reaches it (AL " + al + " at the longest gap, " + gap + ")";
+                       : "no gap reaches it (AL " + al + " at the longest gap, " + gap + ")";
     }
     const std::string ungapped = designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator);
     return chinese ? "任何气隙都达不到（无气隙时 AL 为 " + ungapped + "）"
-                   : "No gap reaches it (AL " + ungapped + " without a gap)";
+                   : "no gap reaches it (AL " + ungapped + " without a gap)";
 }
 
 InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator,
