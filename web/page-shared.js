@@ -50,8 +50,18 @@
     window.qsTr = qsTr;
 
     // A translated text with its %1, %2 … filled in, so that each language orders them its own way.
-    function fill(text, ...values) {
+    // What it wrote is remembered with its source and values, so that a switch of language can
+    // write it again (retranslate); the memory starts afresh when it grows large.
+    const composed = new Map();
+    function fillIn(text, values) {
         return text.replace(/%(\d)/g, (whole, n) => (n >= 1 && n <= values.length ? String(values[n - 1]) : whole));
+    }
+    function fill(text, ...values) {
+        const result = fillIn(text, values);
+        if (composed.size > 20000)
+            composed.clear();
+        composed.set(result, [inEnglish() && toChinese.has(text) ? toChinese.get(text) : text, values]);
+        return result;
     }
 
     // Sentences one after another: Chinese writes them without a space between, English with one.
@@ -75,29 +85,36 @@
     const toChinese = new Map([...toEnglish].map(([zh, en]) => [en, zh]));
     const TRANSLATED_ATTRIBUTES = ["title", "placeholder", "aria-label", "alt"];
 
-    // A whole text the page wrote in either language, in the page's language now.
+    // A text the page wrote in either language, in the page's language now: a whole text of the
+    // tables, or one that fill() wrote, filled again with its values in this language.
     function retranslate(text) {
         const table = inEnglish() ? toEnglish : toChinese;
-        return table.has(text) ? table.get(text) : text;
+        if (table.has(text))
+            return table.get(text);
+        const recipe = composed.get(text);
+        if (recipe === undefined)
+            return text;
+        const [source, values] = recipe;
+        return fill(inEnglish() && toEnglish.has(source) ? toEnglish.get(source) : source,
+                    ...values.map((value) => (typeof value === "string" ? retranslate(value) : value)));
     }
 
     // Puts the texts under `root` that the page wrote in the other language into this one:
     // text nodes and the attributes a person reads, where they are whole texts of the tables.
     function localize(root) {
-        const table = inEnglish() ? toEnglish : toChinese;
         const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT | NodeFilter.SHOW_ELEMENT);
         for (let node = walker.currentNode; node; node = walker.nextNode()) {
             if (node.nodeType === Node.TEXT_NODE) {
                 const text = node.nodeValue;
                 const trimmed = text.trim();
-                if (trimmed !== "" && table.has(trimmed))
-                    node.nodeValue = text.replace(trimmed, table.get(trimmed));
+                if (trimmed !== "")
+                    node.nodeValue = text.replace(trimmed, retranslate(trimmed));
                 continue;
             }
             for (const name of TRANSLATED_ATTRIBUTES) {
                 const value = node.getAttribute(name);
-                if (value !== null && table.has(value))
-                    node.setAttribute(name, table.get(value));
+                if (value !== null)
+                    node.setAttribute(name, retranslate(value));
             }
         }
     }
@@ -137,13 +154,17 @@
         });
     }
 
+    // An element with its attributes; its text and the attributes a person reads are written in
+    // the page's language, whenever they were looked up (a table made when the script loaded).
     function element(tag, attributes = {}, ...children) {
         const node = document.createElement(tag);
         for (const [name, value] of Object.entries(attributes)) {
             if (value === undefined || value === null || value === false)
                 continue;
             if (name === "text")
-                node.textContent = value;
+                node.textContent = retranslate(String(value));
+            else if (TRANSLATED_ATTRIBUTES.includes(name))
+                node.setAttribute(name, retranslate(String(value)));
             else
                 node.setAttribute(name, value === true ? "" : value);
         }
@@ -158,7 +179,7 @@
         for (const [name, value] of Object.entries(attributes))
             node.setAttribute(name, String(value));
         if (text !== null)
-            node.textContent = text;
+            node.textContent = retranslate(String(text));
         return node;
     }
 

@@ -302,6 +302,12 @@ async function english(browser, server, errors, tally) {
             await page.fill("#" + id, text);
         await page.fill("#muI", "-1");
         await checkEnglish("the design");
+        // There and back again while the design is shown: its own texts, and the calculator's behind it.
+        await page.click("#languageZh");
+        await page.click("#languageEn");
+        await checkEnglish("the design switched to Chinese and back");
+        tally.check((await page.inputValue("#gap")) === "0.2" && (await page.inputValue("#wire")) === "0.5",
+                    "the switch keeps the design's boxes as typed");
         await page.fill("#muI", "2000");
         await page.click("#adviseButton");
         await page.waitForSelector("#adviceTable tbody tr");
