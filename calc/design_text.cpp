@@ -133,7 +133,10 @@ std::string peakFluxMaxText(const Design& design, std::string_view decimalSepara
                          design.bsatShareMax, decimalSeparator, language);
 }
 
-std::string saturationNote(const Design& design, bool bsatKnown) { return saturationNote(design, bsatKnown, Language::Chinese); }
+std::string saturationNote(const Design& design, bool bsatKnown)
+{
+    return saturationNote(design, bsatKnown, Language::Chinese);
+}
 
 std::string saturationNote(const Design& design, bool bsatKnown, Language language)
 {
@@ -146,7 +149,8 @@ std::string saturationNote(const Design& design, bool bsatKnown, Language langua
         return chinese ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
                        : "near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
     if (design.peakFlux && !bsatKnown)
-        return chinese ? "材料的 Bsat 未知：未检查是否饱和" : "the material's Bsat is unknown: saturation not checked";
+        return chinese ? "材料的 Bsat 未知：未检查是否饱和"
+                       : "the material's Bsat is unknown: saturation not checked";
     return {};
 }
 

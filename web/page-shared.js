@@ -122,7 +122,8 @@
     // The scripting interface: ferricalc.ready resolves once the module has loaded.
     const ferricalc = (window.ferricalc = {});
     ferricalc.ready = loadModule().then((module) => {
-        Object.assign(ferricalc, FerricalcApi.createApi(module, data, { language }));
+        // Its descriptors rather than its values, so that ferricalc.language follows a switch.
+        Object.defineProperties(ferricalc, Object.getOwnPropertyDescriptors(FerricalcApi.createApi(module, data, { language })));
         return ferricalc;
     });
     ferricalc.ready.catch(() => {

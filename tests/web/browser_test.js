@@ -326,7 +326,8 @@ async function english(browser, server, errors, tally) {
         tally.check((await page.textContent("#Command1")) === "计算", "中文 is remembered");
         await page.fill("#Text1", "26");
         await page.click("#languageEn");
-        tally.check((await page.inputValue("#Text1")) === "26", "English keeps what was typed");
+        tally.check((await page.inputValue("#Text1")) === "26" && (await page.evaluate(() => ferricalc.language)) === "en",
+                    "English keeps what was typed, and the scripting interface follows");
         await checkEnglish("the EE window switched to English");
         await page.goto(server.url + "index.html");
         await ready();
