@@ -8,10 +8,12 @@ in the table by the Chinese (qsTr in web/page-*.js). Files are read in the order
 first translation of a text wins, so the windows' file (translations/ferricalc_en.ts) comes
 first and the page says what the windows say wherever the two share a text; a file that is
 not there is passed over. Unfinished and vanished messages and plural forms are left out.
-The web build runs this into the build tree; the table is never committed.
+A window's shortcut marks (&Calculate) are dropped. The web build runs this into the build tree;
+the table is never committed.
 """
 
 import json
+import re
 import sys
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
@@ -27,7 +29,15 @@ def translations(path):
         if source is None or translation is None or translation.get("type") is not None:
             continue  # unfinished, vanished or obsolete
         if translation.text:
-            yield source, translation.text
+            yield source, without_mnemonic(source, translation.text)
+
+
+def without_mnemonic(source, english):
+    """A window's caption without the & that marks its shortcut letter (&&, a plain &), which a page
+    does not show; kept where the Chinese has one too, as part of the text."""
+    if "&" in source:
+        return english
+    return re.sub(r"&(&|(?=\w))", lambda match: match.group(1), english)
 
 
 def main(arguments):
