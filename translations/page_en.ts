@@ -782,7 +782,7 @@
     </message>
     <message>
         <source>选型…</source>
-        <translation>Select…</translation>
+        <translation>Select a core…</translation>
     </message>
     <message>
         <source>磁芯选型：为此要求设计每个标准磁芯并排序</source>
