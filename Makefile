@@ -75,7 +75,8 @@ screenshots-hidpi: build
 web: configure-web
 	@cmake --build $(BUILD) -j $(JOBS) --target web
 
-# The selector, calculators after a Calculate, a failure and the phone layout, as Chromium draws them.
+# The selector, calculators after a Calculate, a failure and the phone layout, as Chromium draws them,
+# in Chinese and in English.
 web-screenshots: web
 	NODE_PATH=$(CURDIR)/web/node_modules node tests/web/screenshots.js $(BUILD)/web $(BUILD)/web-screenshots
 

@@ -92,15 +92,20 @@ std::string designDisplayText(DesignQuantity quantity, double value, std::string
 
 namespace {
 
-// A flux density with its share of Bsat: "119.4 mT（Bsat 的 30.6 %）".
+// A flux density with its share of Bsat: "119.4 mT（Bsat 的 30.6 %）", "119.4 mT (30.6 % of Bsat)".
 std::string fluxWithShare(DesignQuantity quantity, const std::optional<double>& flux, DesignQuantity shareQuantity,
-                          const std::optional<double>& share, std::string_view decimalSeparator)
+                          const std::optional<double>& share, std::string_view decimalSeparator, Language language)
 {
     if (!flux)
         return {};
     std::string text = designDisplayText(quantity, *flux, decimalSeparator);
-    if (share)
-        text.append("（Bsat 的 ").append(designDisplayText(shareQuantity, *share, decimalSeparator)).append("）");
+    if (share) {
+        const std::string shareText = designDisplayText(shareQuantity, *share, decimalSeparator);
+        if (language == Language::Chinese)
+            text.append("（Bsat 的 ").append(shareText).append("）");
+        else
+            text.append(" (").append(shareText).append(" of Bsat)");
+    }
     return text;
 }
 
@@ -108,25 +113,44 @@ std::string fluxWithShare(DesignQuantity quantity, const std::optional<double>& 
 
 std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator)
 {
+    return peakFluxAminText(design, decimalSeparator, Language::Chinese);
+}
+
+std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator, Language language)
+{
     return fluxWithShare(DesignQuantity::PeakFluxAmin, design.peakFluxAmin, DesignQuantity::FluxShare,
-                         design.bsatShareAmin, decimalSeparator);
+                         design.bsatShareAmin, decimalSeparator, language);
 }
 
 std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator)
 {
+    return peakFluxMaxText(design, decimalSeparator, Language::Chinese);
+}
+
+std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator, Language language)
+{
     return fluxWithShare(DesignQuantity::PeakFluxMax, design.peakFluxMax, DesignQuantity::FluxShareMax,
-                         design.bsatShareMax, decimalSeparator);
+                         design.bsatShareMax, decimalSeparator, language);
 }
 
 std::string saturationNote(const Design& design, bool bsatKnown)
 {
+    return saturationNote(design, bsatKnown, Language::Chinese);
+}
+
+std::string saturationNote(const Design& design, bool bsatKnown, Language language)
+{
+    const bool chinese = language == Language::Chinese;
     // B̂max is the highest flux density in the path: it alone decides.
     if (design.saturationMax == SaturationLevel::Warning)
-        return "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）";
+        return chinese ? "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）"
+                       : "saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
     if (design.saturationMax == SaturationLevel::Advisory)
-        return "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上";
+        return chinese ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
+                       : "near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
     if (design.peakFlux && !bsatKnown)
-        return "材料的 Bsat 未知：未检查是否饱和";
+        return chinese ? "材料的 Bsat 未知：未检查是否饱和"
+                       : "the material's Bsat is unknown: saturation not checked";
     return {};
 }
 
@@ -143,15 +167,26 @@ std::string windingNote(const Design& design, std::string_view decimalSeparator,
 
 std::string targetGapText(const Design& design, std::string_view decimalSeparator)
 {
+    return targetGapText(design, decimalSeparator, Language::Chinese);
+}
+
+std::string targetGapText(const Design& design, std::string_view decimalSeparator, Language language)
+{
     if (!design.gapForTarget)
         return {};
-    if (design.gapForTarget->outcome == GapForAl::Outcome::Found)
-        return designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator);
-    if (design.gapForTarget->outcome == GapForAl::Outcome::BeyondLongestGap)
-        return "任何气隙都达不到（最长气隙 " + designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator)
-               + " 时 AL 为 " + designDisplayText(DesignQuantity::Al, design.gapForTarget->al, decimalSeparator) + "）";
-    return "任何气隙都达不到（无气隙时 AL 为 " + designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator)
-           + "）";
+    const GapForAl& found = *design.gapForTarget;
+    if (found.outcome == GapForAl::Outcome::Found)
+        return designDisplayText(DesignQuantity::Gap, found.gap, decimalSeparator);
+    const bool chinese = language == Language::Chinese;
+    if (found.outcome == GapForAl::Outcome::BeyondLongestGap) {
+        const std::string gap = designDisplayText(DesignQuantity::Gap, found.gap, decimalSeparator);
+        const std::string al = designDisplayText(DesignQuantity::Al, found.al, decimalSeparator);
+        return chinese ? "任何气隙都达不到（最长气隙 " + gap + " 时 AL 为 " + al + "）"
+                       : "no gap reaches it (AL " + al + " at the longest gap, " + gap + ")";
+    }
+    const std::string ungapped = designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator);
+    return chinese ? "任何气隙都达不到（无气隙时 AL 为 " + ungapped + "）"
+                   : "no gap reaches it (AL " + ungapped + " without a gap)";
 }
 
 InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator,

@@ -105,7 +105,9 @@ constexpr auto kEnglish = std::to_array<Pair>({
 
 std::string_view inEnglish(std::string_view chinese)
 {
-    const auto found = std::ranges::find(kEnglish, chinese, &Pair::first);
+    // std::find_if rather than std::ranges::find: the web page's compiler (emscripten's libc++) lacks the latter.
+    const auto found = std::find_if(kEnglish.begin(), kEnglish.end(),
+                                    [chinese](const Pair& pair) { return pair.first == chinese; });
     return found != kEnglish.end() ? found->second : chinese;
 }
 

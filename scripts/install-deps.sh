@@ -15,8 +15,9 @@ web=no
 if [ "${1:-}" = "--web" ]; then
     # emscripten compiles the web page's module, nodejs runs it in the tests, and
     # chromium shows the page to them (driven by playwright-core from npm, below);
-    # poppler-utils reads the design window's PDF report back.
-    packages="$packages emscripten nodejs chromium poppler-utils"
+    # poppler-utils reads the design window's PDF report back; python3 writes the page's English
+    # from translations/*.ts, and lupdate (qt6-l10n-tools) checks that the page's are all translated.
+    packages="$packages emscripten nodejs chromium poppler-utils python3 qt6-l10n-tools"
     web=yes
 elif [ "$#" -gt 0 ]; then
     packages="$*"

@@ -7,7 +7,7 @@
 //      error: null, message: null}
 //
 // the object that `ferricalc-cli --json ring A=10 B=6 h=4` prints, with the
-// window's Chinese message and advice beside the command line's English error;
+// window's message and advice beside the command line's English error;
 //
 //   ferricalc.design("etd", {A: "34.2", …}, {material: "N87", gap: "0.5", turns: "20"})
 //   → {material: "N87", mu_i: 2200, gap: 0.5, gap_in: "centre", texts: {Amin: "91.61 mm2", …},
@@ -19,6 +19,10 @@
 //   → [{rank: 1, core: "E 13/6/6.15", family: "ee", material: "N87", gap_mm: 0.74, N: 44, …, verdict: null}, …]
 //
 // the rows of `ferricalc-cli --advise --json` with the same options.
+//
+// The window's messages, advice and verdicts come in Chinese unless the API is
+// made with {language: "en"} or told ferricalc.setLanguage("en"); the command
+// line's English ones (error, the JSON's verdicts) stay English.
 (function (root) {
     "use strict";
 
@@ -28,7 +32,19 @@
     const ARITHMETIC_ERRORS = [null, "division by zero", "logarithm", "square root", "overflow"];
     const SATURATION = ["unknown", "clear", "advisory", "warning"];  // the module's levels, as the command line names them
 
-    function createApi(module, data) {
+    const LANGUAGES = ["zh", "en"];
+
+    function createApi(module, data, options = {}) {
+        // The module keeps one language for every message; each API sets it to its own.
+        function setLanguage(language) {
+            const english = LANGUAGES.indexOf(language);
+            if (english < 0)
+                throw new Error("no language '" + language + "' (the languages: " + LANGUAGES.join(" ") + ")");
+            module._ferricalc_set_language(english);
+        }
+        setLanguage(options.language || "zh");
+        const english = () => module._ferricalc_language();
+
         const coresByName = new Map();
         data.cores.forEach((core, position) => coresByName.set(core.name, { core, index: optionIndex(core, position) }));
 
@@ -95,7 +111,7 @@
             result.advice = [0, 1].map((which) => replyText(module._ferricalc_advice(which, 0))).filter(Boolean);
             result.adviceEnglish = [0, 1].map((which) => replyText(module._ferricalc_advice(which, 1))).filter(Boolean);
             result.adviceExplainsFailure = module._ferricalc_advice_explains_failure() !== 0;
-            result.unrounded = QUANTITIES.map((q, i) => replyText(module._ferricalc_unrounded(i, 0)));
+            result.unrounded = QUANTITIES.map((q, i) => replyText(module._ferricalc_unrounded(i, english())));
             return result;
         }
 
@@ -163,7 +179,7 @@
             const { index } = descriptor(name);
             const formed = withRequest([separator, ...texts], (pointer, size) =>
                 module._ferricalc_design_core(index, pointer, size));
-            return { formed: formed === 0, error: formed > 0 ? replyText(module._ferricalc_design_core_message(0)) : "",
+            return { formed: formed === 0, error: formed > 0 ? replyText(module._ferricalc_design_core_message(english())) : "",
                      ring: formed === 0 && module._ferricalc_design_outer_legs() === 0,
                      longestGap: numberOrNull(module._ferricalc_design_longest_gap()) };
         }
@@ -180,7 +196,7 @@
                            longestGap: numberOrNull(module._ferricalc_design_longest_gap()), figures: {}, values: {},
                            error: "" };
             if (formed !== 0) {
-                view.error = formed < 0 ? "" : replyText(module._ferricalc_design_core_message(0));
+                view.error = formed < 0 ? "" : replyText(module._ferricalc_design_core_message(english()));
                 return view;
             }
             const error = module._ferricalc_design(inputs.muI, absent(inputs.bsat), absent(inputs.density), inputs.gap,
@@ -188,7 +204,7 @@
                                                    absent(inputs.inductance), absent(inputs.current),
                                                    absent(inputs.targetAl));
             if (error !== 0) {
-                view.error = replyText(module._ferricalc_design_message(error, 0));
+                view.error = replyText(module._ferricalc_design_message(error, english()));
                 return view;
             }
             for (const quantity of Object.keys(data.designQuantities)) {
@@ -315,7 +331,7 @@
         // The losses of the last designView with the material's index in `materials` (-1 for 自定义)
         // and the inputs {frequency, triangle, duty, ripple, b_ac, temperature, wire, strands} (null
         // for one not given): each figure's display text (null where absent), its value, the advice
-        // and why there is no core loss, in Chinese.
+        // and why there is no core loss, in the API's language.
         function lossView(material, inputs, separator = ".") {
             const error = module._ferricalc_losses(material, absent(inputs.frequency), inputs.triangle ? 1 : 0,
                                                    inputs.duty, absent(inputs.ripple), absent(inputs.b_ac),
@@ -351,7 +367,7 @@
         // Hz, duty, temperature °C, maxRise K, maxShare %, maxFill %, strands}) and ranked
         // ("volume", "loss", "mass"), in the adviser's order: the feasible first. Each row: its
         // cells as the command line writes them (ADVICE_COLUMNS), their values (null where none),
-        // whether it is feasible, its total loss and its verdict in Chinese and English ("" when
+        // whether it is feasible, its total loss and its verdict in the API's language and in English ("" when
         // feasible). Null when the requirement is out of range or a name unknown.
         function adviceRows(requirement, families, materials, ranking = "volume") {
             const r = requirement;
@@ -479,6 +495,8 @@
         }
 
         return {
+            get language() { return LANGUAGES[english()]; },
+            setLanguage,
             version: data.version,
             cores: data.cores.map((core) => core.name),
             core: (name) => descriptor(name).core,
@@ -509,7 +527,7 @@
         };
     }
 
-    const exported = { createApi, QUANTITIES };
+    const exported = { createApi, QUANTITIES, LANGUAGES };
     if (typeof module !== "undefined" && module.exports)
         module.exports = exported;
     else

@@ -39,11 +39,11 @@ using namespace ferricalc;
 
 struct Reply {
     Calculation calculation;
-    std::string chinese;
+    std::string shown;  // in the page's language
     std::string english;
     ExactResults exact;
     std::string separator;
-    std::array<Advisories, 2> advice;  // Chinese, English
+    std::array<Advisories, 2> advice;  // the page's language, English
 
     // The design: the set of the last ferricalc_design_core, and the design of
     // the last ferricalc_design or ferricalc_design_request.
@@ -73,6 +73,10 @@ struct Reply {
     Requirement requirement;
 
     std::string text;  // the reply of the text functions
+
+    // The language of the page's messages (ferricalc_set_language); the
+    // command line's English ones stay English whatever it is.
+    Language language = Language::Chinese;
 };
 
 Reply& reply()
@@ -123,6 +127,9 @@ std::optional<double> given(double value)
 double orNaN(std::optional<double> value) { return value.value_or(std::nan("")); }
 
 Language language(int english) { return english != 0 ? Language::English : Language::Chinese; }
+
+// The page's language, for the messages a window would show.
+Language pageLanguage() { return reply().language; }
 
 // A figure of the design as the design view shows it.
 std::optional<double> figureOf(const Design& d, DesignQuantity quantity)
@@ -215,6 +222,10 @@ const Advice* adviceAt(int row)
 
 extern "C" {
 
+// The language of the messages given as a window would show them: 0 Chinese (the default), 1 English.
+void ferricalc_set_language(int english) { reply().language = language(english); }
+int ferricalc_language() { return reply().language == Language::English ? 1 : 0; }
+
 // Memory for a request; the script frees it when the call has returned.
 char* ferricalc_allocate(int size) { return static_cast<char*>(std::malloc(static_cast<std::size_t>(size > 0 ? size : 1))); }
 void ferricalc_release(char* memory) { std::free(memory); }
@@ -230,17 +241,17 @@ int ferricalc_calculate(int coreIndex, const char* request, int size)
     const CoreDescriptor& core = *requested;
     Reply& state = reply();
     state.calculation = calculate(core, std::span(texts).subspan(1), texts.front());
-    state.chinese = failureMessage(core, state.calculation.failure, Language::Chinese);
+    state.shown = failureMessage(core, state.calculation.failure, pageLanguage());
     state.english = failureMessage(core, state.calculation.failure, Language::English);
     state.separator = texts.front();
     state.exact = exactResults(state.calculation.constants);
-    for (const int english : {0, 1})
-        state.advice[static_cast<std::size_t>(english)] =
-            advise(core, state.calculation, state.exact, language(english), state.separator);
+    state.advice[0] = advise(core, state.calculation, state.exact, pageLanguage(), state.separator);
+    state.advice[1] = advise(core, state.calculation, state.exact, Language::English, state.separator);
     return state.calculation.written;
 }
 
-// The last Calculate's advice, as the window's message line (0) or the command line (1) gives it:
+// The last Calculate's advice, as the window's message line (0, in the page's language) or the command line (1)
+// gives it:
 // `which` 0 on the dimensions, 1 on the display of C1 and C2; empty when there is none.
 const char* ferricalc_advice(int which, int english)
 {
@@ -271,10 +282,11 @@ int ferricalc_failure_field() { return reply().calculation.failure.field; }
 // The arithmetic failure: 0 none, 1 a division by zero, 2 the logarithm of zero or
 // of a negative number, 3 the square root of a negative number, 4 an overflow.
 int ferricalc_failure_error() { return static_cast<int>(reply().calculation.failure.error); }
-// What went wrong, as the window says it (0) or as the command line does (1); empty on success.
+// What went wrong, as the window says it in the page's language (0) or as the command line does (1); empty on
+// success.
 const char* ferricalc_failure_message(int english)
 {
-    return textReply(english != 0 ? reply().english : reply().chinese);
+    return textReply(english != 0 ? reply().english : reply().shown);
 }
 
 // The byte length of the text that the last text function returned.
@@ -412,15 +424,15 @@ const char* ferricalc_design_line(int which, const char* request, int size)
         return textReply({});
     switch (which) {
     case 0:
-        return textReply(peakFluxAminText(outcome.design, separator));
+        return textReply(peakFluxAminText(outcome.design, separator, pageLanguage()));
     case 1:
-        return textReply(saturationNote(outcome.design, outcome.inputs.bsat100.has_value()));
+        return textReply(saturationNote(outcome.design, outcome.inputs.bsat100.has_value(), pageLanguage()));
     case 2:
-        return textReply(targetGapText(outcome.design, separator));
+        return textReply(targetGapText(outcome.design, separator, pageLanguage()));
     case 3:
-        return textReply(peakFluxMaxText(outcome.design, separator));
+        return textReply(peakFluxMaxText(outcome.design, separator, pageLanguage()));
     case 4:
-        return textReply(windingNote(outcome.design, separator, Language::Chinese));
+        return textReply(windingNote(outcome.design, separator, pageLanguage()));
     default:
         return textReply({});
     }
@@ -528,17 +540,18 @@ double ferricalc_design_read(int kind, double gapLimit, int ring, const char* re
     return orNaN(state.reading.value);
 }
 int ferricalc_design_read_error() { return static_cast<int>(reply().reading.error); }
-// Why the last reading was refused, with the limit it passed ("不能超过窗口高度 24.200 mm"); empty when it was not.
+// Why the last reading was refused, with the limit it passed ("不能超过窗口高度 24.200 mm"), in the page's
+// language; empty when it was not.
 const char* ferricalc_design_read_message()
 {
     const Reply& state = reply();
-    return textReply(readingMessage(state.reading, state.readKind, state.readRing, Language::Chinese,
+    return textReply(readingMessage(state.reading, state.readKind, state.readRing, pageLanguage(),
                                     state.readSeparator));
 }
 // The question a density typed in kg/m³ raises when it looks like g/cm³; empty for a plausible one.
 const char* ferricalc_design_density_question(double density)
 {
-    return textReply(densityQuestion(density, Language::Chinese));
+    return textReply(densityQuestion(density, pageLanguage()));
 }
 // A DesignError in a few words, as a window (0) or the command line (1) says it.
 const char* ferricalc_design_message(int error, int english)
@@ -643,14 +656,14 @@ double ferricalc_loss_figure(int quantity)
         return std::nan("");
     return orNaN(lossFigureOf(reply().losses, static_cast<LossQuantity>(quantity)));
 }
-// The last ferricalc_losses' advice (0) and why there is no core loss (1), in Chinese; empty when none.
+// The last ferricalc_losses' advice (0) and why there is no core loss (1), in the page's language; empty when none.
 const char* ferricalc_loss_line(int which)
 {
     const LossDesign& losses = reply().losses;
     if (losses.error != LossError::None)
         return textReply({});
-    return textReply(which == 0 ? lossAdviceText(losses.advice, Language::Chinese)
-                                : lossUnavailableText(losses.coreLossUnavailable, Language::Chinese));
+    return textReply(which == 0 ? lossAdviceText(losses.advice, pageLanguage())
+                                : lossUnavailableText(losses.coreLossUnavailable, pageLanguage()));
 }
 // `value` of a LossQuantity at its decimals with its unit: ASCII (0) or as a window shows it (1). The request holds the separator.
 const char* ferricalc_loss_text(int quantity, double value, int display, const char* request, int size)
@@ -675,7 +688,7 @@ double ferricalc_loss_read(int kind, const char* request, int size)
     state.lossReadError = reading.error;
     return orNaN(reading.value);
 }
-const char* ferricalc_loss_read_message() { return textReply(lossErrorMessage(reply().lossReadError, Language::Chinese)); }
+const char* ferricalc_loss_read_message() { return textReply(lossErrorMessage(reply().lossReadError, pageLanguage())); }
 // Pv in kW/m³ of material `material` at f (Hz), B̂ (mT), the waveform and T (°C), as its data sheet's curve; NaN where none.
 double ferricalc_loss_density(int material, double frequency, double peakFlux, int triangle, double duty,
                               double temperature)
@@ -808,7 +821,7 @@ double ferricalc_advice_value(int row, int column)
 }
 
 // Row `row`'s cell in column `column` as the command line writes it (the figure at the column's
-// decimals, "-" for none); column 13 the verdict in Chinese as the window gives it, 14 in English
+// decimals, "-" for none); column 13 the verdict in the page's language as the window gives it, 14 in English
 // as the command line does (empty for a feasible row).
 const char* ferricalc_advice_cell(int row, int column)
 {
@@ -817,7 +830,7 @@ const char* ferricalc_advice_cell(int row, int column)
         return textReply({});
     if (column >= kAdviceColumnCount)
         return textReply(verdictText(*a, reply().requirement,
-                                     column == kAdviceColumnCount ? Language::Chinese : Language::English));
+                                     column == kAdviceColumnCount ? pageLanguage() : Language::English));
     return textReply(adviceCell(*a, adviceColumns()[static_cast<std::size_t>(column)]));
 }
 

@@ -9,37 +9,43 @@
     "use strict";
 
     const page = window.FerricalcPage;
-    const { data, SEPARATOR, ferricalc, element, svg } = page;
+    const { data, SEPARATOR, ferricalc, element, svg, fill } = page;
 
     // The requirement's boxes: the design's or the losses' kind of input, which reads and checks them.
     const REQUIREMENT = [
-        { name: "inductance", caption: "电感 L", unit: "µH", design: "inductance", start: "100" },
-        { name: "current", caption: "峰值电流 Î", unit: "A", design: "current", start: "1",
-          tip: "直流电流加纹波的一半；" },
-        { name: "ripple", caption: "纹波 ΔI", unit: "A", loss: "ripple", start: "0", tip: "峰峰值；" },
-        { name: "frequency", caption: "频率 f", unit: "Hz", loss: "frequency", start: "100k", tip: "可写 100k、1.5M；" },
-        { name: "duty", caption: "占空比 D", unit: "", loss: "duty", start: "0.5" },
-        { name: "temperature", caption: "磁芯温度", unit: "°C", loss: "temperature", start: "100" },
+        { name: "inductance", caption: qsTr("电感 L"), unit: "µH", design: "inductance", start: "100" },
+        { name: "current", caption: qsTr("峰值电流 Î"), unit: "A", design: "current", start: "1",
+          tip: qsTr("直流电流加纹波的一半；") },
+        { name: "ripple", caption: qsTr("纹波 ΔI"), unit: "A", loss: "ripple", start: "0", tip: qsTr("峰峰值；") },
+        { name: "frequency", caption: qsTr("频率 f"), unit: "Hz", loss: "frequency", start: "100k", tip: qsTr("可写 100k、1.5M；") },
+        { name: "duty", caption: qsTr("占空比 D"), unit: "", loss: "duty", start: "0.5" },
+        { name: "temperature", caption: qsTr("磁芯温度"), unit: "°C", loss: "temperature", start: "100" },
     ];
     // The limits, plain numbers in their ranges (the window's boxes').
     const LIMITS = [
-        { name: "maxRise", caption: "温升 ΔT 至多", unit: "K", min: 1, max: 200, start: "40" },
-        { name: "maxShare", caption: "B̂max 至多", unit: "% Bsat", min: 10, max: 100, start: "80" },
-        { name: "maxFill", caption: "窗口填充至多", unit: "%", min: 5, max: 100, start: "50" },
+        { name: "maxRise", caption: qsTr("温升 ΔT 至多"), unit: "K", min: 1, max: 200, start: "40" },
+        { name: "maxShare", caption: qsTr("B̂max 至多"), unit: "% Bsat", min: 10, max: 100, start: "80" },
+        { name: "maxFill", caption: qsTr("窗口填充至多"), unit: "%", min: 5, max: 100, start: "50" },
     ];
-    const RANKINGS = [["volume", "体积最小"], ["loss", "损耗最小"], ["mass", "质量最小"]];
+    const RANKINGS = [["volume", qsTr("体积最小")], ["loss", qsTr("损耗最小")], ["mass", qsTr("质量最小")]];
+    // How the summary says the order the feasible rows are in.
+    const RANKED = { volume: () => qsTr("按体积排序"), loss: () => qsTr("按损耗排序"), mass: () => qsTr("按质量排序") };
     // The table's columns: caption, and the row's cell (ferricalc.adviceRows' columns) it shows.
-    const COLUMNS = [["磁芯", 0], ["材料", 2], ["气隙 mm", 3], ["N", 4], ["线径 mm", 5], ["B̂max mT", 6],
-                     ["Bsat %", 7], ["磁芯损耗 W", 8], ["铜损 W", 9], ["ΔT K", 10], ["Ve mm³", 11], ["质量 g", 12],
-                     ["结论", -1]];
+    const COLUMNS = [[qsTr("磁芯"), 0], [qsTr("材料"), 2], [qsTr("气隙 mm"), 3], ["N", 4], [qsTr("线径 mm"), 5], ["B̂max mT", 6],
+                     ["Bsat %", 7], [qsTr("磁芯损耗 W"), 8], [qsTr("铜损 W"), 9], ["ΔT K", 10], ["Ve mm³", 11], [qsTr("质量 g"), 12],
+                     [qsTr("结论"), -1]];
     const SHOWN_ROWS = 100;  // rows drawn at first (a longer table takes long to lay out); the rest on asking
     const PAUSE = 150;  // ms of no typing before the adviser runs
     const NONE = "—";
 
     class AdviseView {
+        get title() {
+            return qsTr("磁芯选型");
+        }
+
         constructor() {
             this.core = null;
-            this.title = "磁芯选型";
+            this.language = page.language;  // the language its texts were written in
             this.wide = true;
             this.rows = [];
             this.order = null;  // the rows in the table's order
@@ -58,44 +64,44 @@
                 return element("div", { class: "group", role: "group", "aria-labelledby": id },
                                element("span", { id, class: "legend kai", text: caption }), ...rows);
             };
-            const need = group("要求", ...REQUIREMENT.map((box) => this.inputRow(box)));
+            const need = group(qsTr("要求"), ...REQUIREMENT.map((box) => this.inputRow(box)));
             this.ranking = element("select", { id: "ranking" },
                                    ...RANKINGS.map(([value, text]) => element("option", { value, text })));
-            const limits = group("限值", ...LIMITS.map((box) => this.inputRow(box)),
+            const limits = group(qsTr("限值"), ...LIMITS.map((box) => this.inputRow(box)),
                                  element("div", { class: "row" },
-                                         element("label", { class: "caption", for: "ranking", text: "排序" }),
+                                         element("label", { class: "caption", for: "ranking", text: qsTr("排序") }),
                                          this.ranking));
 
             const checkList = (id, caption, items) => element("fieldset", { id, class: "checks" },
                 element("legend", { class: "kai", text: caption }),
                 ...items.map(([value, text, checked]) => element("label", {},
                     element("input", { type: "checkbox", value, checked }), text)));
-            this.families = checkList("families", "磁芯类型", data.cores.filter((core) => core.catalogue.length > 0)
-                .map((core) => [core.name, core.option, true]));
+            this.families = checkList("families", qsTr("磁芯类型"), data.cores.filter((core) => core.catalogue.length > 0)
+                .map((core) => [core.name, page.option(core), true]));
             this.materialChoices = data.materials.filter((m) => m.lossFit && m.bsat100 !== null);
-            this.materials = checkList("materials", "材料", this.materialChoices.map((m) =>
-                [m.name, m.name + "（" + m.manufacturer + "）", m.name === "N87"]));
+            this.materials = checkList("materials", qsTr("材料"), this.materialChoices.map((m) =>
+                [m.name, fill(qsTr("%1（%2）"), m.name, m.manufacturer), m.name === "N87"]));
 
             this.summary = element("p", { id: "adviseSummary", class: "heading kai", "aria-live": "polite" });
             this.status = element("p", { id: "adviseStatus", class: "message", role: "alert" });
             this.headRow = element("tr", {}, ...COLUMNS.map(([caption], i) => element("th", { scope: "col" },
                 element("button", { type: "button", class: "sort", "data-column": i, text: caption,
-                                    title: "按此列排序（再按一次倒序）" }))));
+                                    title: qsTr("按此列排序（再按一次倒序）") }))));
             this.body = element("tbody", {});
             this.table = element("table", { id: "adviceTable", "aria-describedby": "adviseSummary" },
                                  element("thead", {}, this.headRow), this.body);
             this.more = element("button", { id: "adviceMore", type: "button", class: "small", hidden: true });
             this.plot = svg("svg", { id: "advicePlot", role: "img", "aria-labelledby": "advicePlotTitle" });
-            const returnButton = element("button", { id: "adviseReturn", type: "button", text: "返回" });
+            const returnButton = element("button", { id: "adviseReturn", type: "button", text: qsTr("返回") });
             this.window = element("section", { id: "adviseWindow", class: "window advise", "aria-labelledby": "adviseTitle" },
-                                  element("h2", { id: "adviseTitle", class: "window-title kai", text: "磁芯选型" }),
+                                  element("h2", { id: "adviseTitle", class: "window-title kai", text: qsTr("磁芯选型") }),
                                   element("div", { class: "column inputs" }, need, limits, this.families, this.materials),
                                   element("div", { class: "results-side" },
                                           element("div", { class: "top" }, this.summary, this.status),
                                           element("div", { class: "table-box" }, this.table), this.more,
                                           element("figure", { class: "plot" },
                                                   element("figcaption", { id: "advicePlotTitle", class: "kai",
-                                                                          text: "总损耗与体积（红：没有别的设计既更小又更凉）" }),
+                                                                          text: qsTr("总损耗与体积（红：没有别的设计既更小又更凉）") }),
                                                   this.plot)),
                                   element("div", { class: "buttons" }, returnButton));
 
@@ -135,9 +141,7 @@
             field.value = box.start;
             const refusal = element("span", { id: box.name + "Refusal", class: "refusal", "aria-live": "polite" });
             this.inputs[box.name] = { box, field, refusal };
-            const range = box.design ? data.designInputs[box.design] : box.loss ? data.lossInputs[box.loss] : box;
-            field.title = (box.tip || "") + "范围 " + range.min + (range.minOpen ? "（不含）" : "") + " – " + range.max
-                          + (range.maxOpen ? "（不含）" : "") + (box.unit ? " " + box.unit : "");
+            field.title = this.rangeTip(box);
             field.addEventListener("input", () => this.schedule(PAUSE));
             // Enter moves along the boxes, as in the design window.
             field.addEventListener("keydown", (event) => {
@@ -157,6 +161,22 @@
                            element("span", { class: "entry" }, field,
                                    box.unit ? element("span", { class: "unit", text: box.unit }) : ""),
                            refusal);
+        }
+
+        // A box's tooltip: what it holds, then its range.
+        rangeTip(box) {
+            const range = box.design ? data.designInputs[box.design] : box.loss ? data.lossInputs[box.loss] : box;
+            return page.retranslate(box.tip || "")
+                + fill(qsTr("范围 %1 – %2"), range.min + (range.minOpen ? qsTr("（不含）") : ""),
+                       range.max + (range.maxOpen ? qsTr("（不含）") : "") + (box.unit ? " " + box.unit : ""));
+        }
+
+        // After a switch of language: the tooltips, and the advice as the module words it now.
+        relocalize() {
+            for (const { box, field } of Object.values(this.inputs))
+                field.title = this.rangeTip(box);
+            if (this.order !== null)
+                this.advise();
         }
 
         // The requirement from a design view ({inductance, current, ripple, frequency, duty,
@@ -209,13 +229,13 @@
                 } else {
                     value = ferricalc.parse(field.value, SEPARATOR);
                     if (value !== null && !(value >= box.min && value <= box.max))
-                        reason = "范围 " + box.min + " – " + box.max + " " + box.unit;
+                        reason = fill(qsTr("范围 %1 – %2"), box.min, box.max + " " + box.unit);
                 }
                 if (value === null && !reason)
-                    reason = field.value.trim() === "" ? "不能为空" : "不是数字";
+                    reason = field.value.trim() === "" ? qsTr("不能为空") : qsTr("不是数字");
                 if (box.name === "ripple" && value !== null && requirement.current !== undefined
                     && value > 2 * requirement.current)
-                    reason = "纹波电流不能超过峰值电流的两倍";
+                    reason = qsTr("纹波电流不能超过峰值电流的两倍");
                 refusal.textContent = reason;
                 field.setAttribute("aria-invalid", reason ? "true" : "false");
                 refused = refused || reason !== "";
@@ -239,9 +259,9 @@
             const materials = this.checked(this.materials);
             let rows = [];
             if (requirement === null)
-                this.status.textContent = "要求有误：见各栏旁的说明";
+                this.status.textContent = qsTr("要求有误：见各栏旁的说明");
             else if (families.length === 0 || materials.length === 0)
-                this.status.textContent = "请至少选一种磁芯类型和一种材料";
+                this.status.textContent = qsTr("请至少选一种磁芯类型和一种材料");
             else {
                 const start = performance.now();
                 rows = ferricalc.adviceRows(requirement, families, materials, this.ranking.value) || [];
@@ -256,9 +276,8 @@
             this.order = rows.slice();
             const feasible = rows.filter((row) => row.feasible).length;
             this.summary.textContent = rows.length === 0 ? ""
-                : "可行 " + feasible + " / " + rows.length + "（" + (feasible > 0 ? "按" + RANKINGS.find(
-                    ([value]) => value === this.ranking.value)[1].slice(0, 2) + "排序" : "没有磁芯满足要求，列出最接近的")
-                  + "）";
+                : fill(feasible > 0 ? qsTr("可行 %1 / %2（%3）") : qsTr("可行 %1 / %2（没有磁芯满足要求，列出最接近的）"),
+                       feasible, rows.length, RANKED[this.ranking.value]());
             this.drawTable();
             this.drawPlot();
         }
@@ -307,7 +326,7 @@
             shown.forEach((row, position) => {
                 const tr = element("tr", { "data-row": row.index, tabindex: position === 0 ? "0" : "-1",
                                            class: row.feasible ? (row.best ? "best" : null) : "miss",
-                                           title: row.feasible ? "回车或单击：在计算器中打开此设计" : row.verdict });
+                                           title: row.feasible ? qsTr("回车或单击：在计算器中打开此设计") : row.verdict });
                 for (const [, cell] of COLUMNS) {
                     const text = cell < 0 ? row.verdict : row.cells[cell] === "-" ? NONE : row.cells[cell];
                     tr.append(element("td", { class: cell > 2 ? "number" : null, text }));
@@ -317,7 +336,7 @@
             this.body.replaceChildren(fragment);
             const rest = this.order.length - shown.length;
             this.more.hidden = rest <= 0;
-            this.more.textContent = "另有 " + rest + " 行，全部列出";
+            this.more.textContent = fill(qsTr("另有 %1 行，全部列出"), rest);
         }
 
         rowKey(event) {
@@ -397,9 +416,9 @@
                 parts.push(svg("text", { x: area.left - 5, y: round(y(10 ** k) + 4.5), "text-anchor": "end" }, label(k)));
             parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round(area.bottom + 2 * line + 4),
                                      "text-anchor": "middle" }, "Ve / mm³"));
-            parts.push(svg("text", { x: 2, y: line }, "总损耗 / W"));
-            const name = (row) => row.cells[0] + " " + row.cells[2] + "：Ve " + row.cells[11] + " mm³，"
-                                  + (row.totalLoss).toFixed(3) + " W";
+            parts.push(svg("text", { x: 2, y: line }, qsTr("总损耗 / W")));
+            const name = (row) => fill(qsTr("%1 %2：Ve %3 mm³，%4 W"), row.cells[0], row.cells[2], row.cells[11],
+                                       (row.totalLoss).toFixed(3));
             for (const row of points.filter((r) => !r.best)) {
                 const dot = svg("circle", { cx: round(x(row.values[11])), cy: round(y(row.totalLoss)), r: 2.5,
                                             class: "design" });
@@ -418,7 +437,7 @@
             }
             if (points.length === 0 && this.rows.length > 0)
                 parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round((area.top + area.bottom) / 2),
-                                         "text-anchor": "middle" }, "没有可行的设计"));
+                                         "text-anchor": "middle" }, qsTr("没有可行的设计")));
             this.plot.setAttribute("viewBox", "0 0 " + width + " " + height);
             this.plot.setAttribute("width", width);
             this.plot.setAttribute("height", height);

@@ -3,17 +3,17 @@
     "use strict";
 
     const page = window.FerricalcPage;
-    const { CUSTOM, NBSP, SEPARATOR, ferricalc, element } = page;
+    const { NBSP, SEPARATOR, ferricalc, element, fill } = page;
     const UNITS = { Le: "mm", Ae: "mm²", Ve: "mm³" };
     const PUBLISHED = ["Le", "Ae", "Ve"];
-    const STALE = "上次计算的结果";  // the tooltip of a result the last 计算 did not write
-    const LAST = "上次计算";  // the entry of 标准型号 that gives the fields of the last successful 计算
-    const OWN_HEADING = "—— 自定义型号 ——";
+    const STALE = () => qsTr("上次计算的结果");  // the tooltip of a result the last 计算 did not write
+    const LAST = () => qsTr("上次计算");  // the entry of 标准型号 that gives the fields of the last successful 计算
+    const OWN_HEADING = () => qsTr("—— 自定义型号 ——");
 
     class Calculator {
         constructor(core, openedFromSelector) {
             this.core = core;
-            this.title = core.option;
+            this.language = page.language;  // the language its texts were written in
             this.openedFromSelector = openedFromSelector;  // so that 返回 goes back in the history rather than adds to it
             this.chosen = null;  // the catalogue core whose texts fill the fields
             this.filling = false;
@@ -23,23 +23,27 @@
             this.build();
         }
 
+        get title() {
+            return page.option(this.core);
+        }
+
         build() {
             const core = this.core;
             const drawing = element("figure", { class: "drawing" },
                                     element("img", { id: "Picture1", src: core.drawing.file, width: core.drawing.width,
-                                                     height: core.drawing.height, alt: core.option + "磁芯的尺寸图" }));
+                                                     height: core.drawing.height, alt: fill(qsTr("%1磁芯的尺寸图"), page.option(core)) }));
             if (core.note)
-                drawing.append(element("figcaption", { id: core.note.id, class: "note kai", text: core.note.text }));
+                drawing.append(element("figcaption", { id: core.note.id, class: "note kai", text: page.noteText(core.note) }));
 
             this.fields = core.fields.map((field) => element("input", {
-                id: field.id, type: "text", title: field.meaning, inputmode: "decimal", autocomplete: "off",
-                spellcheck: "false", "aria-label": field.letter + "（" + field.meaning + "）",
+                id: field.id, type: "text", title: page.meaning(field), inputmode: "decimal", autocomplete: "off",
+                spellcheck: "false", "aria-label": fill(qsTr("%1（%2）"), field.letter, page.meaning(field)),
             }));
             const fieldList = element("div", { class: "fields" });
             core.fields.forEach((field, i) => {
                 this.fields[i].value = field.start;
                 fieldList.append(element("div", { class: "field" },
-                                         element("label", { id: field.captionId, for: field.id, title: field.meaning,
+                                         element("label", { id: field.captionId, for: field.id, title: page.meaning(field),
                                                             text: field.caption.trim() }),
                                          this.fields[i]));
             });
@@ -53,15 +57,15 @@
 
             this.message = element("p", { id: "messageLine", class: "message", role: "alert", hidden: true });
             this.advisory = element("p", { id: "advisoryLine", class: "advisory", role: "status", hidden: true });
-            this.calculateButton = element("button", { id: "Command1", type: "button", text: "计算" });
-            this.designButton = element("button", { id: "designButton", type: "button", text: "设计…", disabled: true,
-                                                    title: "由计算所得的磁芯求 AL、气隙、匝数、电感和磁通密度" });
-            this.returnButton = element("button", { id: "Command2", type: "button", text: "返回" });
+            this.calculateButton = element("button", { id: "Command1", type: "button", text: qsTr("计算") });
+            this.designButton = element("button", { id: "designButton", type: "button", text: qsTr("设计…"), disabled: true,
+                                                    title: qsTr("由计算所得的磁芯求 AL、气隙、匝数、电感和磁通密度") });
+            this.returnButton = element("button", { id: "Command2", type: "button", text: qsTr("返回") });
             this.copyButton = element("button", { id: "copyResults", type: "button", class: "secondary",
-                                                  text: "复制结果", title: "把各尺寸和结果复制为两行，以制表符分隔" });
+                                                  text: qsTr("复制结果"), title: qsTr("把各尺寸和结果复制为两行，以制表符分隔") });
 
             this.window = element("section", { id: core.form, class: "window", "aria-labelledby": "windowTitle" },
-                                  element("h2", { id: "windowTitle", class: "window-title kai", text: core.option }),
+                                  element("h2", { id: "windowTitle", class: "window-title kai", text: page.option(core) }),
                                   drawing, element("div", { class: "side" }, fieldList, this.buildCatalogue()),
                                   results,
                                   element("div", { class: "lines" }, this.message, this.advisory),
@@ -141,7 +145,7 @@
             this.calculate().then(() => {
                 const view = this.design();
                 if (view === null) {
-                    this.showLibraryLine("设计文件 " + fileName + " 的磁芯尺寸无法计算，设计未打开。");
+                    this.showLibraryLine(fill(qsTr("设计文件 %1 的磁芯尺寸无法计算，设计未打开。"), fileName));
                     return;
                 }
                 view.adoptDesign(file, fileName);
@@ -169,20 +173,20 @@
             }
         }
 
-        async calculate() {
+        // Written with then() rather than as an async method, which lupdate's parser does not read.
+        calculate() {
             this.showMessage("");
             this.showAdvisory("");
-            let api;
-            try {
-                api = await ferricalc.ready;
-            } catch (error) {
-                this.showMessage("无法载入计算模块，不能计算。");
-                return;
-            }
+            return ferricalc.ready.then((api) => this.calculateWith(api),
+                                        () => this.showMessage(qsTr("无法载入计算模块，不能计算。")));
+        }
+
+        calculateWith(api) {
             if (page.current !== this)
                 return;
             const texts = this.fields.map((field) => field.value);
             const result = api.calculateTexts(this.core.name, texts, SEPARATOR);
+            this.lastTexts = texts;
             // As in the windows, a failure stops the writing and what was written before it stays;
             // each result written gives its unrounded value as its tooltip. A result this 计算 did
             // not write keeps its text but shows that it is stale until a 计算 writes it.
@@ -192,7 +196,7 @@
                     output.title = result.unrounded[i];
                     output.classList.remove("stale");
                 } else if (output.value !== "") {
-                    output.title = STALE;
+                    output.title = STALE();
                     output.classList.add("stale");
                 }
             });
@@ -217,6 +221,26 @@
             }
         }
 
+        // After a switch of language: the entry's name, and the last 计算's lines and tooltips as
+        // the module words them now (the same texts calculate the same).
+        relocalize() {
+            this.showEntry();
+            if (this.chosen !== null)
+                this.reference.textContent = this.dataSheetLine();
+            if (!this.lastTexts || !ferricalc.calculateTexts)
+                return;
+            const result = ferricalc.calculateTexts(this.core.name, this.lastTexts, SEPARATOR);
+            this.outputs.forEach((output, i) => {
+                if (output.classList.contains("stale"))
+                    output.title = STALE();
+                else if (i < result.written)
+                    output.title = result.unrounded[i];
+            });
+            this.showCalculation(result, ferricalc);
+            this.showAdvisory(result.advice.join("\n"));
+            this.showMessage(result.stage !== 0 && !result.adviceExplainsFailure ? result.message : "");
+        }
+
         showMessage(text) {
             this.message.textContent = text;
             this.message.hidden = text === "";
@@ -235,15 +259,15 @@
         // {kind, name, texts} with the catalogue's datasheet for a standard core.
         entries() {
             const store = page.store;
-            const entries = [{ kind: "custom", name: CUSTOM }];
+            const entries = [{ kind: "custom", name: page.CUSTOM }];
             const last = store.lastTexts(this.core);
             if (last)
-                entries.push({ kind: "last", name: LAST, texts: last });
+                entries.push({ kind: "last", name: LAST(), texts: last });
             const loaded = store.library.load();
             this.showLibraryLine(loaded.notice);
             const own = store.library.ofFamily(loaded.cores, this.core.name);
             if (own.length > 0)
-                entries.push({ kind: "heading", name: OWN_HEADING },
+                entries.push({ kind: "heading", name: OWN_HEADING() },
                              ...own.map((core) => ({ kind: "user", name: core.name, texts: core.texts })));
             return entries.concat(this.standards.map((standard) => ({ kind: "standard", name: standard.name,
                                                                        texts: standard.texts, standard })));
@@ -254,8 +278,8 @@
             this.combo = element("input", { id: "catalogComboBox", type: "text", role: "combobox",
                                             "aria-autocomplete": "list", "aria-expanded": "false",
                                             "aria-controls": "catalogList", autocomplete: "off", spellcheck: "false" });
-            this.combo.value = CUSTOM;
-            this.list = element("ul", { id: "catalogList", role: "listbox", "aria-label": "标准型号", hidden: true });
+            this.combo.value = page.CUSTOM;
+            this.list = element("ul", { id: "catalogList", role: "listbox", "aria-label": qsTr("标准型号"), hidden: true });
             this.reference = element("p", { id: "catalogReference", class: "reference", "aria-live": "polite" });
             this.shown = [];  // the entries the list shows, a heading among them
             this.active = -1;  // a position in shown, never a heading's
@@ -280,7 +304,7 @@
                     this.choose(this.shown[Number(item.dataset.position)]);
             });
             return element("div", { class: "catalog" },
-                           element("label", { id: "catalogCaption", for: "catalogComboBox", text: "标准型号:" }),
+                           element("label", { id: "catalogCaption", for: "catalogComboBox", text: qsTr("标准型号:") }),
                            element("div", { class: "combo" }, this.combo, this.list), this.buildLibraryMenu(),
                            this.reference, this.libraryForm, this.libraryLine);
         }
@@ -296,7 +320,7 @@
                                                   && entry.name.toLowerCase().includes(part));
             const own = this.shown.findIndex((entry) => entry.kind === "user");
             if (!showAll && own >= 0)
-                this.shown.splice(own, 0, { kind: "heading", name: OWN_HEADING });
+                this.shown.splice(own, 0, { kind: "heading", name: OWN_HEADING() });
             const inForce = this.shown.findIndex((entry) => entry.kind !== "heading" && this.isChosen(entry));
             this.active = showAll ? inForce : this.shown.findIndex((entry) => entry.kind !== "heading");
             this.list.replaceChildren(...this.shown.map((entry, position) => (entry.kind === "heading"
@@ -370,7 +394,7 @@
         }
 
         entryName() {
-            return this.chosen === null ? CUSTOM : this.chosen.name;
+            return this.chosen === null ? page.CUSTOM : this.chosen.name;
         }
 
         // The entry's name from its beginning, where the box is narrower than the name (the whole
@@ -408,7 +432,7 @@
         }
 
         returnToCustom() {
-            if (this.chosen === null && this.combo.value === CUSTOM)
+            if (this.chosen === null && this.combo.value === page.CUSTOM)
                 return;
             this.chosen = null;
             this.showEntry();
@@ -422,16 +446,16 @@
         // below the list, never in a dialog.
         buildLibraryMenu() {
             const item = (id, text, title) => element("button", { id, type: "button", role: "menuitem", text, title });
-            this.saveCoreButton = item("saveCore", "保存为自定义型号…", "把各尺寸以一个名称保存为自定义型号");
-            this.renameCoreButton = item("renameCore", "重命名…", "重命名所选的自定义型号");
-            this.deleteCoreButton = item("deleteCore", "删除…", "删除所选的自定义型号");
-            const exportButton = item("exportCores", "导出型号库…", "把全部自定义型号存为 JSON 文件（桌面版可导入）");
-            const importButton = item("importCores", "导入型号库…", "从 JSON 文件导入自定义型号，与已有的合并");
+            this.saveCoreButton = item("saveCore", qsTr("保存为自定义型号…"), qsTr("把各尺寸以一个名称保存为自定义型号"));
+            this.renameCoreButton = item("renameCore", qsTr("重命名…"), qsTr("重命名所选的自定义型号"));
+            this.deleteCoreButton = item("deleteCore", qsTr("删除…"), qsTr("删除所选的自定义型号"));
+            const exportButton = item("exportCores", qsTr("导出型号库…"), qsTr("把全部自定义型号存为 JSON 文件（桌面版可导入）"));
+            const importButton = item("importCores", qsTr("导入型号库…"), qsTr("从 JSON 文件导入自定义型号，与已有的合并"));
             this.importInput = page.store.fileInput("importCoresFile", ".json,application/json",
                                                     (text) => this.importLibrary(text));
             this.libraryMenu = element("details", { id: "libraryMenu", class: "menu" },
-                                       element("summary", { title: "自定义型号：保存、重命名、删除、导出与导入",
-                                                            text: "型号库" }),
+                                       element("summary", { title: qsTr("自定义型号：保存、重命名、删除、导出与导入"),
+                                                            text: qsTr("型号库") }),
                                        element("div", { role: "menu" }, this.saveCoreButton, this.renameCoreButton,
                                                this.deleteCoreButton, exportButton, importButton),
                                        this.importInput);
@@ -476,11 +500,11 @@
             const renaming = purpose === "rename";
             const from = renaming ? this.chosen.name : "";
             const name = element("input", { id: "coreName", type: "text", autocomplete: "off", spellcheck: "false",
-                                            "aria-label": "自定义型号的名称", placeholder: "名称" });
+                                            "aria-label": qsTr("自定义型号的名称"), placeholder: qsTr("名称") });
             name.value = renaming ? from : (this.chosen && this.chosen.kind === "user" ? this.chosen.name : "");
             const ok = element("button", { id: "coreNameOk", type: "button", class: "small",
-                                           text: renaming ? "重命名" : "保存" });
-            const cancel = element("button", { id: "coreNameCancel", type: "button", class: "small", text: "取消" });
+                                           text: renaming ? qsTr("重命名") : qsTr("保存") });
+            const cancel = element("button", { id: "coreNameCancel", type: "button", class: "small", text: qsTr("取消") });
             const ask = element("span", { class: "refusal", id: "coreNameRefusal", "aria-live": "polite" });
             let replacing = "";  // the name the user was asked whether to replace
             const done = () => {
@@ -488,8 +512,8 @@
                 const cores = page.store.library.load().cores;
                 if (!renaming && typed !== "" && typed !== replacing && cores.some((core) => core.name === typed)) {
                     replacing = typed;
-                    ask.textContent = "已有名为 " + typed + " 的自定义型号；再按保存替换它。";
-                    ok.textContent = "替换";
+                    ask.textContent = fill(qsTr("已有名为 %1 的自定义型号；再按保存替换它。"), typed);
+                    ok.textContent = qsTr("替换");
                     return;
                 }
                 const result = renaming ? page.store.library.rename(from, typed)
@@ -503,13 +527,13 @@
                 this.chosen = { kind: "user", name: typed, texts: this.fields.map((field) => field.value) };
                 this.showEntry();
                 this.reference.textContent = "";
-                this.showLibraryLine([result.notice, (renaming ? "已重命名为 " : "已保存为自定义型号 ") + typed + "。"]
+                this.showLibraryLine([result.notice, fill(renaming ? qsTr("已重命名为 %1。") : qsTr("已保存为自定义型号 %1。"), typed)]
                                      .filter((t) => t).join(" "));
             };
             name.addEventListener("input", () => {
                 replacing = "";
                 ask.textContent = "";
-                ok.textContent = renaming ? "重命名" : "保存";
+                ok.textContent = renaming ? qsTr("重命名") : qsTr("保存");
             });
             name.addEventListener("keydown", (event) => {
                 if (event.key === "Enter" && !event.isComposing) {
@@ -522,7 +546,7 @@
             ok.addEventListener("click", done);
             cancel.addEventListener("click", () => this.closeLibraryForm());
             this.libraryForm.replaceChildren(element("label", { for: "coreName",
-                                                                text: renaming ? "新名称:" : "型号名称:" }),
+                                                                text: renaming ? qsTr("新名称:") : qsTr("型号名称:") }),
                                              name, ok, cancel, ask);
             this.libraryForm.hidden = false;
             name.focus();
@@ -531,33 +555,33 @@
 
         confirmDelete() {
             const name = this.chosen.name;
-            const yes = element("button", { id: "deleteCoreOk", type: "button", class: "small", text: "删除" });
-            const no = element("button", { id: "deleteCoreCancel", type: "button", class: "small", text: "取消" });
+            const yes = element("button", { id: "deleteCoreOk", type: "button", class: "small", text: qsTr("删除") });
+            const no = element("button", { id: "deleteCoreCancel", type: "button", class: "small", text: qsTr("取消") });
             yes.addEventListener("click", () => {
                 const result = page.store.library.remove(name);
                 this.closeLibraryForm();
                 if (!result.error)
                     this.returnToCustom();
-                this.showLibraryLine(result.error || [result.notice, "已删除自定义型号 " + name + "。"]
+                this.showLibraryLine(result.error || [result.notice, fill(qsTr("已删除自定义型号 %1。"), name)]
                                      .filter((t) => t).join(" "));
             });
             no.addEventListener("click", () => this.closeLibraryForm());
-            this.libraryForm.replaceChildren(element("span", { text: "删除自定义型号 " + name + "？" }), yes, no);
+            this.libraryForm.replaceChildren(element("span", { text: fill(qsTr("删除自定义型号 %1？"), name) }), yes, no);
             this.libraryForm.hidden = false;
             no.focus();
         }
 
         importLibrary(text) {
-            const result = text === null ? { line: "无法读取所选的文件。" } : page.store.library.importText(text);
+            const result = text === null ? { line: qsTr("无法读取所选的文件。") } : page.store.library.importText(text);
             this.showLibraryLine(result.line);
         }
 
         dataSheetLine() {
             if (this.chosen.kind !== "standard")
-                return this.chosen.kind === "user" ? "自定义型号" : "";
+                return this.chosen.kind === "user" ? qsTr("自定义型号") : "";
             const sheet = this.chosen.standard.datasheet;
             const items = PUBLISHED.filter((q) => sheet[q]).map((q) => q + NBSP + sheet[q].text + NBSP + UNITS[q]);
-            return items.length === 0 ? "数据手册: 无" : "数据手册: " + items.join("  ");
+            return items.length === 0 ? qsTr("数据手册: 无") : fill(qsTr("数据手册: %1"), items.join("  "));
         }
 
         showCalculation(result, api) {
@@ -572,7 +596,7 @@
                     deviations.push(q + NBSP + api.deviation(result.values[index], figure.value, SEPARATOR) + NBSP + "%");
             });
             if (deviations.length > 0)
-                line += "\n偏差: " + deviations.join("  ");
+                line += "\n" + fill(qsTr("偏差: %1"), deviations.join("  "));
             this.reference.textContent = line;
         }
 
@@ -582,11 +606,11 @@
         // never copied beside results it did not give.
         resultRows(api) {
             const cell = (text) => text.replace(/[\t\r\n]/g, " ");
-            const header = ["磁芯类型", ...this.core.fields.map((field) => field.letter),
+            const header = [qsTr("磁芯类型"), ...this.core.fields.map((field) => field.letter),
                             ...this.core.results.map((result) => result.name)];
             const texts = this.fields.map((field) => field.value);
             const result = api.calculateTexts(this.core.name, texts, SEPARATOR);
-            const values = [this.core.option, ...texts.map(cell),
+            const values = [page.option(this.core), ...texts.map(cell),
                             ...this.core.results.map((r, i) => (i < result.written ? result.texts[i] : ""))];
             return header.join("\t") + "\n" + values.join("\t") + "\n";
         }

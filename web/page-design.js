@@ -3,7 +3,7 @@
     "use strict";
 
     const page = window.FerricalcPage;
-    const { data, CUSTOM, SEPARATOR, ferricalc, element, SVG } = page;
+    const { data, SEPARATOR, ferricalc, element, SVG, fill } = page;
 
     // The design's inputs as the page's boxes have them: the design's kind of
     // input (its checks and its range, from the page's data, as every front
@@ -30,15 +30,15 @@
         wire: { kind: "wire", unit: "mm", optional: true, loss: true },
         strands: { kind: "strands", unit: "", loss: true },
     };
-    const LOSS_FIGURES = [["acFlux", "B_ac", "B̂ac", "交流磁通密度峰值：L·ΔI / (2·N·Ae)，或直接给出"],
-                          ["lossDensity", "Pv", "Pv", "单位体积磁芯损耗（Steinmetz 拟合；三角波用 iGSE）"],
-                          ["coreLoss", "P_core", "磁芯损耗", "Pv × Ve"],
-                          ["meanTurnLength", "MLT", "平均匝长 MLT", "绕组填满窗口时一匝的平均长度"],
-                          ["resistance", "R_dc", "直流电阻 R_dc", "铜线在磁芯温度下的直流电阻（0.393 %/K）"],
-                          ["copperLoss", "P_cu", "铜损", "I_rms² · R_dc，I_rms² = I_dc² + ΔI²/12"],
-                          ["fill", "fill", "窗口填充率", "漆包线（IEC 60317 1 级）外径所占窗口面积"],
-                          ["thermalResistance", "Rth", "热阻 Rth", "静止空气中：Rth = 53·Ve^−0.54（Maniktala）"],
-                          ["temperatureRise", "dT", "温升 ΔT", "Rth × (磁芯损耗 + 铜损)"]];
+    const LOSS_FIGURES = [["acFlux", "B_ac", "B̂ac", qsTr("交流磁通密度峰值：L·ΔI / (2·N·Ae)，或直接给出")],
+                          ["lossDensity", "Pv", "Pv", qsTr("单位体积磁芯损耗（Steinmetz 拟合；三角波用 iGSE）")],
+                          ["coreLoss", "P_core", qsTr("磁芯损耗"), "Pv × Ve"],
+                          ["meanTurnLength", "MLT", qsTr("平均匝长 MLT"), qsTr("绕组填满窗口时一匝的平均长度")],
+                          ["resistance", "R_dc", qsTr("直流电阻 R_dc"), qsTr("铜线在磁芯温度下的直流电阻（0.393 %/K）")],
+                          ["copperLoss", "P_cu", qsTr("铜损"), qsTr("I_rms² · R_dc，I_rms² = I_dc² + ΔI²/12")],
+                          ["fill", "fill", qsTr("窗口填充率"), qsTr("漆包线（IEC 60317 1 级）外径所占窗口面积")],
+                          ["thermalResistance", "Rth", qsTr("热阻 Rth"), qsTr("静止空气中：Rth = 53·Ve^−0.54（Maniktala）")],
+                          ["temperatureRise", "dT", qsTr("温升 ΔT"), qsTr("Rth × (磁芯损耗 + 铜损)")]];
     const boxOf = (name) => DESIGN_INPUTS[name] || LOSS_INPUTS[name];
     const limitsOf = (name) => (LOSS_INPUTS[name] ? data.lossInputs[LOSS_INPUTS[name].kind]
                                                   : data.designInputs[DESIGN_INPUTS[name].kind]);
@@ -61,9 +61,13 @@
     // text. The texts come from calc/design through the module, so they are
     // the window's and the command line's.
     class DesignView {
+        get title() {
+            return fill(qsTr("磁路设计 — %1"), page.option(this.core));
+        }
+
         constructor(core, goBack, returnFocus) {
             this.core = core;
-            this.title = "磁路设计 — " + core.option;
+            this.language = page.language;  // the language its texts were written in
             this.wide = true;  // three columns want more than a calculator's width
             this.returnFocus = returnFocus;
             this.texts = null;
@@ -94,105 +98,105 @@
             // Where the design's path is a closer model than the calculator's (RM), Le, Ae and Ve
             // carry the calculator's figure in brackets, and the last row says so.
             this.calculatorNote = element("p", { id: "calculatorNote", class: "note", hidden: true,
-                                                 text: "（）内为计算器的值：设计用更接近实际的磁路，背板按其宽度 H 上的径向磁通计算" });
-            const coreGroup = group("磁芯",
-                                    figureRow("le", "Le", "有效磁路长度"),
-                                    figureRow("ae", "Ae", "有效截面积"),
-                                    figureRow("ve", "Ve", "有效体积"),
-                                    figureRow("amin", "Amin", "磁通经过的最小截面积"),
-                                    figureRow("windowArea", "Aw", "一个绕线窗口的面积"),
-                                    figureRow("areaProduct", "Ap = Ae·Aw", "面积积"),
-                                    figureRow("mass", "质量", "Ve × 材料密度；材料未给密度时无此值"),
+                                                 text: qsTr("（）内为计算器的值：设计用更接近实际的磁路，背板按其宽度 H 上的径向磁通计算") });
+            const coreGroup = group(qsTr("磁芯"),
+                                    figureRow("le", "Le", qsTr("有效磁路长度")),
+                                    figureRow("ae", "Ae", qsTr("有效截面积")),
+                                    figureRow("ve", "Ve", qsTr("有效体积")),
+                                    figureRow("amin", "Amin", qsTr("磁通经过的最小截面积")),
+                                    figureRow("windowArea", "Aw", qsTr("一个绕线窗口的面积")),
+                                    figureRow("areaProduct", "Ap = Ae·Aw", qsTr("面积积")),
+                                    figureRow("mass", qsTr("质量"), qsTr("Ve × 材料密度；材料未给密度时无此值")),
                                     this.calculatorNote);
             this.coreLegend = coreGroup.querySelector(".legend");
 
             this.material = element("select", { id: "material" },
-                                    element("option", { value: "-1", text: CUSTOM }),
+                                    element("option", { value: "-1", text: page.CUSTOM }),
                                     ...data.materials.map((m, i) => element("option", {
-                                        value: String(i), text: m.name + "（" + m.manufacturer + "，" + m.base + "）" })));
-            const materialGroup = group("材料",
-                                        row(element("label", { class: "caption", for: "material", text: "材料" }),
+                                        value: String(i), text: fill(qsTr("%1（%2，%3）"), m.name, m.manufacturer, m.base) })));
+            const materialGroup = group(qsTr("材料"),
+                                        row(element("label", { class: "caption", for: "material", text: qsTr("材料") }),
                                             this.material),
-                                        this.inputRow("muI", "初始磁导率 µi"),
-                                        this.inputRow("bsat", "Bsat（100 °C）"),
-                                        this.inputRow("density", "密度"));
-            this.inputs.bsat.field.placeholder = "未知";
-            this.inputs.density.field.placeholder = "未知";
+                                        this.inputRow("muI", qsTr("初始磁导率 µi")),
+                                        this.inputRow("bsat", qsTr("Bsat（100 °C）")),
+                                        this.inputRow("density", qsTr("密度")));
+            this.inputs.bsat.field.placeholder = qsTr("未知");
+            this.inputs.density.field.placeholder = qsTr("未知");
 
             this.gapPlace = element("select", { id: "gapPlace",
-                                                title: this.core.gappedLeg + "：只在" + this.core.gappedLeg
-                                                       + "磨出气隙；全部柱：垫片使每个柱都有此气隙" },
-                                    element("option", { value: "0", text: this.core.gappedLeg }),
-                                    element("option", { value: "1", text: "全部柱" }));
-            const gapGroup = group("气隙", this.inputRow("gap", "气隙 lg", "磁通经过一次的气隙总长；"),
-                                   row(element("label", { class: "caption", for: "gapPlace", text: "位置" }),
+                                                title: fill(qsTr("%1：只在%1磨出气隙；全部柱：垫片使每个柱都有此气隙"),
+                                                            page.gappedLeg(this.core)) },
+                                    element("option", { value: "0", text: page.gappedLeg(this.core) }),
+                                    element("option", { value: "1", text: qsTr("全部柱") }));
+            const gapGroup = group(qsTr("气隙"), this.inputRow("gap", qsTr("气隙 lg"), qsTr("磁通经过一次的气隙总长；")),
+                                   row(element("label", { class: "caption", for: "gapPlace", text: qsTr("位置") }),
                                        this.gapPlace));
 
-            const fringing = "Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通";
-            const plain = "气隙截面取柱的截面，不计边缘磁通";
-            const alGroup = group("电感系数",
-                                  figureRow("alFringing", "AL（计边缘磁通）", fringing),
-                                  figureRow("muEFringing", "µe（计边缘磁通）", fringing),
-                                  figureRow("alNoFringing", "AL（不计边缘磁通）", plain),
-                                  figureRow("muENoFringing", "µe（不计边缘磁通）", plain),
-                                  figureRow("alUngapped", "AL（无气隙）", "不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)"),
-                                  figureRow("alIdeal", "AL（理想无气隙）",
-                                            "µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照"),
-                                  figureRow("residualGap", "剩余气隙",
-                                            "两半磁芯磨平的接合面从不完全贴合：每个接合面按此空气隙计，与磁芯串联"
-                                            + "（中柱气隙也长这么多）；厂家的无气隙 AL 按此模型反推为 1–6 µm。"
-                                            + "未切开的磁环没有接合面，为 0。"));
+            const fringing = qsTr("Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通");
+            const plain = qsTr("气隙截面取柱的截面，不计边缘磁通");
+            const alGroup = group(qsTr("电感系数"),
+                                  figureRow("alFringing", qsTr("AL（计边缘磁通）"), fringing),
+                                  figureRow("muEFringing", qsTr("µe（计边缘磁通）"), fringing),
+                                  figureRow("alNoFringing", qsTr("AL（不计边缘磁通）"), plain),
+                                  figureRow("muENoFringing", qsTr("µe（不计边缘磁通）"), plain),
+                                  figureRow("alUngapped", qsTr("AL（无气隙）"), qsTr("不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)")),
+                                  figureRow("alIdeal", qsTr("AL（理想无气隙）"),
+                                            qsTr("µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照")),
+                                  figureRow("residualGap", qsTr("剩余气隙"),
+                                            qsTr("两半磁芯磨平的接合面从不完全贴合：每个接合面按此空气隙计，与磁芯串联"
+                                                 + "（中柱气隙也长这么多）；厂家的无气隙 AL 按此模型反推为 1–6 µm。"
+                                                 + "未切开的磁环没有接合面，为 0。")));
             this.figures.alFringing.classList.add("first");
 
             this.useTargetGap = element("button", { id: "useTargetGap", type: "button", class: "small",
-                                                    text: "用作气隙", title: "把求得的气隙填入气隙 lg", disabled: true });
-            const targetGroup = group("由 AL 求气隙", this.inputRow("targetAl", "目标 AL"),
-                                      row(element("span", { class: "caption", text: "所需气隙" }),
+                                                    text: qsTr("用作气隙"), title: qsTr("把求得的气隙填入气隙 lg"), disabled: true });
+            const targetGroup = group(qsTr("由 AL 求气隙"), this.inputRow("targetAl", qsTr("目标 AL")),
+                                      row(element("span", { class: "caption", text: qsTr("所需气隙") }),
                                           element("span", { class: "with-button" },
                                                   this.figures.targetGap = element("output", { id: "targetGap", text: NONE }),
                                                   this.useTargetGap)));
 
             this.byTurns = element("input", { type: "radio", id: "byTurns", name: "windingBy", checked: true });
             this.byInductance = element("input", { type: "radio", id: "byInductance", name: "windingBy",
-                                                   title: "求达到此电感的最少整数匝" });
+                                                   title: qsTr("求达到此电感的最少整数匝") });
             this.saturationNote = element("p", { id: "saturationNote", class: "note", "aria-live": "polite" });
             this.windingNote = element("p", { id: "windingNote", class: "note", "data-level": "advisory",
                                               "aria-live": "polite", hidden: true });
-            const windingGroup = group("绕组与磁通密度",
+            const windingGroup = group(qsTr("绕组与磁通密度"),
                                        this.inputRow("turns", element("label", { class: "caption choice" }, this.byTurns,
-                                                                      "匝数 N")),
+                                                                      qsTr("匝数 N"))),
                                        this.inputRow("inductance", element("label", { class: "caption choice" },
-                                                                           this.byInductance, "电感 L")),
-                                       figureRow("turnsResult", "→ 匝数"),
-                                       figureRow("inductanceResult", "→ 电感 AL·N²"),
-                                       this.inputRow("current", "峰值电流 Î"),
+                                                                           this.byInductance, qsTr("电感 L"))),
+                                       figureRow("turnsResult", qsTr("→ 匝数")),
+                                       figureRow("inductanceResult", qsTr("→ 电感 AL·N²")),
+                                       this.inputRow("current", qsTr("峰值电流 Î")),
                                        this.windingNote,
-                                       figureRow("peakFlux", "B̂（Ae）", "L·Î / (N·Ae)"),
-                                       figureRow("peakFluxAmin", "B̂（Amin）", "最窄截面处：B̂·Ae / Amin"),
+                                       figureRow("peakFlux", qsTr("B̂（Ae）"), "L·Î / (N·Ae)"),
+                                       figureRow("peakFluxAmin", qsTr("B̂（Amin）"), qsTr("最窄截面处：B̂·Ae / Amin")),
                                        figureRow("peakFluxMax", "B̂max",
-                                                 "磁路中最大的磁通密度（环形在内径处，其他取 Ae 与 Amin 处的较大者），"
-                                                 + "由它判断是否饱和"),
-                                       figureRow("saturationCurrent", "Isat", "B̂max 达到 Bsat（100 °C）时的峰值电流"),
-                                       figureRow("energy", "储能 ½·L·Î²", "峰值电流时电感中储存的能量"),
+                                                 qsTr("磁路中最大的磁通密度（环形在内径处，其他取 Ae 与 Amin 处的较大者），"
+                                                      + "由它判断是否饱和")),
+                                       figureRow("saturationCurrent", "Isat", qsTr("B̂max 达到 Bsat（100 °C）时的峰值电流")),
+                                       figureRow("energy", qsTr("储能 ½·L·Î²"), qsTr("峰值电流时电感中储存的能量")),
                                        this.saturationNote);
 
-            this.waveform = element("select", { id: "waveform", title: "磁通波形：正弦用 Steinmetz 公式，三角波用 iGSE" },
-                                    element("option", { value: "0", text: "正弦" }),
-                                    element("option", { value: "1", text: "三角波" }));
+            this.waveform = element("select", { id: "waveform", title: qsTr("磁通波形：正弦用 Steinmetz 公式，三角波用 iGSE") },
+                                    element("option", { value: "0", text: qsTr("正弦") }),
+                                    element("option", { value: "1", text: qsTr("三角波") }));
             this.byRipple = element("input", { type: "radio", id: "byRipple", name: "acBy", checked: true });
-            this.byFlux = element("input", { type: "radio", id: "byFlux", name: "acBy", title: "直接给出 B̂ac" });
+            this.byFlux = element("input", { type: "radio", id: "byFlux", name: "acBy", title: qsTr("直接给出 B̂ac") });
             this.lossNote = element("p", { id: "lossNote", class: "note", "data-level": "advisory", "aria-live": "polite" });
-            const lossGroup = group("损耗与温升",
-                                    this.inputRow("frequency", "频率 f", "可写 100k、1.5M；"),
-                                    row(element("label", { class: "caption", for: "waveform", text: "波形" }), this.waveform),
-                                    this.inputRow("duty", "占空比 D", "三角波上升段所占周期的比例；"),
+            const lossGroup = group(qsTr("损耗与温升"),
+                                    this.inputRow("frequency", qsTr("频率 f"), qsTr("可写 100k、1.5M；")),
+                                    row(element("label", { class: "caption", for: "waveform", text: qsTr("波形") }), this.waveform),
+                                    this.inputRow("duty", qsTr("占空比 D"), qsTr("三角波上升段所占周期的比例；")),
                                     this.inputRow("ripple", element("label", { class: "caption choice" }, this.byRipple,
-                                                                    "纹波 ΔI（峰峰）")),
+                                                                    qsTr("纹波 ΔI（峰峰）"))),
                                     this.inputRow("bAc", element("label", { class: "caption choice" }, this.byFlux,
                                                                  "B̂ac")),
-                                    this.inputRow("temperature", "磁芯温度"),
-                                    this.inputRow("wire", "线径（裸铜）"),
-                                    this.inputRow("strands", "股数"),
+                                    this.inputRow("temperature", qsTr("磁芯温度")),
+                                    this.inputRow("wire", qsTr("线径（裸铜）")),
+                                    this.inputRow("strands", qsTr("股数")),
                                     ...LOSS_FIGURES.map(([id, , caption, tip]) => figureRow(id, caption, tip)),
                                     this.lossNote);
 
@@ -202,7 +206,7 @@
             this.lossPlot.setAttribute("aria-labelledby", "lossPlotTitle");
             const lossFigure = element("figure", { class: "plot" },
                                        element("figcaption", { id: "lossPlotTitle", class: "kai",
-                                                               text: "磁芯损耗与磁通密度" }),
+                                                               text: qsTr("磁芯损耗与磁通密度") }),
                                        this.lossPlot);
 
             this.plot = document.createElementNS(SVG, "svg");
@@ -210,24 +214,24 @@
             this.plot.setAttribute("role", "img");
             this.plot.setAttribute("aria-labelledby", "plotTitle");
             const plotFigure = element("figure", { class: "plot" },
-                                       element("figcaption", { id: "plotTitle", class: "kai", text: "电感系数与气隙" }),
+                                       element("figcaption", { id: "plotTitle", class: "kai", text: qsTr("电感系数与气隙") }),
                                        this.plot);
 
             this.heading = element("p", { id: "heading", class: "heading kai" });
             this.status = element("p", { id: "status", class: "message", role: "alert" });
-            const returnButton = element("button", { id: "designReturn", type: "button", text: "返回" });
-            const adviseButton = element("button", { id: "adviseButton", type: "button", text: "选型…",
-                                                     title: "磁芯选型：为此要求设计每个标准磁芯并排序" });
+            const returnButton = element("button", { id: "designReturn", type: "button", text: qsTr("返回") });
+            const adviseButton = element("button", { id: "adviseButton", type: "button", text: qsTr("选型…"),
+                                                     title: qsTr("磁芯选型：为此要求设计每个标准磁芯并排序") });
             this.fileLine = element("p", { id: "designFileLine", class: "library-line", role: "status", hidden: true });
-            const saveButton = element("button", { id: "saveDesign", type: "button", class: "secondary", text: "保存设计…",
-                                                   title: "把磁芯尺寸与全部输入存为 .ferricalc 设计文件（桌面版可打开）" });
-            const openButton = element("button", { id: "openDesign", type: "button", class: "secondary", text: "打开设计…",
-                                                   title: "打开 .ferricalc 设计文件" });
-            const printButton = element("button", { id: "printDesign", type: "button", class: "secondary", text: "打印…",
-                                                    title: "打印一到两页 A4 的设计报告" });
+            const saveButton = element("button", { id: "saveDesign", type: "button", class: "secondary", text: qsTr("保存设计…"),
+                                                   title: qsTr("把磁芯尺寸与全部输入存为 .ferricalc 设计文件（桌面版可打开）") });
+            const openButton = element("button", { id: "openDesign", type: "button", class: "secondary", text: qsTr("打开设计…"),
+                                                   title: qsTr("打开 .ferricalc 设计文件") });
+            const printButton = element("button", { id: "printDesign", type: "button", class: "secondary", text: qsTr("打印…"),
+                                                    title: qsTr("打印一到两页 A4 的设计报告") });
             this.report = this.buildReport();
             this.window = element("section", { id: "designWindow", class: "window design", "aria-labelledby": "designTitle" },
-                                  element("h2", { id: "designTitle", class: "window-title kai", text: "磁路设计" }),
+                                  element("h2", { id: "designTitle", class: "window-title kai", text: qsTr("磁路设计") }),
                                   this.report,
                                   element("div", { class: "top" }, this.heading, this.status, this.fileLine),
                                   element("div", { class: "column inputs" }, coreGroup, materialGroup, gapGroup),
@@ -347,7 +351,7 @@
             const given = (column) => typeof design[column] === "string" && design[column] !== "";
             const index = given("material") ? data.materials.findIndex((m) => m.name === design.material) : -1;
             if (given("material") && index < 0)
-                ignored.push("design.material（本页没有材料 " + design.material + "）");
+                ignored.push(fill(qsTr("design.material（本页没有材料 %1）"), design.material));
             this.material.value = String(index);
             if (index >= 0)
                 this.chooseMaterial();
@@ -381,8 +385,9 @@
             for (const input of Object.values(this.inputs))
                 input.good = input.field.value;
             this.refresh();
-            const line = "已打开设计文件 " + fileName + "。"
-                + (ignored.length > 0 ? "忽略了本页不认识的内容：" + ignored.join("、") + "。" : "");
+            const line = page.sentences(fill(qsTr("已打开设计文件 %1。"), fileName),
+                                        ignored.length > 0 ? fill(qsTr("忽略了本页不认识的内容：%1。"),
+                                                                  ignored.join(qsTr("、"))) : "");
             this.showFileLine(line);
         }
 
@@ -400,7 +405,7 @@
             this.reportResults = element("table", { id: "reportResults", class: "report-table" });
             this.reportDate = element("p", { id: "reportDate", class: "report-date" });
             return element("div", { id: "designReport", class: "report" },
-                           element("img", { src: this.core.drawing.file, alt: this.core.option + "磁芯的尺寸图",
+                           element("img", { src: this.core.drawing.file, alt: fill(qsTr("%1磁芯的尺寸图"), page.option(this.core)),
                                             width: this.core.drawing.width, height: this.core.drawing.height }),
                            element("div", { class: "report-figures" }, this.reportDimensions, this.reportResults,
                                    this.reportDate));
@@ -408,10 +413,10 @@
 
         fillReport() {
             const row = (caption, value) => element("tr", {}, element("th", { text: caption }), element("td", { text: value }));
-            this.reportDimensions.replaceChildren(element("caption", { text: "尺寸（mm）" }),
+            this.reportDimensions.replaceChildren(element("caption", { text: qsTr("尺寸（mm）") }),
                 ...this.core.fields.map((field, i) => row(field.letter, this.texts[i])));
             const result = ferricalc.calculateTexts ? ferricalc.calculateTexts(this.core.name, this.texts, SEPARATOR) : null;
-            this.reportResults.replaceChildren(element("caption", { text: "有效参数" }),
+            this.reportResults.replaceChildren(element("caption", { text: qsTr("有效参数") }),
                 ...this.core.results.map((r, i) => row(r.name, result && i < result.written ? result.texts[i] : NONE)));
             const now = new Date();
             const pad = (n) => String(n).padStart(2, "0");
@@ -453,9 +458,10 @@
             const limits = limitsOf(name);
             if (box.loss) {
                 const unit = box.unit ? " " + box.unit : "";
-                this.inputs[name].field.title = this.inputs[name].tipStart + "范围 " + limits.min
-                    + (limits.minOpen ? "（不含）" : "") + " – " + limits.max + (limits.maxOpen ? "（不含）" : "") + unit
-                    + (box.optional ? "；可空着" : "");
+                this.inputs[name].field.title = this.inputs[name].tipStart
+                    + fill(qsTr("范围 %1 – %2"), limits.min + (limits.minOpen ? qsTr("（不含）") : ""),
+                           limits.max + (limits.maxOpen ? qsTr("（不含）") : "") + unit)
+                    + (box.optional ? qsTr("；可空着") : "");
                 return;
             }
             const max = name === "gap" ? this.longestGap() : limits.max;
@@ -463,8 +469,8 @@
             const upper = max === null ? "" : (name === "gap" ? ferricalc.designText("gap", max, "value", SEPARATOR)
                                                               : String(max)) + unit;
             const input = this.inputs[name];
-            input.field.title = input.tipStart + (box.positive ? "大于 0，至多 " + upper + "；空着为未知"
-                                                               : "范围 " + limits.min + " – " + upper);
+            input.field.title = input.tipStart + (box.positive ? fill(qsTr("大于 0，至多 %1；空着为未知"), upper)
+                                                               : fill(qsTr("范围 %1 – %2"), limits.min, upper));
         }
 
         // The longest gap the core holds, mm; null while its dimensions do not calculate.
@@ -524,9 +530,19 @@
             const shown = texts.map((text, i) => this.core.fields[i].letter + "="
                                     + (text.length > LONGEST_HEADING_TEXT ? text.slice(0, LONGEST_HEADING_TEXT - 1) + "…"
                                                                          : text));
-            this.heading.textContent = this.core.option + "　" + shown.join(" ");
+            this.heading.textContent = fill(qsTr("%1　%2"), page.option(this.core), shown.join(" "));
             this.fillReport();
             this.refresh();
+        }
+
+        // After a switch of language: every line, figure and tooltip written again, the boxes as typed.
+        relocalize() {
+            for (const [name, input] of Object.entries(this.inputs)) {
+                input.tipStart = page.retranslate(input.tipStart);
+                this.showRange(name);
+            }
+            if (this.texts !== null)
+                this.setFieldTexts(this.texts, this.standard);
         }
 
         show() {
@@ -580,9 +596,9 @@
             const calculator = core.formed ? core.calculator : null;
             if (calculator)
                 for (const [id, quantity] of [["le", "Le"], ["ae", "Ae"], ["ve", "Ve"]])
-                    this.figures[id].value += "（" + calculator[quantity] + "）";
+                    this.figures[id].value += fill(qsTr("（%1）"), calculator[quantity]);
             this.calculatorNote.hidden = !calculator;
-            this.coreLegend.textContent = calculator ? "磁芯（设计按背板径向磁通）" : "磁芯";
+            this.coreLegend.textContent = calculator ? qsTr("磁芯（设计按背板径向磁通）") : qsTr("磁芯");
             if (!core.formed) {
                 this.blank(core.error);
                 return;
@@ -705,7 +721,7 @@
             const losses = ferricalc.lossView(material, inputs, SEPARATOR);
             if (losses.error !== 0) {
                 // The ripple against the peak current: told at the ripple's field.
-                this.inputs.ripple.refusal.textContent = losses.error > 0 ? "纹波电流不能超过峰值电流的两倍" : "";
+                this.inputs.ripple.refusal.textContent = losses.error > 0 ? qsTr("纹波电流不能超过峰值电流的两倍") : "";
                 this.blankLosses("");
                 return;
             }
@@ -718,7 +734,7 @@
             this.figures.fill.dataset.level = losses.values.fill !== null && losses.values.fill > 100 ? "advisory" : "";
             // A material without a loss fit: say so, in the window's words, once a frequency asks for the core loss.
             const unavailable = inputs.frequency !== null && losses.unavailable ? losses.unavailable : "";
-            this.lossNote.textContent = [unavailable, losses.advice].filter((t) => t).join("；");
+            this.lossNote.textContent = [unavailable, losses.advice].filter((t) => t).join(qsTr("；"));
             this.lossUsed = { material, inputs, losses };
             this.drawLossPlot();
         }
@@ -787,7 +803,7 @@
             if (found.points.length === 0)
                 return null;
             return { points: found.points, forMaterial: found.forMaterial,
-                     caption: found.forMaterial ? "公布值 " + material : "公布值（其他材料）" };
+                     caption: found.forMaterial ? fill(qsTr("公布值 %1"), material) : qsTr("公布值（其他材料）") };
         }
 
         drawPlot() {

@@ -2,7 +2,7 @@
 (function () {
     "use strict";
 
-    const { svg } = window.FerricalcPage;
+    const { svg, fill } = window.FerricalcPage;
     const GAPS = { first: 0.01, last: 3 };  // mm, the axis of blank axes
 
     // A gap on the axis as its label writes it ("0.003", "30").
@@ -95,7 +95,7 @@
             parts.push(svg("text", { x: area.left - 5, y: round(y(m * 10 ** k) + 4.5), "text-anchor": "end" },
                            decadeLabel(k, m)));
         parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round(area.bottom + 2 * line + 4),
-                                 "text-anchor": "middle" }, "气隙 lg / mm"));
+                                 "text-anchor": "middle" }, qsTr("气隙 lg / mm")));
         parts.push(svg("text", { x: 2, y: line }, "AL / nH"));
 
         if (curves) {
@@ -145,19 +145,19 @@
                 const key = point.gap + "/" + point.al;
                 if (!marks.has(key))
                     marks.set(key, { x: ungapped ? area.left : x(point.gap), y: y(point.al), lines: [] });
-                marks.get(key).lines.push(point.material + "：" + (ungapped ? "无气隙" : "气隙 " + point.gap + " mm")
-                                          + "，AL " + point.al + " nH");
+                marks.get(key).lines.push(ungapped ? fill(qsTr("%1：无气隙，AL %2 nH"), point.material, point.al)
+                                                   : fill(qsTr("%1：气隙 %2 mm，AL %3 nH"), point.material, point.gap, point.al));
             }
             const publishedGroup = svg("g", { id: "publishedPoints" });
             for (const mark of marks.values()) {
                 const shape = diamond(mark.x, mark.y, publishedKind);
-                shape.append(svg("title", {}, "厂家公布值\n" + mark.lines.join("\n")));
+                shape.append(svg("title", {}, qsTr("厂家公布值") + "\n" + mark.lines.join("\n")));
                 publishedGroup.append(shape);
             }
             parts.push(publishedGroup);
 
             // The legend, top right, where the falling curves leave room.
-            const legend = [["计边缘磁通", "fringing"], ["不计边缘磁通", "plain"], ["无气隙", "ungapped"]];
+            const legend = [[qsTr("计边缘磁通"), "fringing"], [qsTr("不计边缘磁通"), "plain"], [qsTr("无气隙"), "ungapped"]];
             if (marks.size > 0)
                 legend.push([curves.published.caption, publishedKind]);
             const legendWidth = Math.max(6 * 14, ...legend.map(([label]) => label.length * 12)) + 40;
@@ -228,7 +228,7 @@
         plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
         plot.setAttribute("width", width);
         plot.setAttribute("height", height);
-        plot.replaceChildren(svg("title", {}, "电感系数 AL 与气隙 lg 的关系（对数坐标）"), ...parts);
+        plot.replaceChildren(svg("title", {}, qsTr("电感系数 AL 与气隙 lg 的关系（对数坐标）")), ...parts);
     }
 
     // Pv against B̂ as a data sheet draws it: both on logarithmic axes, B̂ from
@@ -275,7 +275,7 @@
             parts.push(svg("text", { x: area.left - 5, y: round(y(10 ** k) + 4.5), "text-anchor": "end" }, decadeLabel(k)));
         parts.push(svg("text", { x: round((area.left + area.right) / 2), y: round(area.bottom + 2 * line + 4),
                                  "text-anchor": "middle" }, "B̂ / mT"));
-        parts.push(svg("text", { x: 2, y: line }, "Pv / (kW/m³)" + (curves ? "　f = " + curves.frequency : "")));
+        parts.push(svg("text", { x: 2, y: line }, "Pv / (kW/m³)" + (curves ? fill(qsTr("　f = %1"), curves.frequency) : "")));
         if (curves) {
             const path = (pvs) => {
                 let d = "";
@@ -322,7 +322,7 @@
         plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
         plot.setAttribute("width", width);
         plot.setAttribute("height", height);
-        plot.replaceChildren(svg("title", {}, "磁芯损耗 Pv 与磁通密度 B̂ 的关系（对数坐标）"), ...parts);
+        plot.replaceChildren(svg("title", {}, qsTr("磁芯损耗 Pv 与磁通密度 B̂ 的关系（对数坐标）")), ...parts);
     }
 
     window.FerricalcPage.drawAlGapPlot = drawAlGapPlot;

@@ -14,7 +14,7 @@
     "use strict";
 
     const page = window.FerricalcPage;
-    const { data } = page;
+    const { data, fill } = page;
 
     const LIBRARY_FORMAT = "ferricalc-cores";
     const LIBRARY_VERSION = 1;
@@ -22,7 +22,7 @@
     const DESIGN_VERSION = 1;
     // Versioned keys: a later page with another layout takes keys of its own.
     const KEYS = { library: "ferricalc.cores.v1", last: "ferricalc.last.v1.", design: "ferricalc.design.v1" };
-    const UNAVAILABLE = "浏览器不允许本页保存数据（隐私模式或存储已满），";
+    const UNAVAILABLE = () => qsTr("浏览器不允许本页保存数据（隐私模式或存储已满），");
 
     const familyOf = (name) => data.cores.find((core) => core.name === name) || null;
 
@@ -39,11 +39,11 @@
     function readKey(key) {
         const store = storage();
         if (!store)
-            return { text: null, error: UNAVAILABLE + "无法读取已保存的内容。" };
+            return { text: null, error: UNAVAILABLE() + qsTr("无法读取已保存的内容。") };
         try {
             return { text: store.getItem(key), error: "" };
         } catch (error) {
-            return { text: null, error: UNAVAILABLE + "无法读取已保存的内容。" };
+            return { text: null, error: UNAVAILABLE() + qsTr("无法读取已保存的内容。") };
         }
     }
 
@@ -51,12 +51,12 @@
     function writeKey(key, text) {
         const store = storage();
         if (!store)
-            return UNAVAILABLE + "未能保存。";
+            return UNAVAILABLE() + qsTr("未能保存。");
         try {
             store.setItem(key, text);
             return "";
         } catch (error) {
-            return UNAVAILABLE + "未能保存。";
+            return UNAVAILABLE() + qsTr("未能保存。");
         }
     }
 
@@ -78,13 +78,13 @@
         try {
             root = JSON.parse(text);
         } catch (error) {
-            return { cores: [], problem: "不是完整的 JSON", skipped: 0 };
+            return { cores: [], problem: qsTr("不是完整的 JSON"), skipped: 0 };
         }
         if (root === null || typeof root !== "object" || root.format !== LIBRARY_FORMAT)
-            return { cores: [], problem: "不是 ferricalc 的自定义型号文件", skipped: 0 };
+            return { cores: [], problem: qsTr("不是 ferricalc 的自定义型号文件"), skipped: 0 };
         const version = Number.isInteger(root.version) ? root.version : 0;
         if (version < 1 || version > LIBRARY_VERSION)
-            return { cores: [], problem: "格式版本 " + version + "，本页只读版本 " + LIBRARY_VERSION, skipped: 0 };
+            return { cores: [], problem: fill(qsTr("格式版本 %1，本页只读版本 %2"), version, LIBRARY_VERSION), skipped: 0 };
         const cores = [];
         let skipped = 0;
         for (const entry of Array.isArray(root.cores) ? root.cores : []) {
@@ -131,17 +131,17 @@
         const parsed = parseLibrary(text);
         if (parsed.problem === "" && parsed.skipped === 0)
             return { cores: parsed.cores, notice: "", writable: true };
-        const reason = parsed.problem || parsed.skipped + " 个型号无法读取";
+        const reason = parsed.problem || fill(qsTr("%1 个型号无法读取"), parsed.skipped);
         const aside = asideKey();
         if (writeKey(aside, text) !== "")
             return { cores: parsed.cores, writable: false,
-                     notice: "已保存的自定义型号无法读取（" + reason + "），也无法另存；不会覆盖它。" };
+                     notice: fill(qsTr("已保存的自定义型号无法读取（%1），也无法另存；不会覆盖它。"), reason) };
         if (parsed.problem)
             removeKey(KEYS.library);
         else
             writeKey(KEYS.library, serialiseLibrary(parsed.cores));
         return { cores: parsed.cores, writable: true,
-                 notice: "已保存的自定义型号无法完整读取（" + reason + "），原内容另存于浏览器存储的 " + aside + "。" };
+                 notice: fill(qsTr("已保存的自定义型号无法完整读取（%1），原内容另存于浏览器存储的 %2。"), reason, aside) };
     }
 
     // Reads the library, applies `apply` to its cores (it returns why not, or ""), writes it back.
@@ -165,7 +165,7 @@
         save(core) {
             const name = core.name.trim();
             if (name === "")
-                return { error: "型号名称不能为空", notice: "" };
+                return { error: qsTr("型号名称不能为空"), notice: "" };
             return changeLibrary((cores) => {
                 const saved = { name, core: core.core, texts: core.texts.slice() };
                 const same = cores.findIndex((other) => other.name === name);
@@ -180,13 +180,13 @@
         rename(from, to) {
             const name = to.trim();
             if (name === "")
-                return { error: "型号名称不能为空", notice: "" };
+                return { error: qsTr("型号名称不能为空"), notice: "" };
             return changeLibrary((cores) => {
                 const found = cores.find((core) => core.name === from);
                 if (!found)
-                    return "没有名为 " + from + " 的自定义型号";
+                    return fill(qsTr("没有名为 %1 的自定义型号"), from);
                 if (name !== from && cores.some((core) => core.name === name))
-                    return "已有名为 " + name + " 的自定义型号";
+                    return fill(qsTr("已有名为 %1 的自定义型号"), name);
                 found.name = name;
                 return "";
             });
@@ -196,7 +196,7 @@
             return changeLibrary((cores) => {
                 const index = cores.findIndex((core) => core.name === name);
                 if (index < 0)
-                    return "没有名为 " + name + " 的自定义型号";
+                    return fill(qsTr("没有名为 %1 的自定义型号"), name);
                 cores.splice(index, 1);
                 return "";
             });
@@ -210,7 +210,7 @@
         importText(text) {
             const parsed = parseLibrary(text);
             if (parsed.problem)
-                return { line: "无法导入：" + parsed.problem + "。", changed: false };
+                return { line: fill(qsTr("无法导入：%1。"), parsed.problem), changed: false };
             let added = 0;
             let renamed = 0;
             let same = 0;
@@ -231,15 +231,15 @@
                 return "";
             });
             if (result.error)
-                return { line: "无法导入：" + result.error, changed: false };
-            const parts = ["导入 " + added + " 个自定义型号"];
+                return { line: fill(qsTr("无法导入：%1"), result.error), changed: false };
+            const parts = [fill(qsTr("导入 %1 个自定义型号"), added)];
             if (renamed > 0)
-                parts.push(renamed + " 个因重名加了编号");
+                parts.push(fill(qsTr("%1 个因重名加了编号"), renamed));
             if (same > 0)
-                parts.push(same + " 个已有");
+                parts.push(fill(qsTr("%1 个已有"), same));
             if (parsed.skipped > 0)
-                parts.push(parsed.skipped + " 个无法读取，未导入");
-            return { line: [result.notice, parts.join("，") + "。"].filter((t) => t).join(" "), changed: added > 0 };
+                parts.push(fill(qsTr("%1 个无法读取，未导入"), parsed.skipped));
+            return { line: [result.notice, fill(qsTr("%1。"), parts.join(qsTr("，")))].filter((t) => t).join(" "), changed: added > 0 };
         },
     };
 
@@ -298,16 +298,16 @@
         try {
             root = JSON.parse(text);
         } catch (error) {
-            return { problem: "不是设计文件（不是完整的 JSON）" };
+            return { problem: qsTr("不是设计文件（不是完整的 JSON）") };
         }
         if (root === null || typeof root !== "object" || root.format !== DESIGN_FORMAT)
-            return { problem: "不是 ferricalc 的设计文件" };
+            return { problem: qsTr("不是 ferricalc 的设计文件") };
         const ignored = [];
         if (Number(root.version) > DESIGN_VERSION)
-            ignored.push("格式版本 " + root.version + " 新增的内容");
+            ignored.push(fill(qsTr("格式版本 %1 新增的内容"), root.version));
         const family = familyOf(root.core);
         if (!family)
-            return { problem: "设计文件中的磁芯类型 " + JSON.stringify(root.core) + " 本页没有" };
+            return { problem: fill(qsTr("设计文件中的磁芯类型 %1 本页没有"), JSON.stringify(root.core)) };
         // A text as saved; a number another program wrote reads as its shortest decimal.
         const textOf = (value) => (typeof value === "string" ? value
                                    : typeof value === "number" && Number.isFinite(value) ? String(value) : null);

@@ -23,6 +23,20 @@
     const page = window.FerricalcPage;
     const { data, element } = page;
 
+    // ---- The language: index.html's own texts, and the switch in the header ----------------
+
+    const description = document.querySelector('meta[name="description"]');
+    function writePageTexts() {
+        document.getElementById("pageTitle").textContent = qsTr("铁氧体磁芯有效参数计算");
+        description.content = qsTr("铁氧体磁芯有效参数计算（IEC 60205）：C1、C2、Le、Ae、Ve");
+        document.getElementById("selectorPrompt").textContent = qsTr("请选择磁芯类型:");
+        document.getElementById("noticeText").textContent = qsTr("ferricalc 开发者 出品 · 版本");
+        document.getElementById("languages").setAttribute("aria-label", qsTr("语言"));
+        for (const [id, language] of [["languageZh", "zh"], ["languageEn", "en"]])
+            document.getElementById(id).setAttribute("aria-pressed", String(page.language === language));
+    }
+    writePageTexts();
+
     // ---- The selector ----------------------------------------------------------------------
 
     const main = document.querySelector("main");
@@ -36,9 +50,9 @@
         pageLine.hidden = text === "";
     };
     document.body.append(page.store.fileInput("openDesignFile", ".ferricalc,application/json", (text, fileName) => {
-        const file = text === null ? { problem: "无法读取所选的文件" } : page.store.readDesignFile(text);
+        const file = text === null ? { problem: qsTr("无法读取所选的文件") } : page.store.readDesignFile(text);
         if (file.problem) {
-            showPageLine("无法打开 " + fileName + "：" + file.problem + "。");
+            showPageLine(page.fill(qsTr("无法打开 %1：%2。"), fileName, file.problem));
             return;
         }
         showPageLine("");
@@ -49,7 +63,7 @@
             location.hash = "#" + file.core;
     }));
     const openDesign = element("button", { id: "openDesignFromSelector", type: "button", class: "small",
-                                            text: "打开设计文件…", title: "打开 .ferricalc 设计文件（桌面版保存的也可以）" });
+                                            text: qsTr("打开设计文件…"), title: qsTr("打开 .ferricalc 设计文件（桌面版保存的也可以）") });
     openDesign.addEventListener("click", () => document.getElementById("openDesignFile").click());
     const selector = document.getElementById("Form1");
     const calculatorHost = page.host;
@@ -60,7 +74,7 @@
         options.append(element("a", { class: "option", id: core.optionId, href: "#" + core.name },
                                element("img", { src: core.drawing.file, alt: "", width: core.drawing.width,
                                                 height: core.drawing.height, elementtiming: "selector" }),
-                               element("span", { text: core.option })));
+                               element("span", { text: page.option(core) })));
     }
 
     // Every address the page answers to besides the selector's: each core's
@@ -80,7 +94,42 @@
     let current = null;  // the view shown
     let currentName = "";
     let selectorShown = false;
-    const title = document.title;
+    const title = () => qsTr("铁氧体磁芯有效参数计算");
+    document.title = title();
+
+    // Another language: what is shown is written again in it, each field keeping what was typed;
+    // a view built before and shown later catches up when it is shown (upToLanguage).
+    function switchLanguage(language) {
+        if (language === page.language)
+            return;
+        page.setLanguage(language);
+        const query = new URLSearchParams(location.search);
+        if (query.has("lang")) {
+            query.set("lang", page.language);
+            try {
+                history.replaceState(history.state, "", location.pathname + "?" + query + location.hash);
+            } catch (error) {
+                // a file:// page may refuse it; the browser remembers the choice all the same
+            }
+        }
+        writePageTexts();
+        page.localize(document.body);
+        if (current)
+            upToLanguage(current, true);
+        document.title = current ? current.title + " — " + title() : title();
+    }
+    document.getElementById("languageZh").addEventListener("click", () => switchLanguage("zh"));
+    document.getElementById("languageEn").addEventListener("click", () => switchLanguage("en"));
+
+    function upToLanguage(view, localized = false) {
+        if (view.language === page.language)
+            return;
+        view.language = page.language;
+        if (!localized)
+            page.localize(page.host);
+        if (view.relocalize)
+            view.relocalize();
+    }
 
     // Moves to an address in place of the one in the history (a design with nothing to design).
     function replaceAddress(hash) {
@@ -126,8 +175,9 @@
             current = page.current = view;
             currentName = name;
             view.show();
+            upToLanguage(view);
             calculatorHost.hidden = false;
-            document.title = view.title + " — " + title;
+            document.title = view.title + " — " + title();
             if (previous && previous.returnFocus && view === calculator)
                 previous.returnFocus();  // back from the design: on 设计…
             else
@@ -144,7 +194,7 @@
             calculatorHost.replaceChildren();
             main.classList.remove("wide");
             selector.hidden = false;
-            document.title = title;
+            document.title = title();
             currentName = "";
             const back = previous && previous.core && document.getElementById(previous.core.optionId);
             if (back)

@@ -8,8 +8,8 @@ importScripts("ferricalc-data.js");  // FERRICALC_DATA: the version and the draw
 
 const STORE = "ferricalc-" + self.FERRICALC_DATA.version;
 const FILES = ["./", "index.html", "page.css", "ferricalc-data.js", "ferricalc-api.js", "ferricalc-module.js",
-               "ferricalc-module.wasm", "page-shared.js", "page-store.js", "page-calculator.js", "page-design.js", "page-plot.js",
-               "page-advise.js", "page.js",
+               "ferricalc-module.wasm", "strings-en.js", "page-shared.js", "page-store.js", "page-calculator.js",
+               "page-design.js", "page-plot.js", "page-advise.js", "page.js",
                "art/icon.svg", ...self.FERRICALC_DATA.cores.map((core) => core.drawing.file)];
 
 self.addEventListener("install", (event) => {

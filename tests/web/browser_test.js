@@ -5,7 +5,8 @@
 // ferricalc-cli (its limits from the core, B̂max deciding on a ring, the design
 // after a failed Calculate), 磁芯选型 from a design and a row of it opened, the
 // phone layout, offline use and an offline reload once loaded, the user's own
-// cores, design files and the design's print, and a page opened from a file:// address.
+// cores, design files and the design's print, the page in English, and a page opened from a
+// file:// address.
 //   node browser_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -222,6 +223,144 @@ async function userWork(browser, server, errors, tally) {
         tally.check(false, "the user's work stopped: " + error.stack);
     } finally {
         fs.rmSync(folder, { recursive: true, force: true });
+        await context.close();
+    }
+}
+
+// The page in English: every text of the selector, each calculator, a design with its losses and
+// 磁芯选型 free of Chinese (only the switch's own 中文 is), a worked example by keyboard with the
+// module's English failure and advice, the switch keeping what was typed and the browser
+// remembering it, and the phone layout holding.
+async function english(browser, server, errors, tally) {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 860 } });
+    const page = await context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+    const ready = () => page.waitForFunction(() => window.ferricalc && window.ferricalc.calculate);
+    // Every text a person reads (text, tooltips, placeholders, labels, values, the title) that holds Chinese.
+    const chineseLeft = (where) => page.evaluate((view) => {
+        const han = /[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]/;
+        const found = [];
+        const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT);
+        for (let node = walker.currentNode; node; node = walker.nextNode()) {
+            const element = node.nodeType === Node.TEXT_NODE ? node.parentElement : node;
+            if (element.closest('[lang="zh-CN"], noscript, script'))
+                continue;
+            const texts = node.nodeType === Node.TEXT_NODE ? [node.nodeValue]
+                : ["title", "placeholder", "aria-label", "alt", "value"].map((name) => node[name] ?? node.getAttribute(name));
+            found.push(...texts.filter((text) => typeof text === "string" && han.test(text)));
+        }
+        if (han.test(document.title))
+            found.push(document.title);
+        return found.map((text) => view + ": " + text);
+    }, where);
+    const checkEnglish = async (where) => {
+        const left = await chineseLeft(where);
+        tally.check(left.length === 0, "Chinese left in the English page: " + left.slice(0, 5).join(" | "));
+    };
+    try {
+        await page.goto(server.url + "index.html?lang=en");
+        await ready();
+        await checkEnglish("the selector");
+        for (const each of data.cores) {
+            await page.goto(server.url + "index.html?lang=en#" + each.name);
+            await page.waitForSelector("#" + each.form);
+            await checkEnglish(each.name);
+        }
+
+        // The ring by keyboard, then a field that is not a number and a C2 shown too coarse.
+        await page.goto(server.url + "index.html?lang=en#ring");
+        await page.waitForSelector("#Form2");
+        await page.focus("#Text1");
+        for (const text of ["10", "6", "4"]) {
+            await page.keyboard.type(text);
+            await page.keyboard.press("Enter");
+        }
+        for (let i = 0; i < 4; ++i)
+            await page.keyboard.press("Enter");
+        await page.waitForFunction(() => document.getElementById("Label17").value !== "");
+        const ring = await shownResults(page, "ring");
+        tally.check(ring.join(" ") === "3.07501 0.39281 24.07191mm 7.82824mm2 188.44062mm3"
+                    && (await page.textContent("#Command1")) === "Calculate", "the ring by keyboard in English: " + ring);
+        await page.fill("#Text1", "1O");
+        await page.click("#Command1");
+        const failure = await page.evaluate(() => [document.getElementById("messageLine").textContent,
+                                                   ferricalc.calculate("ring", { A: "1O", B: "6", h: "4" }).error,
+                                                   ferricalc.calculate("ring", { A: "1O", B: "6", h: "4" }).message]);
+        tally.check(failure[0] !== "" && failure[0] === failure[1] && failure[0] === failure[2],
+                    "a failure in English, as ferricalc.calculate gives it: " + JSON.stringify(failure));
+        for (const [id, text] of [["Text1", "500"], ["Text2", "300"], ["Text3", "100"]])
+            await page.fill("#" + id, text);
+        await page.click("#Command1");
+        await page.waitForFunction(() => !document.getElementById("advisoryLine").hidden);
+        await checkEnglish("the ring's advice");
+
+        // The design with its losses, and 磁芯选型 from it.
+        await page.click("#designButton");
+        await page.waitForSelector("#designWindow");
+        for (const [id, text] of [["gap", "0.2"], ["turns", "3"], ["current", "40"], ["frequency", "100k"],
+                                  ["wire", "0.5"], ["targetAl", "1"]])
+            await page.fill("#" + id, text);
+        await page.fill("#muI", "-1");
+        await checkEnglish("the design");
+        // There and back again while the design is shown: its own texts, and the calculator's behind it.
+        await page.click("#languageZh");
+        await page.click("#languageEn");
+        await checkEnglish("the design switched to Chinese and back");
+        tally.check((await page.inputValue("#gap")) === "0.2" && (await page.inputValue("#wire")) === "0.5",
+                    "the switch keeps the design's boxes as typed");
+        await page.fill("#muI", "2000");
+        await page.click("#adviseButton");
+        await page.waitForSelector("#adviceTable tbody tr");
+        await checkEnglish("core selection");
+
+        // 中文 and back: what was typed stays, the texts follow, and the browser remembers the choice.
+        await page.goto(server.url + "index.html#ee");
+        await page.waitForSelector("#Form6");
+        await page.fill("#Text1", "25.5");
+        await page.click("#languageZh");
+        const chinese = await page.evaluate(() => [document.getElementById("Command1").textContent,
+                                                   document.getElementById("Text1").value, location.search]);
+        tally.check(JSON.stringify(chinese) === '["计算","25.5",""]', "中文 keeps what was typed: " + chinese);
+        await page.goto(server.url + "index.html#ee");
+        await page.waitForSelector("#Form6");
+        tally.check((await page.textContent("#Command1")) === "计算", "中文 is remembered");
+        await page.fill("#Text1", "26");
+        await page.click("#languageEn");
+        tally.check((await page.inputValue("#Text1")) === "26" && (await page.evaluate(() => ferricalc.language)) === "en",
+                    "English keeps what was typed, and the scripting interface follows");
+        await checkEnglish("the EE window switched to English");
+        await page.goto(server.url + "index.html");
+        await ready();
+        tally.check((await page.textContent("#selectorPrompt")) === "Choose a core type:", "English is remembered");
+
+        // A phone in English: nothing wider than the screen, nothing sticking out of its view's frame
+        // (the table of 磁芯选型 scrolls in its own box).
+        await page.setViewportSize({ width: 390, height: 844 });
+        const outside = () => page.evaluate(() => {
+            const frame = document.querySelector(".window");
+            const right = frame ? frame.getBoundingClientRect().right : innerWidth;
+            const out = [...document.querySelectorAll(".window *")].filter((element) =>
+                !element.closest(".table-box, svg") && element.getBoundingClientRect().right > right + 0.5);
+            return { width: document.documentElement.scrollWidth,
+                     out: out.slice(0, 4).map((element) => element.id || element.className || element.tagName) };
+        });
+        for (const hash of ["", "#ee", "#ee/design", "#advise"]) {
+            if (hash === "#ee/design") {
+                for (const [letter, text] of [["Text1", "25"], ["Text2", "17.5"], ["Text3", "7.5"], ["Text4", "7.5"],
+                                              ["Text5", "8.7"], ["Text6", "12.8"]])
+                    await page.fill("#" + letter, text);
+                await page.click("#Command1");
+                await page.click("#designButton");
+                await page.waitForSelector("#designWindow");
+            } else {
+                await page.goto(server.url + "index.html" + hash);
+                await page.waitForTimeout(50);
+            }
+            const layout = await outside();
+            tally.check(layout.width <= 390 && layout.out.length === 0,
+                        "the English page on a phone at '" + hash + "': " + JSON.stringify(layout));
+        }
+    } finally {
         await context.close();
     }
 }
@@ -658,6 +797,7 @@ async function userWork(browser, server, errors, tally) {
         await phone.close();
 
         await userWork(browser, server, errors, tally);
+        await english(browser, server, errors, tally);
 
         // Opened from a file:// address, the page takes the module from a script.
         const local = await context.newPage();

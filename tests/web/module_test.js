@@ -4,7 +4,8 @@
 // deviations, generated dimension sets, the fuzz corpora, each with its advice
 // and unrounded values; the design view's figures for the catalogue and
 // generated sets, and its reading of the input fields; and the scripting
-// interface (calculate, design and advise) against ferricalc-cli --json.
+// interface (calculate, design and advise) against ferricalc-cli --json, and
+// its messages in Chinese by default and in English once set.
 //   node module_test.js SITE EXPECTATIONS.json FERRICALC-CLI
 "use strict";
 
@@ -248,7 +249,8 @@ function fieldTexts(api, name, inputs) {
                        "frequency '0': the frequency must be above 0"],
                       [() => api.design("ring", {}, { mu_i: "2000", Gap: "1" }), "no design input 'Gap'"],
                       [() => api.advise({ inductance: "100", current: "1", ripple: "3", frequency: "100k" }),
-                       "more than twice the peak current"]];
+                       "more than twice the peak current"],
+                      [() => api.setLanguage("fr"), "no language 'fr'"]];
     for (const [bad, reason] of refusals) {
         let message = "";
         try {
@@ -258,6 +260,33 @@ function fieldTexts(api, name, inputs) {
         }
         tally.check(message.includes(reason), `refused with "${reason}": "${message}"`);
     }
+
+    // Every message the page shows, in the language set: Chinese by default, English once set.
+    const ring = ["10", "6", "4", "0", "0", "0"];
+    const ringView = (inputs) => api.designView("ring", ring, { muI: 2000, gap: 0, ...inputs });
+    const messages = [["a field that is not a number", () => api.calculate("ring", { A: "x" }).message],
+                      ["implausible dimensions", () => api.calculate("ring", { A: "10", B: "10", h: "4" }).advice[0]],
+                      ["an unrounded value", () => api.calculateTexts("ring", ring).unrounded[0]],
+                      ["a gap refused", () => api.readDesignInput("gap", "-1").reason],
+                      ["a density like g/cm³", () => api.densityQuestion(4.8)],
+                      ["a frequency refused", () => api.readLossInput("frequency", "0").reason],
+                      ["B̂ on Amin with its share of Bsat", () => ringView({ bsat: 300, turns: 100, current: 1 }).peakFluxAmin],
+                      ["a saturated core", () => ringView({ bsat: 300, turns: 100, current: 5 }).saturationNote],
+                      ["no gap reaches the wanted AL", () => ringView({ targetAl: 1e6 }).targetGap],
+                      ["a core that does not form", () => api.designView("ring", ["10", "10", "4", "0", "0", "0"], {}).error]];
+    const han = /[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]/;
+    for (const language of ["zh", "en"]) {
+        if (language === "en")
+            api.setLanguage("en");
+        for (const [what, says] of messages) {
+            const text = says();
+            tally.check(api.language === language && text !== "" && han.test(text) === (language === "zh"),
+                        `${what} in ${language}: "${text}"`);
+        }
+    }
+    tally.check(api.calculate("ring", { A: "x" }).message === api.calculate("ring", { A: "x" }).error,
+                "in English the window's message is the command line's");
+    api.setLanguage("zh");
     tally.finish();
 })().catch((error) => {
     console.error(error);

@@ -3,7 +3,8 @@
 // (an EE set driven to 85 % of Bsat on Amin) on a laptop screen, the ETD window
 // with a catalogue core and its deviations, a failure and advice, the same at
 // 200 % zoom, 磁芯选型 from that design, and the selector, a calculator, a
-// design and 磁芯选型 on a phone.
+// design and 磁芯选型 on a phone; then the selector, calculator, design and
+// 磁芯选型 again in English (?lang=en), on the laptop and on the phone.
 //   node screenshots.js SITE OUTPUT_DIR
 "use strict";
 
@@ -33,16 +34,20 @@ async function calculate(page, url, fields) {
         shots.push(file);
     };
     try {
-        for (const [label, options] of [["", { viewport: { width: 1280, height: 860 } }],
-                                        ["-200", { viewport: { width: 1280, height: 860 }, deviceScaleFactor: 2 }],
-                                        ["-phone", { viewport: { width: 390, height: 844 }, deviceScaleFactor: 2,
-                                                     isMobile: true, hasTouch: true }]]) {
+        const laptop = { viewport: { width: 1280, height: 860 } };
+        const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+        for (const [label, options, query] of [["", laptop, ""],
+                                               ["-200", { ...laptop, deviceScaleFactor: 2 }, ""],
+                                               ["-phone", phone, ""],
+                                               ["-en", laptop, "?lang=en"],
+                                               ["-phone-en", phone, "?lang=en"]]) {
             const context = await browser.newContext(options);
             const page = await context.newPage();
-            await page.goto(server.url + "index.html");
+            const index = server.url + "index.html" + query;
+            await page.goto(index);
             await page.waitForFunction(() => window.ferricalc && window.ferricalc.calculate);
             await shoot(page, "selector" + label);
-            await calculate(page, server.url + "index.html#ee", { Text1: "25", Text2: "17.5", Text3: "7.5", Text4: "7.5",
+            await calculate(page, index + "#ee", { Text1: "25", Text2: "17.5", Text3: "7.5", Text4: "7.5",
                                                                   Text5: "8.7", Text6: "12.8" });
             await shoot(page, "ee" + label);
             await page.click("#designButton");
@@ -118,6 +123,20 @@ async function calculate(page, url, fields) {
                 await page.goForward();
                 await page.waitForSelector("#designWindow");
                 await shoot(page, "design-failed");
+            }
+            if (label === "-en") {
+                // A failure, the advice and a saturated ring's design, as the module words them in English.
+                await calculate(page, index + "#ring", { Text1: "10", Text2: "10", Text3: "4" });
+                await shoot(page, "ring-failure-en");
+                await calculate(page, index + "#ring", { Text1: "500", Text2: "300", Text3: "100" });
+                await shoot(page, "ring-advice-en");
+                await calculate(page, index + "#ring", { Text1: "10", Text2: "6", Text3: "4" });
+                await page.click("#designButton");
+                for (const [id, text] of [["muI", "2000"], ["bsat", "300"], ["gap", "8"], ["targetAl", "1"],
+                                          ["inductance", "0.001"], ["current", "8"], ["density", "4.8"],
+                                          ["frequency", "100k"], ["wire", "0.5"]])
+                    await page.fill("#" + id, text);
+                await shoot(page, "design-ring-en");
             }
             await context.close();
         }
