@@ -76,7 +76,7 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
       m_settings(std::make_unique<store::Settings>())
 {
     const CatalogPlacement& place = core.catalog;
-    auto* caption = new QLabel(tr("标准型号:"), &window);
+    auto* caption = new QLabel(&window);
     caption->setObjectName(QStringLiteral("catalogCaption"));
     look::paintLabel(*caption, look::kDarkRed, window.palette().color(QPalette::Window));
     caption->setGeometry(look::fromTwips(place.caption));
@@ -116,14 +116,14 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     loadOwnCores();
 
     // The user's own cores, from the box's context menu; Ctrl+S saves anywhere in the window.
-    m_save = new QAction(tr("保存为自定义型号…"), this);
+    m_save = new QAction(this);
     m_save->setObjectName(QStringLiteral("saveOwnCore"));
     m_save->setShortcut(QKeySequence::Save);
     m_save->setShortcutContext(Qt::WindowShortcut);
     window.addAction(m_save);
-    m_rename = new QAction(tr("重命名自定义型号…"), this);
+    m_rename = new QAction(this);
     m_rename->setObjectName(QStringLiteral("renameOwnCore"));
-    m_delete = new QAction(tr("删除自定义型号…"), this);
+    m_delete = new QAction(this);
     m_delete->setObjectName(QStringLiteral("deleteOwnCore"));
     connect(m_save, &QAction::triggered, this, &CatalogPanel::startSaving);
     connect(m_rename, &QAction::triggered, this, &CatalogPanel::startRenaming);
@@ -134,7 +134,15 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
                 [this, target](const QPoint& position) { showMenu(position, target); });
     }
     m_combo->lineEdit()->installEventFilter(this);
-    m_combo->setToolTip(tr("右键菜单：保存为自定义型号（Ctrl+S）、重命名、删除"));
+    (new TextSetters(window))->keep([this, caption] {
+        caption->setText(tr("标准型号:"));
+        look::fitCaption(*caption);
+        m_save->setText(tr("保存为自定义型号…"));
+        m_rename->setText(tr("重命名自定义型号…"));
+        m_delete->setText(tr("删除自定义型号…"));
+        m_combo->setToolTip(tr("右键菜单：保存为自定义型号（Ctrl+S）、重命名、删除"));
+        relabelEntries();
+    });
 
     connect(m_combo, &QComboBox::activated, this, &CatalogPanel::choose);
     // Typing only filters: a text not taken with Enter or from the list gives way
@@ -311,6 +319,29 @@ void CatalogPanel::loadOwnCores()
         tell(read.notice, true);
 }
 
+QString CatalogPanel::entryLabel(Kind kind)
+{
+    switch (kind) {
+    case Kind::Custom:
+        return tr("自定义");
+    case Kind::LastCalculated:
+        return tr("上次计算");
+    case Kind::OwnHeader:
+        return tr("—— 自定义型号 ——");
+    default:
+        return {};
+    }
+}
+
+// The list's own entries in the language chosen now; names stay as they are.
+void CatalogPanel::relabelEntries()
+{
+    const QSignalBlocker quiet(m_combo);
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (const QString label = entryLabel(m_entries[i].kind); !label.isEmpty())
+            m_combo->setItemText(static_cast<int>(i), label);
+}
+
 // 自定义, 上次计算, the user's cores under their heading, a line, the catalogue.
 void CatalogPanel::fillList()
 {
@@ -321,11 +352,11 @@ void CatalogPanel::fillList()
         m_combo->addItem(text);
         m_entries.push_back(entry);
     };
-    add(tr("自定义"), {Kind::Custom});
+    add(entryLabel(Kind::Custom), {Kind::Custom});
     if (static_cast<std::size_t>(m_lastCalculated.size()) == m_fields.size())
-        add(tr("上次计算"), {Kind::LastCalculated});
+        add(entryLabel(Kind::LastCalculated), {Kind::LastCalculated});
     if (!m_ownNames.isEmpty()) {
-        add(tr("—— 自定义型号 ——"), {Kind::OwnHeader});
+        add(entryLabel(Kind::OwnHeader), {Kind::OwnHeader});
         if (auto* model = qobject_cast<QStandardItemModel*>(m_combo->model()))
             model->item(m_combo->count() - 1)->setEnabled(false);
         for (int i = 0; i < m_ownNames.size(); ++i)

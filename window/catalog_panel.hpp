@@ -87,6 +87,8 @@ private:
 
     void loadOwnCores();
     void fillList();
+    static QString entryLabel(Kind kind);  // empty for the entries that are names
+    void relabelEntries();
     void fillFields(const QStringList& pointTexts);
     void finishNaming();
     void cancelNaming();

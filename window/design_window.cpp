@@ -70,6 +70,8 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setFont(look::kai(13));
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A narrow window (or a long family name in English) takes the dimensions onto a second line.
+    m_heading->setWordWrap(true);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -226,9 +228,10 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     const std::vector<std::string_view> texts(utf8.begin(), utf8.end());
     m_set = coreSet(m_core, texts, m_separator);
     // Dimensions that do not calculate are not repeated: the status says what is wrong with them.
-    m_heading->setText(m_set.formed() ? descriptorText(m_core.optionCaption) + QStringLiteral("　") + dimensions.join(QLatin1Char(' '))
+    const QString gap = currentLanguage() == Language::English ? QStringLiteral("  ") : QStringLiteral("　");
+    m_heading->setText(m_set.formed() ? descriptorText(m_core.optionCaption) + gap + dimensions.join(QLatin1Char(' '))
                                       : descriptorText(m_core.optionCaption));
-    m_heading->setToolTip(m_heading->text());  // whole, where a narrow window cuts the heading short
+    m_heading->setToolTip(m_heading->text());
 
     // A ring is cut once: the gap has no other place to be.
     const bool legs = !m_set.formed() || m_set.set.shape.outerLegCount > 0;
@@ -364,7 +367,7 @@ QGroupBox* DesignWindow::buildCoreGroup()
     // Le, Ae and Ve carry the calculator's figure in brackets, and this says so.
     m_calculatorNote = new QLabel(tr("（）内为计算器的值"), this);
     m_calculatorNote->setObjectName(QStringLiteral("calculatorNote"));
-    m_calculatorNote->setToolTip(QStringLiteral(
+    m_calculatorNote->setToolTip(tr(
         "设计用更接近实际的磁路：背板按其宽度 H 上的径向磁通计算，Le、Ae、Ve 与厂家数据相差约 2 %；"
         "计算器窗口按标准公式算出的 C1、C2 及其 Le、Ae、Ve 写在括号内"));
     m_calculatorNote->hide();
@@ -677,19 +680,19 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
     // B̂max, the highest flux density in the path, alone decides the colour.
     const QColor plain = palette().color(QPalette::WindowText);
     m_peakFlux->setText(d.peakFlux ? figure(DesignQuantity::PeakFlux, *d.peakFlux) : kNone);
-    m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator)) : kNone);
-    m_peakFluxMax->setText(d.peakFluxMax ? text(peakFluxMaxText(d, m_separator)) : kNone);
+    m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator, currentLanguage())) : kNone);
+    m_peakFluxMax->setText(d.peakFluxMax ? text(peakFluxMaxText(d, m_separator, currentLanguage())) : kNone);
     paintText(*m_peakFluxMax, saturationColour(d.saturationMax, plain));
     m_saturationCurrent->setText(d.saturationCurrent ? figure(DesignQuantity::SaturationCurrent, *d.saturationCurrent)
                                                      : kNone);
     m_energy->setText(d.energy ? figure(DesignQuantity::Energy, *d.energy) : kNone);
 
-    m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value())));
+    m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value(), currentLanguage())));
     paintText(*m_saturationNote, saturationColour(d.saturationMax, plain));
     m_windingNote->setText(text(windingNote(d, m_separator, currentLanguage())));
 
     const bool found = d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found;
-    m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator)) : kNone);
+    m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator, currentLanguage())) : kNone);
     m_useTargetGap->setEnabled(found);
     plot(d, in);
 }
