@@ -122,6 +122,10 @@
         <source>总损耗 / W</source>
         <translation>Total loss / W</translation>
     </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>AlGapPlot</name>
@@ -150,6 +154,10 @@
     <message>
         <source>不计边缘磁通</source>
         <translation>without fringing</translation>
+    </message>
+    <message>
+        <source>%1：%2，AL %3 nH</source>
+        <translation>%1: %2, AL %3 nH</translation>
     </message>
 </context>
 <context>
@@ -768,6 +776,38 @@ Deviation: </translation>
     <message>
         <source>设计用更接近实际的磁路：背板按其宽度 H 上的径向磁通计算，Le、Ae、Ve 与厂家数据相差约 2 %；计算器窗口按标准公式算出的 C1、C2 及其 Le、Ae、Ve 写在括号内</source>
         <translation>The design uses a closer flux path: the back plate carries radial flux over its width H, and Le, Ae, Ve come within about 2 % of the makers&apos; data; the calculator window&apos;s C1, C2 and their Le, Ae, Ve by the standard formulas are in brackets</translation>
+    </message>
+    <message>
+        <source>Bsat（100 °C）</source>
+        <translation>Bsat (100 °C)</translation>
+    </message>
+    <message>
+        <source>%1（%2，%3）</source>
+        <translation>%1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>B̂（Ae）</source>
+        <translation>B̂ (Ae)</translation>
+    </message>
+    <message>
+        <source>B̂（Amin）</source>
+        <translation>B̂ (Amin)</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1，%2，%3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>R_dc × I_rms²，I_rms² = I_dc² + ΔI²/12</source>
+        <translation>R_dc × I_rms², I_rms² = I_dc² + ΔI²/12</translation>
     </message>
 </context>
 <context>

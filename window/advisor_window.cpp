@@ -321,8 +321,8 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     for (const Material& candidate : materials()) {
         if (!candidate.hasLossFit() || !candidate.bsat100)
             continue;
-        auto* item = new QListWidgetItem(text(candidate.name) + QStringLiteral("（") + text(candidate.manufacturer)
-                                             + QStringLiteral("）"),
+        auto* item = new QListWidgetItem(
+            AdvisorWindow::tr("%1（%2）").arg(text(candidate.name), text(candidate.manufacturer)),
                                          m_materials);
         item->setData(Qt::UserRole, QVariant::fromValue(static_cast<qulonglong>(&candidate - materials().data())));
         item->setCheckState(&candidate == chosen ? Qt::Checked : Qt::Unchecked);

@@ -127,7 +127,7 @@ bool AlGapPlot::event(QEvent* event)
             continue;
         const QString gap = point->gap > 0.0 ? tr("气隙 %1 mm").arg(point->gap, 0, 'g', 4)
                                              : tr("无气隙");
-        lines << QStringLiteral("%1：%2，AL %3 nH").arg(point->material, gap).arg(point->al, 0, 'g', 6);
+        lines << tr("%1：%2，AL %3 nH").arg(point->material, gap).arg(point->al, 0, 'g', 6);
     }
     if (lines.isEmpty()) {
         QToolTip::hideText();

@@ -384,8 +384,8 @@ QGroupBox* DesignWindow::buildMaterialGroup()
     m_material->setObjectName(QStringLiteral("material"));
     m_material->addItem(tr("自定义"));
     for (const Material& material : materials()) {
-        m_material->addItem(text(material.name) + QStringLiteral("（") + text(material.manufacturer)
-                            + QStringLiteral("，") + text(material.base) + QStringLiteral("）"));
+        m_material->addItem(
+            tr("%1（%2，%3）").arg(text(material.name), text(material.manufacturer), text(material.base)));
         // What the table knows of it, and what of that is doubtful, as its tooltip.
         QStringList about{material.hasLossFit() ? (material.lossFitFitted ? tr("损耗：按厂商曲线拟合")
                                                                           : tr("损耗：厂商公布的拟合"))
@@ -400,7 +400,7 @@ QGroupBox* DesignWindow::buildMaterialGroup()
     m_material->setMaxVisibleItems(20);
     form.addRow(new QLabel(tr("材料"), this), m_material);
     m_muI = addInput(form, tr("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"), DesignQuantity::MuI);
-    m_bsat = addInput(form, QStringLiteral("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
+    m_bsat = addInput(form, tr("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
                       DesignQuantity::Bsat);
     m_bsat->setSpecialValueText(tr("未知"));
     m_density = addInput(form, tr("密度"), DesignInput::Density, QStringLiteral("density"),
@@ -536,8 +536,8 @@ QGroupBox* DesignWindow::buildWindingGroup()
     m_current = addInput(form, tr("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
                          DesignQuantity::Current);
     m_current->setSingleStep(0.1);
-    m_peakFlux = addFigure(form, QStringLiteral("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
-    m_peakFluxAmin = addFigure(form, QStringLiteral("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
+    m_peakFlux = addFigure(form, tr("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
+    m_peakFluxAmin = addFigure(form, tr("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
                                tr("最窄截面处：B̂·Ae / Amin"));
     m_peakFluxMax = addFigure(form, QStringLiteral("B̂max"), QStringLiteral("peakFluxMax"),
                               tr("磁路中最大的磁通密度，据此判断饱和：Ae 与 Amin 处的较大者；"
@@ -635,7 +635,7 @@ void DesignWindow::refresh()
     const auto withCalculator = [&](DesignQuantity quantity, double value, std::optional<double> calculator) {
         QString shown = figure(quantity, value);
         if (calculator)
-            shown += QStringLiteral("（%1）").arg(text(designValueText(quantity, *calculator, m_separator)));
+            shown += tr("（%1）").arg(text(designValueText(quantity, *calculator, m_separator)));
         return shown;
     };
     m_le->setText(withCalculator(DesignQuantity::Le, core.le, core.calculatorLe));

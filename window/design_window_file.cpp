@@ -252,7 +252,7 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
     design->m_pendingLosses = {};  // the file's losses, not those kept from the last time
     ignored << design->applyDesignFile(read.file);
     if (!ignored.isEmpty())
-        design->tell(tr("已打开 %1，忽略了：%2").arg(QFileInfo(path).fileName(), ignored.join(QStringLiteral("、"))),
+        design->tell(tr("已打开 %1，忽略了：%2").arg(QFileInfo(path).fileName(), ignored.join(tr("、"))),
                      true);
     else
         design->tell(tr("已打开 %1").arg(QFileInfo(path).fileName()), false);

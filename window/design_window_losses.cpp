@@ -44,7 +44,7 @@ constexpr LossRow kLossRows[] = {
     {LossQuantity::CoreLoss, QT_TRANSLATE_NOOP("DesignWindow", "磁芯损耗"), "coreLoss", "Pv × Ve"},
     {LossQuantity::MeanTurnLength, QT_TRANSLATE_NOOP("DesignWindow", "平均匝长 MLT"), "meanTurnLength", QT_TRANSLATE_NOOP("DesignWindow", "绕组填满中柱四周的窗口时一匝的平均长度")},
     {LossQuantity::Resistance, QT_TRANSLATE_NOOP("DesignWindow", "直流电阻 R_dc"), "resistance", QT_TRANSLATE_NOOP("DesignWindow", "磁芯温度下铜线的直流电阻")},
-    {LossQuantity::CopperLoss, QT_TRANSLATE_NOOP("DesignWindow", "铜损"), "copperLoss", "R_dc × I_rms²，I_rms² = I_dc² + ΔI²/12"},
+    {LossQuantity::CopperLoss, QT_TRANSLATE_NOOP("DesignWindow", "铜损"), "copperLoss", QT_TRANSLATE_NOOP("DesignWindow", "R_dc × I_rms²，I_rms² = I_dc² + ΔI²/12")},
     {LossQuantity::Fill, QT_TRANSLATE_NOOP("DesignWindow", "窗口填充率"), "fill", QT_TRANSLATE_NOOP("DesignWindow", "漆包线（IEC 60317 1 级）所占绕线窗口的比例")},
     {LossQuantity::ThermalResistance, QT_TRANSLATE_NOOP("DesignWindow", "热阻 Rth"), "thermalResistance",
      QT_TRANSLATE_NOOP("DesignWindow", "静止空气中：Rth = 53·Ve^−0.54（Ve 以 cm³ 计，Maniktala 的经验式）")},
@@ -244,8 +244,7 @@ void DesignWindow::plotLosses(const LossDesign& losses, const LossInputs& in)
         return;
     }
     PvCurves curves;
-    curves.heading = text(material->name) + QStringLiteral("，") + m_frequency->text() + QStringLiteral("，")
-                     + m_waveform->currentText();
+    curves.heading = tr("%1，%2，%3").arg(text(material->name), m_frequency->text(), m_waveform->currentText());
     const int points = 2 * kPvPointsPerDecade;
     for (int i = 0; i <= points; ++i) {
         const double flux = 10.0 * std::pow(10.0, 2.0 * i / points);
