@@ -70,8 +70,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setFont(look::kai(13));
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A narrow window (or a long family name in English) takes the dimensions onto a second line.
-    m_heading->setWordWrap(true);
+    m_heading->installEventFilter(this);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -229,9 +228,10 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     m_set = coreSet(m_core, texts, m_separator);
     // Dimensions that do not calculate are not repeated: the status says what is wrong with them.
     const QString gap = currentLanguage() == Language::English ? QStringLiteral("  ") : QStringLiteral("　");
-    m_heading->setText(m_set.formed() ? descriptorText(m_core.optionCaption) + gap + dimensions.join(QLatin1Char(' '))
-                                      : descriptorText(m_core.optionCaption));
-    m_heading->setToolTip(m_heading->text());
+    m_headingText = m_set.formed() ? descriptorText(m_core.optionCaption) + gap + dimensions.join(QLatin1Char(' '))
+                                   : descriptorText(m_core.optionCaption);
+    m_heading->setToolTip(m_headingText);  // whole, where a narrow window shortens the heading
+    fitHeading();
 
     // A ring is cut once: the gap has no other place to be.
     const bool legs = !m_set.formed() || m_set.set.shape.outerLegCount > 0;
@@ -777,8 +777,17 @@ void DesignWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+// The heading shares its row with the pages' tabs: what its width does not
+// hold ends in "…" rather than being cut off unseen.
+void DesignWindow::fitHeading()
+{
+    m_heading->setText(m_heading->fontMetrics().elidedText(m_headingText, Qt::ElideRight, m_heading->width()));
+}
+
 bool DesignWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_heading && event->type() == QEvent::Resize)
+        fitHeading();
     const auto* field = qobject_cast<QAbstractSpinBox*>(watched);
     if (field != nullptr && event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {

@@ -145,6 +145,7 @@ private:
     DesignInputs inputs() const;
     void showDesign(const Design& d, const DesignInputs& in);
     void blankDesign(const QString& reason);
+    void fitHeading();
     void plot(const Design& d, const DesignInputs& in);
     void publishedPoints(AlGapCurves& curves, const DesignInputs& in) const;
     void showPath(bool closer);
@@ -158,6 +159,7 @@ private:
     bool m_filling = false;  // the window itself is writing the material's fields
 
     QLabel* m_heading = nullptr;
+    QString m_headingText;  // whole; the heading shows what its width holds
     QLabel* m_status = nullptr;
     std::vector<std::pair<DesignField*, QLabel*>> m_inputs;  // each field and its refusal
     std::vector<std::pair<QString, QWidget*>> m_copied;       // what Ctrl+C copies: caption and figure or box
