@@ -1,7 +1,7 @@
 # The two commands of the README, and a few for developers.
 #   make run          install what is missing, build (Release), start the program
 #   make test         install what is missing, build, run every test through ctest
-#   make screenshots  render the windows to PNG under build/screenshots/ and refresh the README's
+#   make screenshots  render the windows to PNG under build/screenshots/ (in English under en/) and refresh the README's
 #   make screenshots-hidpi  the same at 150 % and 200 % scaling, under build/screenshots-1.5/ and -2/
 #   make package      build the Debian package build/ferricalc_<version>_<arch>.deb and check it
 #   make web          build the web page into build/web/ (open build/web/index.html, or serve the folder)
@@ -57,13 +57,17 @@ run: configure
 test: configure-web build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The README shows the selector, the EE/EF window and a design window from here (docs/screenshots/).
+# The README shows the selector, the EE/EF window and a design window from here (docs/screenshots/),
+# in Chinese and in English.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/ferricalc-screenshots $(BUILD)/screenshots
 	cp $(BUILD)/screenshots/selector.png $(BUILD)/screenshots/ee.png docs/screenshots/
 	cp $(BUILD)/screenshots/design-ee.png docs/screenshots/design.png
 	cp $(BUILD)/screenshots/design-etd-losses.png docs/screenshots/design-losses.png
 	cp $(BUILD)/screenshots/advisor.png docs/screenshots/advisor.png
+	cp $(BUILD)/screenshots/en/selector.png docs/screenshots/en-selector.png
+	cp $(BUILD)/screenshots/en/ee.png docs/screenshots/en-ee.png
+	cp $(BUILD)/screenshots/en/design-ee.png docs/screenshots/en-design.png
 
 # Every window at 150 % and 200 %: the same proportions, the drawings sharp.
 screenshots-hidpi: build

@@ -1,8 +1,12 @@
 #include "app/about_window.hpp"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
+#include "store/settings.hpp"
 #include "window/drawing_view.hpp"
+#include "window/language.hpp"
 #include "window/look.hpp"
 
 namespace ferricalc {
@@ -25,8 +29,29 @@ AboutWindow::AboutWindow(QWidget* parent)
     credits->setObjectName(QStringLiteral("Picture1"));
     credits->setGeometry(look::fromTwips(0, 0, 4935, 6255));
 
-    QPushButton* ok = look::pushButton(QStringLiteral("确定"), QStringLiteral("Command1"), 15.75, this);
+    QPushButton* ok = look::pushButton(QString(), QStringLiteral("Command1"), 15.75, this);
     ok->setGeometry(look::fromTwips(1200, 6480, 1575, 495));
+
+    // Each language is named in itself, so that either reader finds their own.
+    auto* language = new QComboBox(this);
+    language->setObjectName(QStringLiteral("language"));
+    language->setFont(look::song(9));
+    language->addItem(QStringLiteral("中文"), QVariant::fromValue(static_cast<int>(Language::Chinese)));
+    language->addItem(QStringLiteral("English"), QVariant::fromValue(static_cast<int>(Language::English)));
+    language->setCurrentIndex(currentLanguage() == Language::English ? 1 : 0);
+    language->setGeometry(look::fromTwips(2880, 6540, 1155, 375));
+    language->setToolTip(QStringLiteral("语言 / Language"));
+    language->setAccessibleName(QStringLiteral("语言 / Language"));
+    connect(language, &QComboBox::activated, this, [language](int index) {
+        const auto chosen = static_cast<Language>(language->itemData(index).toInt());
+        if (setLanguage(chosen))
+            store::Settings().setLanguage(languageName(chosen));
+    });
+    auto* texts = new TextSetters(*this);
+    texts->keep([ok] {
+        ok->setText(tr("确定"));
+        look::fitCaption(*ok);
+    });
     // The window's one button has the focus, so Enter or Space closes it from the keyboard.
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

@@ -4,6 +4,8 @@
 // Calculate of a realistic core; a few more show the message line's advice, a
 // failure, and the widest results (twelve significant digits and a sign).
 //
+// Every picture is made twice: in Chinese, and in English under OUTPUT_DIRECTORY/en.
+//
 // Usage: ferricalc-screenshots OUTPUT_DIRECTORY
 
 #include <QApplication>
@@ -31,6 +33,7 @@
 #include "app/application.hpp"
 #include "app/selector_window.hpp"
 #include "window/design_window.hpp"
+#include "window/language.hpp"
 
 namespace {
 
@@ -214,7 +217,8 @@ bool saveOwnCoreViews(ferricalc::CalculatorWindow& window, const QDir& out)
 {
     auto* box = window.findChild<QComboBox*>(QStringLiteral("catalogComboBox"));
     window.findChild<QAction*>(QStringLiteral("saveOwnCore"))->trigger();
-    box->lineEdit()->setText(QStringLiteral("我的 EE25"));
+    box->lineEdit()->setText(ferricalc::currentLanguage() == ferricalc::Language::English ? QStringLiteral("My EE25")
+                                                                                           : QStringLiteral("我的 EE25"));
     bool ok = save(window, out.filePath(QStringLiteral("ee-save-own.png")));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(box->lineEdit(), &enter);
@@ -228,22 +232,14 @@ bool saveOwnCoreViews(ferricalc::CalculatorWindow& window, const QDir& out)
 
 }  // namespace
 
-int main(int argc, char* argv[])
+// Every window of the program into `out`, in the language chosen now.
+bool saveEveryWindow(const QDir& out)
 {
-    // The user's cores and settings of these pictures stay apart from the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    ferricalc::configureApplication(app);
+    if (!QDir().mkpath(out.path()))
+        return false;
     // Nothing remembered from an earlier run: every picture starts as a first run does.
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ferricalc"), QStringLiteral("ferricalc"))
         .clear();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ferricalc-screenshots OUTPUT_DIRECTORY\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(out.path()))
-        return 1;
 
     ferricalc::SelectorWindow selector;
     selector.show();
@@ -297,5 +293,24 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    return ok;
+}
+
+int main(int argc, char* argv[])
+{
+    // The user's cores and settings of these pictures stay apart from the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ferricalc::configureApplication(app);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ferricalc-screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    // The windows as they start, in Chinese, and again in English under en/.
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool ok = saveEveryWindow(out);
+    ok = ferricalc::setLanguage(ferricalc::Language::English) && ok;
+    ok = saveEveryWindow(QDir(out.filePath(QStringLiteral("en")))) && ok;
     return ok ? 0 : 1;
 }
+

@@ -14,6 +14,7 @@
 #include "store/settings.hpp"
 #include "window/calculator_window.hpp"
 #include "window/drawing_view.hpp"
+#include "window/language.hpp"
 #include "window/look.hpp"
 #include "window/remembered.hpp"
 
@@ -64,12 +65,13 @@ SelectorWindow::SelectorWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("QYX"));
     setFixedSize(look::fromTwips(0, 0, 8070, 7035).size());
     setFont(look::song(10.5));
+    auto* texts = new TextSetters(*this);
 
     auto* background = new DrawingView(QStringLiteral(":/art/selector.svg"), QSize(547, 496), this);
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(0, 0, 547, 496);
 
-    auto* prompt = new QLabel(QStringLiteral("请选择磁芯类型:"), this);
+    auto* prompt = new QLabel(this);
     prompt->setObjectName(QStringLiteral("Label2"));
     prompt->setFont(look::kai(15));
     look::paintLabel(*prompt, look::kNavy, look::kLightGreen);
@@ -77,17 +79,28 @@ SelectorWindow::SelectorWindow(QWidget* parent)
 
     buildOptions();
 
-    QPushButton* ok = look::pushButton(QStringLiteral("确 定"), QStringLiteral("Command1"), 14.25, this);
+    QPushButton* ok = look::pushButton(QString(), QStringLiteral("Command1"), 14.25, this);
     ok->setGeometry(look::fromTwips(1680, 4920, 1575, 615));
-    QPushButton* exitButton = look::pushButton(QStringLiteral("退 出"), QStringLiteral("Command2"), 14.25, this);
+    QPushButton* exitButton = look::pushButton(QString(), QStringLiteral("Command2"), 14.25, this);
     exitButton->setGeometry(look::fromTwips(5280, 4920, 1575, 615));
     connect(ok, &QPushButton::clicked, this, &SelectorWindow::confirm);
     connect(exitButton, &QPushButton::clicked, this, &SelectorWindow::exit);
 
-    m_notice = new QLabel(QStringLiteral("ferricalc 开发者 出品  ·  版本 " FERRICALC_VERSION), this);
+    m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("Label1"));
     look::paintLabel(*m_notice, look::kDarkRed, look::kLightGreen);
     m_notice->setGeometry(look::fromTwips(1560, 6120, 8775, 495));
+    texts->keep([this, prompt, ok, exitButton] {
+        prompt->setText(tr("请选择磁芯类型:"));
+        ok->setText(tr("确 定"));
+        exitButton->setText(tr("退 出"));
+        m_notice->setText(tr("ferricalc 开发者 出品  ·  版本 %1").arg(QStringLiteral(FERRICALC_VERSION)));
+        for (std::size_t index = 0; index < m_optionButtons.size(); ++index)
+            m_optionButtons[index]->setText(descriptorText(coreType(static_cast<int>(index)).optionCaption));
+        for (QWidget* control : findChildren<QWidget*>())
+            if (qobject_cast<QLabel*>(control) != nullptr || qobject_cast<QAbstractButton*>(control) != nullptr)
+                look::fitCaption(*control);
+    });
     m_notice->installEventFilter(this);
 
     m_optionButtons.front()->setFocus();
@@ -104,7 +117,7 @@ void SelectorWindow::buildOptions()
     m_options = new QButtonGroup(this);
     m_options->setExclusive(true);
     for (int index = 0; index < kCoreTypeCount; ++index) {
-        auto* option = new QRadioButton(text(coreType(index).optionCaption), this);
+        auto* option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(index));
         option->setFont(look::song(9));
         QPalette palette = option->palette();

@@ -7,6 +7,7 @@
 // window while UYF, UI or EI is chosen. Exit, or closing the selector, ends the
 // program and closes every other window.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -22,6 +23,8 @@ class QRadioButton;
 namespace ferricalc {
 
 class SelectorWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(SelectorWindow)
+
 public:
     explicit SelectorWindow(QWidget* parent = nullptr);
     ~SelectorWindow() override;

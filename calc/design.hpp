@@ -270,25 +270,24 @@ std::string designText(DesignQuantity quantity, double value, std::string_view d
 // The value and its unit as a window shows it: "1234.5 nH", "109.405 µH".
 std::string designDisplayText(DesignQuantity quantity, double value, std::string_view decimalSeparator);
 
-// ---- The windows' and the web page's lines (Chinese unless a Language is given) ---
+// ---- The windows' and the web page's lines, in Chinese unless told ----------
 
 // B̂ on Amin with its share of Bsat: "119.4 mT（Bsat 的 30.6 %）"; empty without a flux density.
-std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator);
-std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator, Language language);
+std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator,
+                             Language language = Language::Chinese);
 
 // What the flux densities mean for the core ("已饱和：…", "接近饱和：…"), or that
 // Bsat is unknown when a flux density stands without it; empty when all is clear.
-std::string saturationNote(const Design& design, bool bsatKnown);
-std::string saturationNote(const Design& design, bool bsatKnown, Language language);
+std::string saturationNote(const Design& design, bool bsatKnown, Language language = Language::Chinese);
 
 // The gap for the wanted AL ("0.512 mm"), or that none reaches it with the
 // ungapped set's AL; empty when no AL is wanted.
-std::string targetGapText(const Design& design, std::string_view decimalSeparator);
-std::string targetGapText(const Design& design, std::string_view decimalSeparator, Language language);
+std::string targetGapText(const Design& design, std::string_view decimalSeparator,
+                          Language language = Language::Chinese);
 
 // B̂max with its share of Bsat, as peakFluxAminText writes B̂ on Amin.
-std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator);
-std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator, Language language);
+std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator,
+                            Language language = Language::Chinese);
 
 // What the winding means beyond its figures: that one turn already gives far
 // more than the wanted inductance; empty otherwise.

@@ -99,32 +99,20 @@ std::string fluxWithShare(DesignQuantity quantity, const std::optional<double>& 
     if (!flux)
         return {};
     std::string text = designDisplayText(quantity, *flux, decimalSeparator);
-    if (share) {
-        const std::string shareText = designDisplayText(shareQuantity, *share, decimalSeparator);
-        if (language == Language::Chinese)
-            text.append("（Bsat 的 ").append(shareText).append("）");
-        else
-            text.append(" (").append(shareText).append(" of Bsat)");
-    }
-    return text;
+    if (!share)
+        return text;
+    const std::string shareText = designDisplayText(shareQuantity, *share, decimalSeparator);
+    if (language == Language::English)
+        return text.append(" (").append(shareText).append(" of Bsat)");
+    return text.append("（Bsat 的 ").append(shareText).append("）");
 }
 
 }  // namespace
-
-std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator)
-{
-    return peakFluxAminText(design, decimalSeparator, Language::Chinese);
-}
 
 std::string peakFluxAminText(const Design& design, std::string_view decimalSeparator, Language language)
 {
     return fluxWithShare(DesignQuantity::PeakFluxAmin, design.peakFluxAmin, DesignQuantity::FluxShare,
                          design.bsatShareAmin, decimalSeparator, language);
-}
-
-std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator)
-{
-    return peakFluxMaxText(design, decimalSeparator, Language::Chinese);
 }
 
 std::string peakFluxMaxText(const Design& design, std::string_view decimalSeparator, Language language)
@@ -133,24 +121,18 @@ std::string peakFluxMaxText(const Design& design, std::string_view decimalSepara
                          design.bsatShareMax, decimalSeparator, language);
 }
 
-std::string saturationNote(const Design& design, bool bsatKnown)
-{
-    return saturationNote(design, bsatKnown, Language::Chinese);
-}
-
 std::string saturationNote(const Design& design, bool bsatKnown, Language language)
 {
-    const bool chinese = language == Language::Chinese;
+    const bool zh = language == Language::Chinese;
     // B̂max is the highest flux density in the path: it alone decides.
     if (design.saturationMax == SaturationLevel::Warning)
-        return chinese ? "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）"
-                       : "saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
+        return zh ? "已饱和：磁路中最大的 B̂ 超过 Bsat（100 °C）"
+                  : "saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
     if (design.saturationMax == SaturationLevel::Advisory)
-        return chinese ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
-                       : "near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
+        return zh ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
+                  : "near saturation: the highest B̂ in the path exceeds 80 % of Bsat (100 °C)";
     if (design.peakFlux && !bsatKnown)
-        return chinese ? "材料的 Bsat 未知：未检查是否饱和"
-                       : "the material's Bsat is unknown: saturation not checked";
+        return zh ? "材料的 Bsat 未知：未检查是否饱和" : "the material's Bsat is unknown: saturation not checked";
     return {};
 }
 
@@ -165,28 +147,21 @@ std::string windingNote(const Design& design, std::string_view decimalSeparator,
                                          : "the wanted inductance is far below one turn's (" + oneTurn + ")";
 }
 
-std::string targetGapText(const Design& design, std::string_view decimalSeparator)
-{
-    return targetGapText(design, decimalSeparator, Language::Chinese);
-}
-
 std::string targetGapText(const Design& design, std::string_view decimalSeparator, Language language)
 {
     if (!design.gapForTarget)
         return {};
-    const GapForAl& found = *design.gapForTarget;
-    if (found.outcome == GapForAl::Outcome::Found)
-        return designDisplayText(DesignQuantity::Gap, found.gap, decimalSeparator);
-    const bool chinese = language == Language::Chinese;
-    if (found.outcome == GapForAl::Outcome::BeyondLongestGap) {
-        const std::string gap = designDisplayText(DesignQuantity::Gap, found.gap, decimalSeparator);
-        const std::string al = designDisplayText(DesignQuantity::Al, found.al, decimalSeparator);
-        return chinese ? "任何气隙都达不到（最长气隙 " + gap + " 时 AL 为 " + al + "）"
-                       : "no gap reaches it (AL " + al + " at the longest gap, " + gap + ")";
+    const bool zh = language == Language::Chinese;
+    if (design.gapForTarget->outcome == GapForAl::Outcome::Found)
+        return designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator);
+    if (design.gapForTarget->outcome == GapForAl::Outcome::BeyondLongestGap) {
+        const std::string gap = designDisplayText(DesignQuantity::Gap, design.gapForTarget->gap, decimalSeparator);
+        const std::string al = designDisplayText(DesignQuantity::Al, design.gapForTarget->al, decimalSeparator);
+        return zh ? "任何气隙都达不到（最长气隙 " + gap + " 时 AL 为 " + al + "）"
+                  : "no gap reaches it (AL is " + al + " at the longest gap, " + gap + ")";
     }
     const std::string ungapped = designDisplayText(DesignQuantity::AlUngapped, design.alUngapped, decimalSeparator);
-    return chinese ? "任何气隙都达不到（无气隙时 AL 为 " + ungapped + "）"
-                   : "no gap reaches it (AL " + ungapped + " without a gap)";
+    return zh ? "任何气隙都达不到（无气隙时 AL 为 " + ungapped + "）" : "no gap reaches it (AL ungapped is " + ungapped + ")";
 }
 
 InputReading readDesignInput(DesignInput kind, std::string_view text, std::string_view decimalSeparator,

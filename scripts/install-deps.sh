@@ -6,9 +6,10 @@
 #   install-deps.sh PKG...   those packages instead (make fuzz and make bench name their own)
 set -eu
 
+# qt6-l10n-tools compiles the English translation (lrelease) and checks it (lupdate);
 # desktop-file-utils and appstream validate the launcher and the metainfo in
 # the tests; dpkg-dev finds the package's dependencies for make package.
-packages="g++ make cmake qt6-base-dev qt6-svg-dev libgtest-dev
+packages="g++ make cmake qt6-base-dev qt6-svg-dev qt6-l10n-tools libgtest-dev
 libbenchmark-dev fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
 desktop-file-utils appstream dpkg-dev"
 web=no

@@ -51,6 +51,13 @@ void Settings::setLastDesign(const QString& family, const QByteArray& designFile
     m_settings.setValue(QStringLiteral("lastDesign/") + family, designFile);
 }
 
+QString Settings::language() const { return m_settings.value(QStringLiteral("windows/language")).toString(); }
+
+void Settings::setLanguage(const QString& language)
+{
+    m_settings.setValue(QStringLiteral("windows/language"), language);
+}
+
 bool Settings::writable()
 {
     m_settings.sync();

@@ -3,8 +3,9 @@
 // configuration directory (~/.config/ferricalc/ferricalc.conf): where each
 // window was, the family last chosen in the selector, the folder of the last
 // design file, and per family the fields of the last successful Calculate and
-// the design window's last inputs. A settings file that cannot be written
-// loses only these conveniences; QSettings never throws.
+// the design window's last inputs, and the windows' language. A settings
+// file that cannot be written loses only these conveniences; QSettings never
+// throws.
 
 #include <QByteArray>
 #include <QSettings>
@@ -38,6 +39,10 @@ public:
     // as a design file's bytes (store/design_file.hpp); empty when none.
     QByteArray lastDesign(const QString& family) const;
     void setLastDesign(const QString& family, const QByteArray& designFile);
+
+    // The windows' language chosen in the about window ("en", "zh"); empty when never chosen.
+    QString language() const;
+    void setLanguage(const QString& language);
 
     // Whether the settings could be written the last time (QSettings::status()).
     bool writable();

@@ -25,12 +25,21 @@
 #include "window/design_field.hpp"
 #include "window/design_form.hpp"
 #include "window/look.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
 using namespace design_form;
 
 namespace {
+
+// The column captions calc/advisor.hpp gives the windows, as the translation knows them.
+[[maybe_unused]] constexpr const char* kColumnCaptions[] = {
+    QT_TRANSLATE_NOOP("AdvisorWindow", "磁芯"),       QT_TRANSLATE_NOOP("AdvisorWindow", "类型"),
+    QT_TRANSLATE_NOOP("AdvisorWindow", "材料"),       QT_TRANSLATE_NOOP("AdvisorWindow", "气隙 mm"),
+    QT_TRANSLATE_NOOP("AdvisorWindow", "线径 mm"),    QT_TRANSLATE_NOOP("AdvisorWindow", "磁芯损耗 W"),
+    QT_TRANSLATE_NOOP("AdvisorWindow", "铜损 W"),     QT_TRANSLATE_NOOP("AdvisorWindow", "质量 g"),
+};
 
 QString number(double value, int decimals)
 {
@@ -95,8 +104,8 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumnCount)
             return {};
-        return section + 1 == kColumnCount ? QStringLiteral("结论")
-                                           : text(adviceColumns()[static_cast<std::size_t>(section)].caption);
+        return section + 1 == kColumnCount ? AdvisorWindow::tr("结论")
+                                           : AdvisorWindow::tr(adviceColumns()[static_cast<std::size_t>(section)].caption.data());
     }
 
     QVariant data(const QModelIndex& index, int role) const override
@@ -109,7 +118,7 @@ public:
             if (role == Qt::UserRole && feasible)
                 return QString();
             return role == Qt::DisplayRole || role == Qt::UserRole
-                       ? text(verdictText(a, m_requirement, Language::Chinese))
+                       ? text(verdictText(a, m_requirement, currentLanguage()))
                        : QVariant();
         }
         const AdviceColumn& column = adviceColumns()[static_cast<std::size_t>(index.column())];
@@ -122,7 +131,7 @@ public:
         if (role != Qt::DisplayRole && role != Qt::UserRole)
             return {};
         if (column.name == "family")  // as the selector names it
-            return text(a.family->optionCaption);
+            return descriptorText(a.family->optionCaption);
         const std::string cell = adviceCell(a, column);
         return cell == "-" ? QStringLiteral("—") : text(cell);
     }
@@ -169,7 +178,7 @@ protected:
         painter.drawRect(area);
         painter.drawText(QRectF(area.left(), area.bottom() + line + 4, area.width(), line), Qt::AlignHCenter,
                          QStringLiteral("Ve / mm³"));
-        painter.drawText(QRectF(0, 2, width(), line), Qt::AlignLeft, QStringLiteral("总损耗 / W"));
+        painter.drawText(QRectF(0, 2, width(), line), Qt::AlignLeft, AdvisorWindow::tr("总损耗 / W"));
         if (feasible.empty() || area.width() < 40 || area.height() < 40)
             return;
         // Logarithmic axes of whole decades round every point.
@@ -231,7 +240,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
 {
     setObjectName(QStringLiteral("advisorWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("磁芯选型"));
+    setWindowTitle(tr("磁芯选型"));
     setFont(look::song(10.5));
 
     const auto box = [this](QFormLayout& form, const char* caption, DesignField* field, const DesignInputLimits& limits,
@@ -245,7 +254,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
         field->installEventFilter(this);
         field->onEdited([this] { m_pending->start(); });
         connect(field, &QDoubleSpinBox::valueChanged, this, [this] { m_pending->start(); });
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        auto* label = new QLabel(tr(caption), this);
         label->setBuddy(field);
         form.addRow(label, field);
         return field;
@@ -257,7 +266,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     m_working = new QFutureWatcher<std::vector<Advice>>(this);
     connect(m_working, &QFutureWatcher<std::vector<Advice>>::finished, this, &AdvisorWindow::showAdvice);
 
-    auto* need = new QGroupBox(QStringLiteral("要求"), this);
+    auto* need = new QGroupBox(tr("要求"), this);
     QFormLayout& needForm = *formIn(*need);
     const auto designBox = [&](const char* caption, DesignInput kind, const char* name, const QString& unit,
                                double value) {
@@ -269,28 +278,28 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
         return box(form, caption, new DesignField(kind, QString::fromLatin1(name), this), boxLimits(lossInputLimits(kind)), unit,
                    value);
     };
-    m_inductance = designBox("电感 L", DesignInput::Inductance, "inductance", QStringLiteral("µH"),
+    m_inductance = designBox(QT_TR_NOOP("电感 L"), DesignInput::Inductance, "inductance", QStringLiteral("µH"),
                              requirement.inductance);
-    m_current = designBox("峰值电流 Î", DesignInput::Current, "current", QStringLiteral("A"), requirement.peakCurrent);
-    m_ripple = lossBox(needForm, "纹波 ΔI", LossInput::Ripple, "ripple", QStringLiteral("A"), requirement.ripple);
-    m_frequency = lossBox(needForm, "频率 f", LossInput::Frequency, "frequency", QStringLiteral("Hz"),
+    m_current = designBox(QT_TR_NOOP("峰值电流 Î"), DesignInput::Current, "current", QStringLiteral("A"), requirement.peakCurrent);
+    m_ripple = lossBox(needForm, QT_TR_NOOP("纹波 ΔI"), LossInput::Ripple, "ripple", QStringLiteral("A"), requirement.ripple);
+    m_frequency = lossBox(needForm, QT_TR_NOOP("频率 f"), LossInput::Frequency, "frequency", QStringLiteral("Hz"),
                           requirement.frequency);
-    m_duty = lossBox(needForm, "占空比 D", LossInput::Duty, "duty", {}, requirement.duty);
-    m_temperature = lossBox(needForm, "磁芯温度", LossInput::Temperature, "temperature", QStringLiteral("°C"),
+    m_duty = lossBox(needForm, QT_TR_NOOP("占空比 D"), LossInput::Duty, "duty", {}, requirement.duty);
+    m_temperature = lossBox(needForm, QT_TR_NOOP("磁芯温度"), LossInput::Temperature, "temperature", QStringLiteral("°C"),
                             requirement.temperature);
 
-    auto* limits = new QGroupBox(QStringLiteral("限值"), this);
+    auto* limits = new QGroupBox(tr("限值"), this);
     QFormLayout& limitForm = *formIn(*limits);
-    m_maxRise = box(limitForm, "温升 ΔT 至多", new DesignField(std::nullopt, QStringLiteral("maxRise"), this),
+    m_maxRise = box(limitForm, QT_TR_NOOP("温升 ΔT 至多"), new DesignField(std::nullopt, QStringLiteral("maxRise"), this),
                     kAdviceLimits[MaxRiseLimit], QStringLiteral("K"), requirement.maxTemperatureRise);
-    m_maxShare = box(limitForm, "B̂max 至多", new DesignField(std::nullopt, QStringLiteral("maxShare"), this),
+    m_maxShare = box(limitForm, QT_TR_NOOP("B̂max 至多"), new DesignField(std::nullopt, QStringLiteral("maxShare"), this),
                      kAdviceLimits[MaxShareLimit], QStringLiteral("% Bsat"), requirement.maxFluxShare);
-    m_maxFill = box(limitForm, "窗口填充至多", new DesignField(std::nullopt, QStringLiteral("maxFill"), this),
+    m_maxFill = box(limitForm, QT_TR_NOOP("窗口填充至多"), new DesignField(std::nullopt, QStringLiteral("maxFill"), this),
                     kAdviceLimits[MaxFillLimit], QStringLiteral("%"), requirement.maxFill);
     m_ranking = new QComboBox(this);
     m_ranking->setObjectName(QStringLiteral("ranking"));
-    m_ranking->addItems({QStringLiteral("体积最小"), QStringLiteral("损耗最小"), QStringLiteral("质量最小")});
-    limitForm.addRow(new QLabel(QStringLiteral("排序"), this), m_ranking);
+    m_ranking->addItems({tr("体积最小"), tr("损耗最小"), tr("质量最小")});
+    limitForm.addRow(new QLabel(tr("排序"), this), m_ranking);
     connect(m_ranking, &QComboBox::currentIndexChanged, this, [this] { m_pending->start(); });
     alignCaptions({need, limits});
 
@@ -303,7 +312,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     };
     m_families = checkList("families");
     for (const CoreDescriptor* family : coreTypes()) {
-        auto* item = new QListWidgetItem(text(family->optionCaption), m_families);
+        auto* item = new QListWidgetItem(descriptorText(family->optionCaption), m_families);
         item->setData(Qt::UserRole, text(family->name));
         item->setCheckState(standardCores(*family).empty() ? Qt::Unchecked : Qt::Checked);
     }
@@ -312,8 +321,8 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     for (const Material& candidate : materials()) {
         if (!candidate.hasLossFit() || !candidate.bsat100)
             continue;
-        auto* item = new QListWidgetItem(text(candidate.name) + QStringLiteral("（") + text(candidate.manufacturer)
-                                             + QStringLiteral("）"),
+        auto* item = new QListWidgetItem(
+            AdvisorWindow::tr("%1（%2）").arg(text(candidate.name), text(candidate.manufacturer)),
                                          m_materials);
         item->setData(Qt::UserRole, QVariant::fromValue(static_cast<qulonglong>(&candidate - materials().data())));
         item->setCheckState(&candidate == chosen ? Qt::Checked : Qt::Unchecked);
@@ -322,9 +331,9 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     auto* left = new QVBoxLayout;
     left->addWidget(need);
     left->addWidget(limits);
-    left->addWidget(new QLabel(QStringLiteral("磁芯类型"), this));
+    left->addWidget(new QLabel(tr("磁芯类型"), this));
     left->addWidget(m_families);
-    left->addWidget(new QLabel(QStringLiteral("材料"), this));
+    left->addWidget(new QLabel(tr("材料"), this));
     left->addWidget(m_materials);
 
     m_model = new AdviceModel(this);
@@ -346,7 +355,7 @@ AdvisorWindow::AdvisorWindow(const Requirement& requirement, const Material* mat
     m_scatter = new AdviceScatter(this);
 
     auto* right = new QVBoxLayout;
-    auto* plotTitle = new QLabel(QStringLiteral("总损耗与体积（红：没有别的设计既更小又更凉）"), this);
+    auto* plotTitle = new QLabel(tr("总损耗与体积（红：没有别的设计既更小又更凉）"), this);
     plotTitle->setFont(look::kai(11));
     right->addWidget(m_table, 3);
     right->addWidget(plotTitle);

@@ -9,6 +9,7 @@
 // calculator window, calculated, with its design window set to the row's
 // material, gap, turns and wire.
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QWidget>
 #include <functional>
@@ -30,6 +31,8 @@ class AdviceScatter;
 class DesignField;
 
 class AdvisorWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(AdvisorWindow)
+
 public:
     // `open` is called with the row chosen (Enter or a double-click).
     AdvisorWindow(const Requirement& requirement, const Material* material,

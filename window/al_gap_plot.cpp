@@ -9,6 +9,7 @@
 
 #include "window/look.hpp"
 #include "window/plot_marks.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -124,16 +125,16 @@ bool AlGapPlot::event(QEvent* event)
     for (const auto& [mark, point] : m_publishedMarks) {
         if (QLineF(mark, at).length() > kPublishedSize + 3.0)
             continue;
-        const QString gap = point->gap > 0.0 ? QStringLiteral("气隙 %1 mm").arg(point->gap, 0, 'g', 4)
-                                             : QStringLiteral("无气隙");
-        lines << QStringLiteral("%1：%2，AL %3 nH").arg(point->material, gap).arg(point->al, 0, 'g', 6);
+        const QString gap = point->gap > 0.0 ? tr("气隙 %1 mm").arg(point->gap, 0, 'g', 4)
+                                             : tr("无气隙");
+        lines << tr("%1：%2，AL %3 nH").arg(point->material, gap).arg(point->al, 0, 'g', 6);
     }
     if (lines.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
     } else {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                           QStringLiteral("厂家公布值\n") + lines.join(QLatin1Char('\n')), this);
+                           tr("厂家公布值\n") + lines.join(QLatin1Char('\n')), this);
     }
     return true;
 }
@@ -206,7 +207,7 @@ void AlGapPlot::paintEvent(QPaintEvent*)
                              powerOfTen(k, m));
         });
     painter.drawText(QRectF(area.left(), area.bottom() + line + 4, area.width(), line), Qt::AlignHCenter,
-                     QStringLiteral("气隙 lg / mm"));
+                     tr("气隙 lg / mm"));
     painter.drawText(QRectF(0, 2, area.left() + 200, line), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("AL / nH"));
 
@@ -241,7 +242,7 @@ void AlGapPlot::paintEvent(QPaintEvent*)
 
     // The legend, top right, where the falling curves leave room.
     const bool published = !m_publishedMarks.empty();
-    const QString legend[] = {QStringLiteral("计边缘磁通"), QStringLiteral("不计边缘磁通"), QStringLiteral("无气隙"),
+    const QString legend[] = {tr("计边缘磁通"), tr("不计边缘磁通"), tr("无气隙"),
                               m_curves.publishedCaption};
     const QPen legendPens[] = {pen(look::kDarkRed, 2.0), pen(look::kNavy, 1.3, Qt::DashLine),
                                pen(kUngapped, 1.0, Qt::DotLine), pen(kPublished, 1.4)};

@@ -9,6 +9,7 @@
 // at the dotted line's end); hovering one names its material and figures.
 // Drawn with QPainter, so it stays sharp at any scaling.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -45,6 +46,8 @@ struct AlGapCurves {
 };
 
 class AlGapPlot : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(AlGapPlot)
+
 public:
     // The gap axis at least; a working point beyond widens it to its decade.
     static constexpr double kFirstGap = 0.01;  // mm

@@ -18,6 +18,7 @@
 #include "window/catalog_panel.hpp"
 #include "window/design_window.hpp"
 #include "window/drawing_view.hpp"
+#include "window/language.hpp"
 #include "window/look.hpp"
 #include "window/remembered.hpp"
 
@@ -105,8 +106,9 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
                           | Qt::WindowCloseButtonHint),
       m_core(core)
 {
+    m_texts = new TextSetters(*this);
     setObjectName(text(core.form));
-    setWindowTitle(text(core.caption));
+    m_texts->keep([this] { setWindowTitle(descriptorText(m_core.caption)); });
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(look::fromTwips(0, 0, core.clientWidth, core.clientHeight).size());
     QPalette background = palette();
@@ -121,11 +123,15 @@ CalculatorWindow::CalculatorWindow(const CoreDescriptor& core, QWidget* parent)
     picture->setGeometry(look::fromTwips(drawing.box));
 
     if (core.note.labelNumber != 0) {
-        auto* note = new QLabel(text(core.note.text), this);
+        auto* note = new QLabel(this);
         note->setObjectName(numbered("Label", core.note.labelNumber));
         note->setFont(look::kai(15));
         look::paintLabel(*note, palette().color(QPalette::WindowText), Qt::white);
         note->setGeometry(look::fromTwips(core.note.rect));
+        m_texts->keep([this, note] {
+            note->setText(descriptorText(m_core.note.text));
+            look::fitCaption(*note);
+        });
     }
 
     buildFields();
@@ -161,13 +167,17 @@ void CalculatorWindow::buildFields()
 {
     QWidget* previous = nullptr;
     for (const FieldSpec& entry : m_core.fields) {
-        QLabel* caption = captionLabel(this, entry.captionNumber, text(entry.caption),
+        QLabel* caption = captionLabel(this, entry.captionNumber, QString(),
                                        look::fromTwips(entry.captionLeft, entry.top, kCaptionWidth, kCaptionHeight));
         auto* field = new QLineEdit(this);
         field->setObjectName(numbered("Text", entry.textNumber));
         // What the letter stands for, the text that ferricalc-cli --list prints.
-        caption->setToolTip(text(entry.meaning));
-        field->setToolTip(text(entry.meaning));
+        m_texts->keep([&entry, caption, field] {
+            caption->setText(descriptorText(entry.caption));
+            look::fitCaption(*caption);
+            caption->setToolTip(descriptorText(entry.meaning));
+            field->setToolTip(descriptorText(entry.meaning));
+        });
         field->setGeometry(look::fromTwips(entry.fieldLeft, entry.top, entry.fieldWidth, kFieldHeight));
         field->setTextMargins(0, 0, 0, 0);
         if (entry.start == StartText::Zero)
@@ -202,14 +212,21 @@ void CalculatorWindow::buildResults()
 
 void CalculatorWindow::buildButtons()
 {
-    m_calculate = look::pushButton(QStringLiteral("计算"), QStringLiteral("Command1"), 15.75, this);
-    m_return = look::pushButton(QStringLiteral("返回"), QStringLiteral("Command2"), 15.75, this);
-    m_design = look::pushButton(QStringLiteral("设计…"), QStringLiteral("designButton"), 15.75, this);
-    m_design->setToolTip(QStringLiteral("由计算所得的磁芯求 AL、气隙、匝数、电感和磁通密度"));
+    m_calculate = look::pushButton(QString(), QStringLiteral("Command1"), 15.75, this);
+    m_return = look::pushButton(QString(), QStringLiteral("Command2"), 15.75, this);
+    m_design = look::pushButton(QString(), QStringLiteral("designButton"), 15.75, this);
     m_design->setEnabled(false);  // until a Calculate succeeds
     m_calculate->setGeometry(look::fromTwips(m_core.calculateButton));
     m_return->setGeometry(look::fromTwips(m_core.returnButton));
     m_design->setGeometry(look::fromTwips(m_core.designButton));
+    m_texts->keep([this] {
+        m_calculate->setText(tr("计算"));
+        m_return->setText(tr("返回"));
+        m_design->setText(tr("设计…"));
+        m_design->setToolTip(tr("由计算所得的磁芯求 AL、气隙、匝数、电感和磁通密度"));
+        for (QPushButton* button : {m_calculate, m_return, m_design})
+            look::fitCaption(*button);
+    });
     setTabOrder(m_fields.back(), m_calculate);
     setTabOrder(m_calculate, m_design);
     setTabOrder(m_design, m_return);
@@ -252,8 +269,32 @@ void CalculatorWindow::moveAlongChain(std::size_t field)
 
 void CalculatorWindow::calculate() { showCalculation(calculationOfFields()); }
 
+void CalculatorWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !m_calculated)
+        return;
+    // The design window's forms are laid out for their captions: it is built
+    // again in the new language, with the inputs and the place it keeps.
+    if (m_designWindow) {
+        const int page = m_designWindow->currentPage();
+        delete m_designWindow;
+        openDesign();
+        m_designWindow->setCurrentPage(page);
+    }
+    // The fields' focus and the open design stay as they are: only the texts are written again.
+    QWidget* focused = focusWidget();
+    const Calculation shown = m_shown;
+    showCalculation(shown);
+    if (focused != nullptr && focused != focusWidget())
+        focused->setFocus(Qt::OtherFocusReason);
+}
+
 void CalculatorWindow::showCalculation(const Calculation& result)
 {
+    m_shown = result;
+    m_calculated = true;
+    const Language language = currentLanguage();
     for (QLabel* line : {m_message, m_advisory}) {
         line->hide();
         line->clear();
@@ -270,13 +311,13 @@ void CalculatorWindow::showCalculation(const Calculation& result)
             if (!value->text().isEmpty()) {
                 look::paintLabel(*value, palette().color(QPalette::Disabled, QPalette::Text),
                                  palette().color(QPalette::Base));
-                value->setToolTip(QStringLiteral("上次计算的结果"));
+                value->setToolTip(tr("上次计算的结果"));
             }
             continue;
         }
         look::paintLabel(*value, palette().color(QPalette::Text), palette().color(QPalette::Base));
         value->setText(text(result.texts[quantity].view()));
-        value->setToolTip(utf8(unroundedText(quantity, exact, Language::Chinese, separator)));
+        value->setToolTip(utf8(unroundedText(quantity, exact, language, separator)));
         fitResult(*value, messageArea);
     }
     m_catalog->showCalculation(result);
@@ -293,13 +334,13 @@ void CalculatorWindow::showCalculation(const Calculation& result)
         m_designWindow->setFieldTexts(fieldTexts());
     }
 
-    const Advisories advice = advise(m_core, result, exact, Language::Chinese, separator);
+    const Advisories advice = advise(m_core, result, exact, language, separator);
     QStringList adviceLines;
     for (const std::string* line : {&advice.dimensions, &advice.display})
         if (!line->empty())
             adviceLines << utf8(*line);
     const bool failureSaid = result.succeeded() || advice.displayExplainsFailure;
-    showMessages(failureSaid ? QString() : utf8(failureMessage(m_core, result.failure, Language::Chinese)),
+    showMessages(failureSaid ? QString() : utf8(failureMessage(m_core, result.failure, language)),
                  adviceLines.join(QLatin1Char('\n')));
     if (result.failure.stage == CalculationFailure::Stage::Conversion) {
         QLineEdit* field = m_fields[static_cast<std::size_t>(result.failure.field)];
@@ -380,7 +421,8 @@ void CalculatorWindow::showMessages(const QString& failure, const QString& advic
 // Copy results: one action for the window's Ctrl+C and the results' context menu.
 void CalculatorWindow::buildCopy()
 {
-    m_copyResults = new QAction(QStringLiteral("复制结果"), this);
+    m_copyResults = new QAction(this);
+    m_texts->keep([this] { m_copyResults->setText(tr("复制结果")); });
     m_copyResults->setShortcut(QKeySequence::Copy);
     m_copyResults->setShortcutContext(Qt::WindowShortcut);
     addAction(m_copyResults);
@@ -411,8 +453,8 @@ void CalculatorWindow::copyResults() { QGuiApplication::clipboard()->setText(res
 
 QString CalculatorWindow::resultRows() const
 {
-    QStringList header{QStringLiteral("磁芯类型")};
-    QStringList values{text(m_core.optionCaption)};
+    QStringList header{tr("磁芯类型")};
+    QStringList values{descriptorText(m_core.optionCaption)};
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         header << text(m_core.fields[i].letter);
         values << spreadsheetCell(m_fields[i]->text());

@@ -25,6 +25,7 @@
 // Calculate and disabled by a failed one. The one design window of a
 // calculator window follows its later successful Calculates and closes with it.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -45,7 +46,11 @@ namespace ferricalc {
 class CatalogPanel;
 class DesignWindow;
 
+class TextSetters;
+
 class CalculatorWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CalculatorWindow)
+
 public:
     explicit CalculatorWindow(const CoreDescriptor& core, QWidget* parent = nullptr);
 
@@ -76,6 +81,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language writes the last Calculate's messages and tooltips again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildFields();
@@ -102,6 +109,9 @@ private:
     QLabel* m_advisory = nullptr;  // "advisoryLine": below it, in the same place
     QAction* m_copyResults = nullptr;
     CatalogPanel* m_catalog = nullptr;  // the standard cores of this family
+    TextSetters* m_texts = nullptr;
+    Calculation m_shown;  // the Calculate the labels and messages show
+    bool m_calculated = false;
 };
 
 }  // namespace ferricalc

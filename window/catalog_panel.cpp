@@ -21,14 +21,12 @@
 #include "store/settings.hpp"
 #include "store/user_cores.hpp"
 #include "window/look.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
 namespace {
 
-const QString kCustom = QStringLiteral("自定义");
-const QString kLastCalculated = QStringLiteral("上次计算");
-const QString kOwnHeader = QStringLiteral("—— 自定义型号 ——");
 
 // Units as the reference line writes them after Le, Ae and Ve.
 constexpr std::array<const char*, QuantityCount> kUnits{"", "", "mm", "mm²", "mm³"};
@@ -78,7 +76,7 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
       m_settings(std::make_unique<store::Settings>())
 {
     const CatalogPlacement& place = core.catalog;
-    auto* caption = new QLabel(QStringLiteral("标准型号:"), &window);
+    auto* caption = new QLabel(&window);
     caption->setObjectName(QStringLiteral("catalogCaption"));
     look::paintLabel(*caption, look::kDarkRed, window.palette().color(QPalette::Window));
     caption->setGeometry(look::fromTwips(place.caption));
@@ -118,14 +116,14 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
     loadOwnCores();
 
     // The user's own cores, from the box's context menu; Ctrl+S saves anywhere in the window.
-    m_save = new QAction(QStringLiteral("保存为自定义型号…"), this);
+    m_save = new QAction(this);
     m_save->setObjectName(QStringLiteral("saveOwnCore"));
     m_save->setShortcut(QKeySequence::Save);
     m_save->setShortcutContext(Qt::WindowShortcut);
     window.addAction(m_save);
-    m_rename = new QAction(QStringLiteral("重命名自定义型号…"), this);
+    m_rename = new QAction(this);
     m_rename->setObjectName(QStringLiteral("renameOwnCore"));
-    m_delete = new QAction(QStringLiteral("删除自定义型号…"), this);
+    m_delete = new QAction(this);
     m_delete->setObjectName(QStringLiteral("deleteOwnCore"));
     connect(m_save, &QAction::triggered, this, &CatalogPanel::startSaving);
     connect(m_rename, &QAction::triggered, this, &CatalogPanel::startRenaming);
@@ -136,7 +134,15 @@ CatalogPanel::CatalogPanel(const CoreDescriptor& core, std::span<QLineEdit* cons
                 [this, target](const QPoint& position) { showMenu(position, target); });
     }
     m_combo->lineEdit()->installEventFilter(this);
-    m_combo->setToolTip(QStringLiteral("右键菜单：保存为自定义型号（Ctrl+S）、重命名、删除"));
+    (new TextSetters(window))->keep([this, caption] {
+        caption->setText(tr("标准型号:"));
+        look::fitCaption(*caption);
+        m_save->setText(tr("保存为自定义型号…"));
+        m_rename->setText(tr("重命名自定义型号…"));
+        m_delete->setText(tr("删除自定义型号…"));
+        m_combo->setToolTip(tr("右键菜单：保存为自定义型号（Ctrl+S）、重命名、删除"));
+        relabelEntries();
+    });
 
     connect(m_combo, &QComboBox::activated, this, &CatalogPanel::choose);
     // Typing only filters: a text not taken with Enter or from the list gives way
@@ -242,12 +248,12 @@ void CatalogPanel::choose(int index)
     switch (entry.kind) {
     case Kind::LastCalculated:
         fillFields(m_lastCalculated);
-        m_reference->setText(QStringLiteral("上次计算成功的尺寸"));
+        m_reference->setText(tr("上次计算成功的尺寸"));
         return;
     case Kind::Own:
         fillFields(m_ownTexts[entry.index]);
         m_chosenOwn = m_ownNames[entry.index];
-        m_reference->setText(QStringLiteral("自定义型号（无数据手册）"));
+        m_reference->setText(tr("自定义型号（无数据手册）"));
         return;
     case Kind::Standard: {
         const StandardCore& standard = m_cores[static_cast<std::size_t>(entry.index)];
@@ -301,7 +307,7 @@ void CatalogPanel::returnToCustom()
 
 void CatalogPanel::loadOwnCores()
 {
-    const store::LibraryRead read = store::UserCoreLibrary().read();
+    const store::LibraryRead read = store::UserCoreLibrary(store::UserCoreLibrary::defaultPath(), currentLanguage()).read();
     m_ownNames.clear();
     m_ownTexts.clear();
     for (const store::UserCore& own : store::coresOfFamily(read.cores, utf8(m_core.name))) {
@@ -311,6 +317,29 @@ void CatalogPanel::loadOwnCores()
     fillList();
     if (!read.notice.isEmpty())
         tell(read.notice, true);
+}
+
+QString CatalogPanel::entryLabel(Kind kind)
+{
+    switch (kind) {
+    case Kind::Custom:
+        return tr("自定义");
+    case Kind::LastCalculated:
+        return tr("上次计算");
+    case Kind::OwnHeader:
+        return tr("—— 自定义型号 ——");
+    default:
+        return {};
+    }
+}
+
+// The list's own entries in the language chosen now; names stay as they are.
+void CatalogPanel::relabelEntries()
+{
+    const QSignalBlocker quiet(m_combo);
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (const QString label = entryLabel(m_entries[i].kind); !label.isEmpty())
+            m_combo->setItemText(static_cast<int>(i), label);
 }
 
 // 自定义, 上次计算, the user's cores under their heading, a line, the catalogue.
@@ -323,11 +352,11 @@ void CatalogPanel::fillList()
         m_combo->addItem(text);
         m_entries.push_back(entry);
     };
-    add(kCustom, {Kind::Custom});
+    add(entryLabel(Kind::Custom), {Kind::Custom});
     if (static_cast<std::size_t>(m_lastCalculated.size()) == m_fields.size())
-        add(kLastCalculated, {Kind::LastCalculated});
+        add(entryLabel(Kind::LastCalculated), {Kind::LastCalculated});
     if (!m_ownNames.isEmpty()) {
-        add(kOwnHeader, {Kind::OwnHeader});
+        add(entryLabel(Kind::OwnHeader), {Kind::OwnHeader});
         if (auto* model = qobject_cast<QStandardItemModel*>(m_combo->model()))
             model->item(m_combo->count() - 1)->setEnabled(false);
         for (int i = 0; i < m_ownNames.size(); ++i)
@@ -371,10 +400,10 @@ void CatalogPanel::startSaving()
     m_overwriting.clear();
     m_combo->lineEdit()->setText(m_renaming.isEmpty() ? m_chosenOwn : m_renaming);
     m_combo->lineEdit()->selectAll();
-    m_combo->lineEdit()->setPlaceholderText(QStringLiteral("型号名称"));
+    m_combo->lineEdit()->setPlaceholderText(tr("型号名称"));
     m_combo->setFocus(Qt::OtherFocusReason);
-    tell(m_renaming.isEmpty() ? QStringLiteral("输入自定义型号的名称，Enter 保存当前尺寸，Esc 取消")
-                              : QStringLiteral("输入新名称，Enter 确定，Esc 取消"),
+    tell(m_renaming.isEmpty() ? tr("输入自定义型号的名称，Enter 保存当前尺寸，Esc 取消")
+                              : tr("输入新名称，Enter 确定，Esc 取消"),
          false);
 }
 
@@ -402,10 +431,10 @@ void CatalogPanel::finishNaming()
 {
     const QString name = m_combo->lineEdit()->text().trimmed();
     if (name.isEmpty()) {
-        tell(QStringLiteral("名称不能为空；Esc 取消"), true);
+        tell(tr("名称不能为空；Esc 取消"), true);
         return;
     }
-    const store::UserCoreLibrary library;
+    const store::UserCoreLibrary library(store::UserCoreLibrary::defaultPath(), currentLanguage());
     const QString renamed = m_renaming;
     store::ChangeResult problem;
     if (!renamed.isEmpty()) {
@@ -418,7 +447,7 @@ void CatalogPanel::finishNaming()
         const Calculation calculation = calculate(m_core, texts, decimalSeparator());
         if (!calculation.succeeded()) {
             cancelNaming();
-            tell(QStringLiteral("未保存：") + utf8(failureMessage(m_core, calculation.failure, Language::Chinese)),
+            tell(tr("未保存：") + utf8(failureMessage(m_core, calculation.failure, currentLanguage())),
                  true);
             return;
         }
@@ -428,7 +457,7 @@ void CatalogPanel::finishNaming()
                                        [&](const store::UserCore& core) { return core.name == name; });
         if (taken && m_overwriting != name) {
             m_overwriting = name;
-            tell(QStringLiteral("已有自定义型号“%1”；再按 Enter 覆盖，Esc 取消").arg(name), true);
+            tell(tr("已有自定义型号“%1”；再按 Enter 覆盖，Esc 取消").arg(name), true);
             return;
         }
         problem = library.save({name, utf8(m_core.name), pointTexts()});
@@ -445,8 +474,8 @@ void CatalogPanel::finishNaming()
     showEntry(index);
     m_chosen = nullptr;
     m_chosenOwn = name;
-    tell(renamed.isEmpty() ? QStringLiteral("已保存为自定义型号“%1”").arg(name)
-                           : QStringLiteral("“%1”已改名为“%2”").arg(renamed, name),
+    tell(renamed.isEmpty() ? tr("已保存为自定义型号“%1”").arg(name)
+                           : tr("“%1”已改名为“%2”").arg(renamed, name),
          false);
 }
 
@@ -454,7 +483,7 @@ void CatalogPanel::askToDelete()
 {
     if (m_chosenOwn.isEmpty())
         return;
-    m_reference->setText(QStringLiteral("删除自定义型号“%1”？ <a href=\"delete\">删除</a>　<a href=\"keep\">保留</a>")
+    m_reference->setText(tr("删除自定义型号“%1”？ <a href=\"delete\">删除</a>　<a href=\"keep\">保留</a>")
                              .arg(m_chosenOwn.toHtmlEscaped()));
 }
 
@@ -463,7 +492,7 @@ void CatalogPanel::deleteChosen()
     const QString name = m_chosenOwn;
     if (name.isEmpty())
         return;
-    if (const store::ChangeResult problem = store::UserCoreLibrary().remove(name); !problem.isEmpty()) {
+    if (const store::ChangeResult problem = store::UserCoreLibrary(store::UserCoreLibrary::defaultPath(), currentLanguage()).remove(name); !problem.isEmpty()) {
         tell(problem, true);
         return;
     }
@@ -471,20 +500,20 @@ void CatalogPanel::deleteChosen()
     loadOwnCores();
     m_combo->setCurrentIndex(0);
     showEntry(0);
-    tell(QStringLiteral("已删除自定义型号“%1”；尺寸仍在各栏中，可再保存").arg(name), false);
+    tell(tr("已删除自定义型号“%1”；尺寸仍在各栏中，可再保存").arg(name), false);
 }
 
 QString CatalogPanel::dataSheetLine() const
 {
     const DataSheet& sheet = m_chosen->dataSheet;
     if (!sheet.anyPublished())
-        return QStringLiteral("数据手册: 无");
+        return tr("数据手册: 无");
     const std::string separator = decimalSeparator();
     QStringList items;
     for (const Quantity q : kPublished)
         if (const std::optional<double> figure = sheet.figure(q))
             items << item(q, figureText(*figure, separator), kUnits[q]);
-    return QStringLiteral("数据手册: ") + items.join(QStringLiteral("  "));
+    return tr("数据手册: ") + items.join(QStringLiteral("  "));
 }
 
 void CatalogPanel::showCalculation(const Calculation& result)
@@ -504,7 +533,7 @@ void CatalogPanel::showCalculation(const Calculation& result)
             deviations << item(q, deviationText(deviationPercent(result.values[q], *figure), separator), "%");
     }
     if (!deviations.isEmpty())
-        line += QStringLiteral("\n偏差: ") + deviations.join(QStringLiteral("  "));
+        line += tr("\n偏差: ") + deviations.join(QStringLiteral("  "));
     m_reference->setText(line);
 }
 

@@ -17,6 +17,7 @@
 // box itself, and renames or deletes the one chosen; a deletion is confirmed in
 // the reference line. Nothing here opens a dialog.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,8 @@ class Settings;
 }
 
 class CatalogPanel : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(CatalogPanel)
+
 public:
     // The caption, the combo box and the reference line become children of
     // `window` where the descriptor places them; `fields` are the window's, in
@@ -84,6 +87,8 @@ private:
 
     void loadOwnCores();
     void fillList();
+    static QString entryLabel(Kind kind);  // empty for the entries that are names
+    void relabelEntries();
     void fillFields(const QStringList& pointTexts);
     void finishNaming();
     void cancelNaming();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/number_text.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -92,19 +93,19 @@ QString DesignField::refusalOf(const QString& input) const
     if (m_kind) {
         const InputReading reading = readDesignInput(*m_kind, utf8, separator(), m_gapLimit);
         if (reading.error != DesignError::None && reading.error != DesignError::NotANumber)
-            return QString::fromStdString(readingMessage(reading, *m_kind, m_ring, Language::Chinese, separator()));
+            return QString::fromStdString(readingMessage(reading, *m_kind, m_ring, currentLanguage(), separator()));
     }
     if (m_lossKind) {
         const LossInputReading reading = readLossInput(*m_lossKind, utf8, separator());
         if (reading.error != LossError::None && reading.error != LossError::NotANumber)
-            return QString::fromStdString(lossErrorMessage(reading.error, Language::Chinese));
+            return QString::fromStdString(lossErrorMessage(reading.error, currentLanguage()));
     }
     const std::optional<double> value = parseNumber(utf8, separator());
     // The box's limits stand in its tooltip; the reason stays short.
     if (value && *value > maximum())
-        return QStringLiteral("不能超过 %1").arg(textFromValue(maximum()));
+        return tr("不能超过 %1").arg(textFromValue(maximum()));
     if (value && *value < minimum())
-        return QStringLiteral("不能小于 %1").arg(textFromValue(minimum()));
+        return tr("不能小于 %1").arg(textFromValue(minimum()));
     return {};
 }
 

@@ -12,6 +12,7 @@
 // good value meanwhile and returns to it when the editing ends. Text that is
 // no number at all is kept out, as any spin box keeps it out.
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <functional>
 #include <optional>
@@ -23,6 +24,8 @@
 namespace ferricalc {
 
 class DesignField : public QDoubleSpinBox {
+    Q_DECLARE_TR_FUNCTIONS(DesignField)
+
 public:
     // `kind` selects the design's own checks (calc/design.hpp); without one the
     // box's range alone decides.

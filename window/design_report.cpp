@@ -31,6 +31,7 @@
 #include "window/design_window.hpp"
 #include "window/look.hpp"
 #include "window/pv_plot.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -108,10 +109,10 @@ bool DesignWindow::exportPdfTo(const QString& path)
     ensureLossPage();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        tell(QStringLiteral("未能导出 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
+        tell(tr("未能导出 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
         return false;
     }
-    const QString title = QStringLiteral("磁路设计 — %1").arg(text(m_core.optionCaption));
+    const QString title = tr("磁路设计 — %1").arg(descriptorText(m_core.optionCaption));
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kDotsPerInch);
@@ -135,8 +136,8 @@ bool DesignWindow::exportPdfTo(const QString& path)
 
         // The core: its drawing beside its dimensions and C1 … Ve.
         top += drawHeading(painter, top, width,
-                           m_standardCore.empty() ? QStringLiteral("磁芯")
-                                                  : QStringLiteral("磁芯　%1").arg(text(m_standardCore)));
+                           m_standardCore.empty() ? tr("磁芯")
+                                                  : tr("磁芯　%1").arg(text(m_standardCore)));
         const QRect drawingBox(0, top, width * 2 / 5, 190);
         QSvgRenderer drawing(text(m_core.drawing.resource));
         if (drawing.isValid()) {
@@ -163,7 +164,7 @@ bool DesignWindow::exportPdfTo(const QString& path)
 
         // The design: the material, and every input and figure of the first page as the window shows them.
         const std::size_t designEntries = m_copiedBeforeLosses;
-        Rows design{{QStringLiteral("材料"), m_material->currentText()}};
+        Rows design{{tr("材料"), m_material->currentText()}};
         // A box the design does not use now (the inductance wanted while it goes by turns) is left out.
         const std::array<const QWidget*, 3> unused{m_byTurns->isChecked() ? m_inductance : m_turns,
                                                    m_byRipple->isChecked() ? m_acFluxInput : m_ripple,
@@ -174,7 +175,7 @@ bool DesignWindow::exportPdfTo(const QString& path)
         for (std::size_t i = 0; i < designEntries; ++i)
             if (used(m_copied[i].second))
                 design.emplace_back(m_copied[i].first, shownText(m_copied[i].second));
-        top += drawHeading(painter, top, width, QStringLiteral("磁路与饱和"));
+        top += drawHeading(painter, top, width, tr("磁路与饱和"));
         top += drawRows(painter, QRect(0, top, width, height - top), design, 2);
         QStringList notes;
         for (const QLabel* note : {m_status, m_saturationNote, m_windingNote})
@@ -185,13 +186,13 @@ bool DesignWindow::exportPdfTo(const QString& path)
 
         // The losses and the temperature rise.
         pdf.newPage();
-        top = drawHeading(painter, 0, width, QStringLiteral("损耗与温升"));
+        top = drawHeading(painter, 0, width, tr("损耗与温升"));
         Rows losses;
         for (std::size_t i = designEntries; i < m_copied.size(); ++i) {
             if (used(m_copied[i].second))
                 losses.emplace_back(m_copied[i].first, shownText(m_copied[i].second));
             if (m_copied[i].second == m_frequency)
-                losses.emplace_back(QStringLiteral("波形"), m_waveform->currentText());
+                losses.emplace_back(tr("波形"), m_waveform->currentText());
         }
         top += drawRows(painter, QRect(0, top, width, height - top), losses, 2);
         top += drawNotes(painter, QRect(0, top, width, height - top),
@@ -199,10 +200,10 @@ bool DesignWindow::exportPdfTo(const QString& path)
         drawWidget(painter, *m_pvPlot, QRect(0, top + 4, width, std::min(400, height - top - 4)));
     }
     if (!file.commit()) {
-        tell(QStringLiteral("未能导出 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
+        tell(tr("未能导出 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
         return false;
     }
-    tell(QStringLiteral("已导出 %1").arg(QDir::toNativeSeparators(path)), false);
+    tell(tr("已导出 %1").arg(QDir::toNativeSeparators(path)), false);
     return true;
 }
 
@@ -211,7 +212,7 @@ void DesignWindow::chooseReportFile()
     const QString folder = store::Settings().lastFolder();
     const QString suggested =
         QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(text(m_core.name) + QStringLiteral(".pdf"));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出 PDF"), suggested,
+    QString path = QFileDialog::getSaveFileName(this, tr("导出 PDF"), suggested,
                                                 QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;

@@ -33,6 +33,7 @@
 #include "window/look.hpp"
 #include "window/remembered.hpp"
 #include "window/pv_plot.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -40,7 +41,6 @@ using namespace design_form;
 
 namespace {
 
-const QString kCustomMaterial = QStringLiteral("自定义");
 
 QColor saturationColour(SaturationLevel level, const QColor& plain)
 {
@@ -63,13 +63,14 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
 {
     setObjectName(QStringLiteral("designWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("磁路设计 — %1").arg(text(core.optionCaption)));
+    setWindowTitle(tr("磁路设计 — %1").arg(descriptorText(core.optionCaption)));
     setFont(look::song(10.5));
 
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setFont(look::kai(13));
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_heading->installEventFilter(this);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -92,7 +93,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     columns->addLayout(inputs);
     columns->addLayout(figures);
     auto* plotColumn = new QVBoxLayout;
-    auto* plotTitle = new QLabel(QStringLiteral("电感系数与气隙"), this);
+    auto* plotTitle = new QLabel(tr("电感系数与气隙"), this);
     plotTitle->setMinimumWidth(0);
     plotTitle->setFont(look::kai(12));
     plotColumn->addWidget(plotTitle);
@@ -110,8 +111,8 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     m_stack->addWidget(new QWidget(this));  // the losses' page, built when first shown
     m_pages = new QTabBar(this);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->addTab(QStringLiteral("磁路与饱和"));
-    m_pages->addTab(QStringLiteral("损耗与温升"));
+    m_pages->addTab(tr("磁路与饱和"));
+    m_pages->addTab(tr("损耗与温升"));
     m_pages->setDrawBase(false);
     connect(m_pages, &QTabBar::currentChanged, this, [this](int page) {
         if (page == 1)
@@ -133,10 +134,10 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     top->addSpacing(24);
     top->addWidget(m_status, 3);
     top->addWidget(m_pages);
-    auto* advise = new QPushButton(QStringLiteral("选型…"), this);
+    auto* advise = new QPushButton(tr("选型…"), this);
     advise->setObjectName(QStringLiteral("adviseButton"));
     advise->setAutoDefault(false);
-    advise->setToolTip(QStringLiteral("按此电感的要求为每种标准磁芯设计并排序"));
+    advise->setToolTip(tr("按此电感的要求为每种标准磁芯设计并排序"));
     connect(advise, &QPushButton::clicked, this, &DesignWindow::openAdvisor);
     top->addWidget(advise);
     buildFileMenu(*top);
@@ -161,12 +162,16 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     restoreInputs();
     m_material->setFocus();
 
-    auto* copy = new QAction(QStringLiteral("复制设计"), this);
+    auto* copy = new QAction(tr("复制设计"), this);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);
     addAction(copy);
     connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(designRows()); });
 }
+
+int DesignWindow::currentPage() const { return m_pages->currentIndex(); }
+
+void DesignWindow::setCurrentPage(int page) { m_pages->setCurrentIndex(page); }
 
 DesignWindow::~DesignWindow()
 {
@@ -192,14 +197,14 @@ void DesignWindow::buildFileMenu(QHBoxLayout& top)
         addAction(action);
         menu->addAction(action);
     };
-    command(QStringLiteral("打开设计…"), "openDesign", QKeySequence::Open, [this] { chooseFileToOpen(); });
-    command(QStringLiteral("保存设计…"), "saveDesign", QKeySequence::Save, [this] { chooseFileToSave(); });
+    command(tr("打开设计…"), "openDesign", QKeySequence::Open, [this] { chooseFileToOpen(); });
+    command(tr("保存设计…"), "saveDesign", QKeySequence::Save, [this] { chooseFileToSave(); });
     menu->addSeparator();
-    command(QStringLiteral("导出 PDF…"), "exportPdf", QKeySequence(), [this] { chooseReportFile(); });
+    command(tr("导出 PDF…"), "exportPdf", QKeySequence(), [this] { chooseReportFile(); });
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("fileButton"));
-    button->setText(QStringLiteral("文件"));
-    button->setToolTip(QStringLiteral("打开、保存设计文件（Ctrl+O、Ctrl+S），导出 PDF 报告"));
+    button->setText(tr("文件"));
+    button->setToolTip(tr("打开、保存设计文件（Ctrl+O、Ctrl+S），导出 PDF 报告"));
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
     top.addWidget(button);
@@ -222,9 +227,11 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     const std::vector<std::string_view> texts(utf8.begin(), utf8.end());
     m_set = coreSet(m_core, texts, m_separator);
     // Dimensions that do not calculate are not repeated: the status says what is wrong with them.
-    m_heading->setText(m_set.formed() ? text(m_core.optionCaption) + QStringLiteral("　") + dimensions.join(QLatin1Char(' '))
-                                      : text(m_core.optionCaption));
-    m_heading->setToolTip(m_heading->text());  // whole, where a narrow window cuts the heading short
+    const QString gap = currentLanguage() == Language::English ? QStringLiteral("  ") : QStringLiteral("　");
+    m_headingText = m_set.formed() ? descriptorText(m_core.optionCaption) + gap + dimensions.join(QLatin1Char(' '))
+                                   : descriptorText(m_core.optionCaption);
+    m_heading->setToolTip(m_headingText);  // whole, where a narrow window shortens the heading
+    fitHeading();
 
     // A ring is cut once: the gap has no other place to be.
     const bool legs = !m_set.formed() || m_set.set.shape.outerLegCount > 0;
@@ -234,7 +241,7 @@ void DesignWindow::setFieldTexts(const QStringList& fieldTexts)
     if (m_set.formed()) {
         // The gap box reaches as far as the core holds a gap.
         m_gap->setGapLimit(longestGap(m_set.set.shape), !legs);
-        m_gap->setToolTip(QStringLiteral("磁通经过一次的气隙总长；范围 %1 – %2")
+        m_gap->setToolTip(tr("磁通经过一次的气隙总长；范围 %1 – %2")
                               .arg(m_gap->textFromValue(0), m_gap->textFromValue(m_gap->maximum()) + m_gap->suffix()));
     }
     refresh();
@@ -252,7 +259,7 @@ void DesignWindow::setStandardCore(const QString& name)
 void DesignWindow::showPath(bool closer)
 {
     m_calculatorNote->setVisible(closer);
-    m_coreGroup->setTitle(closer ? QStringLiteral("磁芯（设计按背板径向磁通）") : QStringLiteral("磁芯"));
+    m_coreGroup->setTitle(closer ? tr("磁芯（设计按背板径向磁通）") : tr("磁芯"));
 }
 
 // ---- Building -------------------------------------------------------------
@@ -273,7 +280,7 @@ DesignField* DesignWindow::addField(QFormLayout& form, QWidget* caption, DesignF
     if (!unit.isEmpty())
         field->setSuffix(QLatin1Char(' ') + unit);
     field->setAlignment(Qt::AlignRight);
-    field->setToolTip(QStringLiteral("范围 %1 – %2").arg(field->textFromValue(field->minimum()),
+    field->setToolTip(tr("范围 %1 – %2").arg(field->textFromValue(field->minimum()),
                                                     field->textFromValue(field->maximum()) + field->suffix()));
     // Typing shows or clears a refusal at once; a value set by the window or
     // the arrows arrives as a value change.
@@ -287,7 +294,7 @@ DesignField* DesignWindow::addField(QFormLayout& form, QWidget* caption, DesignF
     auto* refusal = new QLabel(this);
     refusal->setObjectName(name + QStringLiteral("Refusal"));
     refusal->setWordWrap(true);
-    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(QStringLiteral("不能超过窗")));
+    refusal->setMinimumWidth(refusal->fontMetrics().horizontalAdvance(tr("不能超过窗")));
     paintText(*refusal, look::kDarkRed);
     if (auto* label = qobject_cast<QLabel*>(caption)) {
         label->setBuddy(field);  // a screen reader names the box by its caption
@@ -336,7 +343,7 @@ QLabel* DesignWindow::addNote(QFormLayout& form, const QString& name)
 QGroupBox* DesignWindow::buildCoreGroup()
 {
     // Two figures to a row: the core's figures need no input and take little room.
-    auto* group = new QGroupBox(QStringLiteral("磁芯"), this);
+    auto* group = new QGroupBox(tr("磁芯"), this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(5);
@@ -349,18 +356,18 @@ QGroupBox* DesignWindow::buildCoreGroup()
         grid->addLayout(form, index / 2, index % 2);
         return value;
     };
-    m_le = add(0, QStringLiteral("Le"), QStringLiteral("le"), QStringLiteral("有效磁路长度"));
-    m_ae = add(1, QStringLiteral("Ae"), QStringLiteral("ae"), QStringLiteral("有效截面积"));
-    m_ve = add(2, QStringLiteral("Ve"), QStringLiteral("ve"), QStringLiteral("有效体积"));
-    m_amin = add(3, QStringLiteral("Amin"), QStringLiteral("amin"), QStringLiteral("磁通经过的最小截面积"));
-    m_windowArea = add(4, QStringLiteral("Aw"), QStringLiteral("windowArea"), QStringLiteral("一个绕线窗口的面积"));
-    m_areaProduct = add(5, QStringLiteral("Ap"), QStringLiteral("areaProduct"), QStringLiteral("面积积 Ap = Ae·Aw"));
-    m_mass = add(6, QStringLiteral("质量"), QStringLiteral("mass"), QStringLiteral("Ve × 材料密度；材料未给密度时无此值"));
+    m_le = add(0, QStringLiteral("Le"), QStringLiteral("le"), tr("有效磁路长度"));
+    m_ae = add(1, QStringLiteral("Ae"), QStringLiteral("ae"), tr("有效截面积"));
+    m_ve = add(2, QStringLiteral("Ve"), QStringLiteral("ve"), tr("有效体积"));
+    m_amin = add(3, QStringLiteral("Amin"), QStringLiteral("amin"), tr("磁通经过的最小截面积"));
+    m_windowArea = add(4, QStringLiteral("Aw"), QStringLiteral("windowArea"), tr("一个绕线窗口的面积"));
+    m_areaProduct = add(5, QStringLiteral("Ap"), QStringLiteral("areaProduct"), tr("面积积 Ap = Ae·Aw"));
+    m_mass = add(6, tr("质量"), QStringLiteral("mass"), tr("Ve × 材料密度；材料未给密度时无此值"));
     // Where the design's path is a closer model than the calculator's (RM),
     // Le, Ae and Ve carry the calculator's figure in brackets, and this says so.
-    m_calculatorNote = new QLabel(QStringLiteral("（）内为计算器的值"), this);
+    m_calculatorNote = new QLabel(tr("（）内为计算器的值"), this);
     m_calculatorNote->setObjectName(QStringLiteral("calculatorNote"));
-    m_calculatorNote->setToolTip(QStringLiteral(
+    m_calculatorNote->setToolTip(tr(
         "设计用更接近实际的磁路：背板按其宽度 H 上的径向磁通计算，Le、Ae、Ve 与厂家数据相差约 2 %；"
         "计算器窗口按标准公式算出的 C1、C2 及其 Le、Ae、Ve 写在括号内"));
     m_calculatorNote->hide();
@@ -371,34 +378,34 @@ QGroupBox* DesignWindow::buildCoreGroup()
 
 QGroupBox* DesignWindow::buildMaterialGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("材料"), this);
+    auto* group = new QGroupBox(tr("材料"), this);
     QFormLayout& form = *formIn(*group);
     m_material = new QComboBox(this);
     m_material->setObjectName(QStringLiteral("material"));
-    m_material->addItem(kCustomMaterial);
+    m_material->addItem(tr("自定义"));
     for (const Material& material : materials()) {
-        m_material->addItem(text(material.name) + QStringLiteral("（") + text(material.manufacturer)
-                            + QStringLiteral("，") + text(material.base) + QStringLiteral("）"));
+        m_material->addItem(
+            tr("%1（%2，%3）").arg(text(material.name), text(material.manufacturer), text(material.base)));
         // What the table knows of it, and what of that is doubtful, as its tooltip.
-        QStringList about{material.hasLossFit() ? (material.lossFitFitted ? QStringLiteral("损耗：按厂商曲线拟合")
-                                                                          : QStringLiteral("损耗：厂商公布的拟合"))
-                                                : QStringLiteral("无损耗拟合")};
+        QStringList about{material.hasLossFit() ? (material.lossFitFitted ? tr("损耗：按厂商曲线拟合")
+                                                                          : tr("损耗：厂商公布的拟合"))
+                                                : tr("无损耗拟合")};
         if (material.lossFitDoubtful)
-            about << QStringLiteral("损耗拟合与厂商曲线有出入");
+            about << tr("损耗拟合与厂商曲线有出入");
         if (!material.doubts.empty())
-            about << QStringLiteral("存疑：") + text(material.doubts);
-        about << QStringLiteral("数据来源：OpenMagnetics MAS 与厂商数据手册");
+            about << tr("存疑：") + text(material.doubts);
+        about << tr("数据来源：OpenMagnetics MAS 与厂商数据手册");
         m_material->setItemData(m_material->count() - 1, about.join(QLatin1Char('\n')), Qt::ToolTipRole);
     }
     m_material->setMaxVisibleItems(20);
-    form.addRow(new QLabel(QStringLiteral("材料"), this), m_material);
-    m_muI = addInput(form, QStringLiteral("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"), DesignQuantity::MuI);
-    m_bsat = addInput(form, QStringLiteral("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
+    form.addRow(new QLabel(tr("材料"), this), m_material);
+    m_muI = addInput(form, tr("初始磁导率 µi"), DesignInput::MuI, QStringLiteral("muI"), DesignQuantity::MuI);
+    m_bsat = addInput(form, tr("Bsat（100 °C）"), DesignInput::Bsat, QStringLiteral("bsat"),
                       DesignQuantity::Bsat);
-    m_bsat->setSpecialValueText(QStringLiteral("未知"));
-    m_density = addInput(form, QStringLiteral("密度"), DesignInput::Density, QStringLiteral("density"),
+    m_bsat->setSpecialValueText(tr("未知"));
+    m_density = addInput(form, tr("密度"), DesignInput::Density, QStringLiteral("density"),
                          DesignQuantity::Density);
-    m_density->setSpecialValueText(QStringLiteral("未知"));
+    m_density->setSpecialValueText(tr("未知"));
 
     connect(m_material, &QComboBox::activated, this, &DesignWindow::chooseMaterial);
     for (DesignField* field : {m_muI, m_bsat, m_density})
@@ -408,40 +415,40 @@ QGroupBox* DesignWindow::buildMaterialGroup()
 
 QGroupBox* DesignWindow::buildGapGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("气隙"), this);
+    auto* group = new QGroupBox(tr("气隙"), this);
     QFormLayout& form = *formIn(*group);
-    m_gap = addInput(form, QStringLiteral("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap);
+    m_gap = addInput(form, tr("气隙 lg"), DesignInput::Gap, QStringLiteral("gap"), DesignQuantity::Gap);
     m_gap->setSingleStep(0.05);
     m_gapPlace = new QComboBox(this);
     m_gapPlace->setObjectName(QStringLiteral("gapPlace"));
-    m_gapPlace->addItem(text(m_core.gappedLeg));
-    m_gapPlace->addItem(QStringLiteral("全部柱"));
+    m_gapPlace->addItem(descriptorText(m_core.gappedLeg));
+    m_gapPlace->addItem(tr("全部柱"));
     m_gapPlace->setToolTip(
-        QStringLiteral("%1：只在%1磨出气隙；全部柱：垫片使每个柱都有此气隙").arg(text(m_core.gappedLeg)));
-    form.addRow(new QLabel(QStringLiteral("位置"), this), m_gapPlace);
+        tr("%1：只在%1磨出气隙；全部柱：垫片使每个柱都有此气隙").arg(descriptorText(m_core.gappedLeg)));
+    form.addRow(new QLabel(tr("位置"), this), m_gapPlace);
     connect(m_gapPlace, &QComboBox::currentIndexChanged, this, &DesignWindow::refresh);
     return group;
 }
 
 QGroupBox* DesignWindow::buildTargetGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("由 AL 求气隙"), this);
+    auto* group = new QGroupBox(tr("由 AL 求气隙"), this);
     QFormLayout& form = *formIn(*group);
-    m_targetAl = addInput(form, QStringLiteral("目标 AL"), DesignInput::TargetAl, QStringLiteral("targetAl"),
+    m_targetAl = addInput(form, tr("目标 AL"), DesignInput::TargetAl, QStringLiteral("targetAl"),
                           DesignQuantity::TargetAl);
     m_targetGap = new QLabel(kNone, this);
     m_targetGap->setObjectName(QStringLiteral("targetGap"));
     m_targetGap->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_targetGap->setWordWrap(true);
-    m_useTargetGap = new QPushButton(QStringLiteral("用作气隙"), this);
+    m_useTargetGap = new QPushButton(tr("用作气隙"), this);
     m_useTargetGap->setObjectName(QStringLiteral("useTargetGap"));
     m_useTargetGap->setAutoDefault(false);
-    m_useTargetGap->setToolTip(QStringLiteral("把求得的气隙填入气隙 lg"));
+    m_useTargetGap->setToolTip(tr("把求得的气隙填入气隙 lg"));
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
     row->addWidget(m_targetGap, 1);
     row->addWidget(m_useTargetGap);
-    form.addRow(new QLabel(QStringLiteral("所需气隙"), this), row);
+    form.addRow(new QLabel(tr("所需气隙"), this), row);
     connect(m_useTargetGap, &QPushButton::clicked, this, [this] {
         const Design d = design(m_set.set, inputs());
         if (!d.gapForTarget || d.gapForTarget->outcome != GapForAl::Outcome::Found)
@@ -456,13 +463,13 @@ QGroupBox* DesignWindow::buildTargetGroup()
 
 QGroupBox* DesignWindow::buildAlGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("电感系数"), this);
+    auto* group = new QGroupBox(tr("电感系数"), this);
     QFormLayout& form = *formIn(*group);
-    const QString fringing = QStringLiteral("Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通");
-    m_alFringing = addFigure(form, QStringLiteral("AL（计边缘磁通）"), QStringLiteral("alFringing"), fringing);
+    const QString fringing = tr("Mühlethaler 等的三维气隙磁阻模型计入气隙边缘磁通");
+    m_alFringing = addFigure(form, tr("AL（计边缘磁通）"), QStringLiteral("alFringing"), fringing);
     m_alFringing->setFont(look::kai(13));
-    const QString plain = QStringLiteral("气隙截面取柱的截面，不计边缘磁通");
-    m_alNoFringing = addFigure(form, QStringLiteral("AL（不计边缘磁通）"), QStringLiteral("alNoFringing"), plain);
+    const QString plain = tr("气隙截面取柱的截面，不计边缘磁通");
+    m_alNoFringing = addFigure(form, tr("AL（不计边缘磁通）"), QStringLiteral("alNoFringing"), plain);
 
     // Both μe on one row, as the two AL above them: with the fringe field, then without.
     const auto muE = [&](const QString& caption, const QString& name, const QString& tip) {
@@ -473,39 +480,39 @@ QGroupBox* DesignWindow::buildAlGroup()
         m_copied.emplace_back(caption, value);
         return value;
     };
-    m_muEFringing = muE(QStringLiteral("µe（计边缘磁通）"), QStringLiteral("muEFringing"), fringing);
-    m_muENoFringing = muE(QStringLiteral("µe（不计边缘磁通）"), QStringLiteral("muENoFringing"), plain);
+    m_muEFringing = muE(tr("µe（计边缘磁通）"), QStringLiteral("muEFringing"), fringing);
+    m_muENoFringing = muE(tr("µe（不计边缘磁通）"), QStringLiteral("muENoFringing"), plain);
     auto* muERow = new QHBoxLayout;
     muERow->setSpacing(4);
     muERow->addWidget(m_muEFringing);
     muERow->addWidget(new QLabel(QStringLiteral("/"), this));
     muERow->addWidget(m_muENoFringing);
     muERow->addStretch(1);
-    auto* muECaption = new QLabel(QStringLiteral("µe（计 / 不计）"), this);
-    muECaption->setToolTip(QStringLiteral("有效磁导率 AL·C1/µ0：计边缘磁通 / 不计边缘磁通"));
+    auto* muECaption = new QLabel(tr("µe（计 / 不计）"), this);
+    muECaption->setToolTip(tr("有效磁导率 AL·C1/µ0：计边缘磁通 / 不计边缘磁通"));
     form.addRow(muECaption, muERow);
 
     const QString residual =
-        QStringLiteral("两半磁芯磨平的接合面从不完全贴合：每个接合面按 %1 mm 的空气隙计，与磁芯串联（中柱气隙也长这么多）；"
+        tr("两半磁芯磨平的接合面从不完全贴合：每个接合面按 %1 mm 的空气隙计，与磁芯串联（中柱气隙也长这么多）；"
                        "厂家的无气隙 AL 按此模型反推为 1–6 µm。未切开的磁环没有接合面，为 0。")
             .arg(text(designValueText(DesignQuantity::ResidualGap, kResidualGap, m_separator)));
-    m_alUngapped = addFigure(form, QStringLiteral("AL（无气隙）"), QStringLiteral("alUngapped"),
-                             QStringLiteral("不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)"));
-    m_alIdeal = addFigure(form, QStringLiteral("AL（理想无气隙）"), QStringLiteral("alIdeal"),
-                          QStringLiteral("µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照"));
-    m_residualGap = addFigure(form, QStringLiteral("剩余气隙"), QStringLiteral("residualGap"), residual);
+    m_alUngapped = addFigure(form, tr("AL（无气隙）"), QStringLiteral("alUngapped"),
+                             tr("不磨气隙的磁芯：µ0 / (C1/µi + 剩余气隙的磁阻)"));
+    m_alIdeal = addFigure(form, tr("AL（理想无气隙）"), QStringLiteral("alIdeal"),
+                          tr("µ0·µi / C1：两半磁芯完全贴合、没有剩余气隙时的上限，仅供对照"));
+    m_residualGap = addFigure(form, tr("剩余气隙"), QStringLiteral("residualGap"), residual);
     return group;
 }
 
 QGroupBox* DesignWindow::buildWindingGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("绕组与磁通密度"), this);
+    auto* group = new QGroupBox(tr("绕组与磁通密度"), this);
     QFormLayout& form = *formIn(*group);
-    m_byTurns = new QRadioButton(QStringLiteral("匝数 N"), this);
+    m_byTurns = new QRadioButton(tr("匝数 N"), this);
     m_byTurns->setObjectName(QStringLiteral("byTurns"));
-    m_byInductance = new QRadioButton(QStringLiteral("电感 L"), this);
+    m_byInductance = new QRadioButton(tr("电感 L"), this);
     m_byInductance->setObjectName(QStringLiteral("byInductance"));
-    m_byInductance->setToolTip(QStringLiteral("求达到此电感的最少整数匝"));
+    m_byInductance->setToolTip(tr("求达到此电感的最少整数匝"));
     m_windingBy = new QButtonGroup(this);
     m_windingBy->addButton(m_byTurns);
     m_windingBy->addButton(m_byInductance);
@@ -524,20 +531,20 @@ QGroupBox* DesignWindow::buildWindingGroup()
             refresh();
     });
 
-    m_turnsResult = addFigure(form, QStringLiteral("→ 匝数"), QStringLiteral("turnsResult"));
-    m_inductanceResult = addFigure(form, QStringLiteral("→ 电感 AL·N²"), QStringLiteral("inductanceResult"));
-    m_current = addInput(form, QStringLiteral("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
+    m_turnsResult = addFigure(form, tr("→ 匝数"), QStringLiteral("turnsResult"));
+    m_inductanceResult = addFigure(form, tr("→ 电感 AL·N²"), QStringLiteral("inductanceResult"));
+    m_current = addInput(form, tr("峰值电流 Î"), DesignInput::Current, QStringLiteral("current"),
                          DesignQuantity::Current);
     m_current->setSingleStep(0.1);
-    m_peakFlux = addFigure(form, QStringLiteral("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
-    m_peakFluxAmin = addFigure(form, QStringLiteral("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
-                               QStringLiteral("最窄截面处：B̂·Ae / Amin"));
+    m_peakFlux = addFigure(form, tr("B̂（Ae）"), QStringLiteral("peakFlux"), QStringLiteral("L·Î / (N·Ae)"));
+    m_peakFluxAmin = addFigure(form, tr("B̂（Amin）"), QStringLiteral("peakFluxAmin"),
+                               tr("最窄截面处：B̂·Ae / Amin"));
     m_peakFluxMax = addFigure(form, QStringLiteral("B̂max"), QStringLiteral("peakFluxMax"),
-                              QStringLiteral("磁路中最大的磁通密度，据此判断饱和：Ae 与 Amin 处的较大者；"
+                              tr("磁路中最大的磁通密度，据此判断饱和：Ae 与 Amin 处的较大者；"
                                              "磁环在内径处最大（磁场强度与半径成反比）"));
-    m_saturationCurrent = addFigure(form, QStringLiteral("饱和电流 Isat"), QStringLiteral("saturationCurrent"),
-                                    QStringLiteral("B̂max 达到 Bsat（100 °C）时的峰值电流"));
-    m_energy = addFigure(form, QStringLiteral("储能 ½·L·Î²"), QStringLiteral("energy"));
+    m_saturationCurrent = addFigure(form, tr("饱和电流 Isat"), QStringLiteral("saturationCurrent"),
+                                    tr("B̂max 达到 Bsat（100 °C）时的峰值电流"));
+    m_energy = addFigure(form, tr("储能 ½·L·Î²"), QStringLiteral("energy"));
     m_saturationNote = addNote(form, QStringLiteral("saturationNote"));
     m_windingNote = addNote(form, QStringLiteral("windingNote"));
     paintText(*m_windingNote, look::kDarkAmber);
@@ -608,14 +615,14 @@ void DesignWindow::refresh()
     const auto density = std::find_if(m_inputs.begin(), m_inputs.end(),
                                       [this](const auto& input) { return input.first == m_density; });
     if (QLabel* densityNote = density->second; densityNote->text().isEmpty() && m_density->value() > 0.0) {
-        densityNote->setText(text(densityQuestion(m_density->value(), Language::Chinese)));
+        densityNote->setText(text(densityQuestion(m_density->value(), currentLanguage())));
         paintText(*densityNote, look::kDarkAmber);
     }
     if (!m_set.formed()) {
         for (QLabel* figure : {m_le, m_ae, m_ve, m_amin, m_windowArea, m_areaProduct, m_mass})
             figure->setText(kNone);
         showPath(false);
-        blankDesign(text(coreSetMessage(m_core, m_set, Language::Chinese)));
+        blankDesign(text(coreSetMessage(m_core, m_set, currentLanguage())));
         showLosses(nullptr, lossRefused);
         return;
     }
@@ -628,7 +635,7 @@ void DesignWindow::refresh()
     const auto withCalculator = [&](DesignQuantity quantity, double value, std::optional<double> calculator) {
         QString shown = figure(quantity, value);
         if (calculator)
-            shown += QStringLiteral("（%1）").arg(text(designValueText(quantity, *calculator, m_separator)));
+            shown += tr("（%1）").arg(text(designValueText(quantity, *calculator, m_separator)));
         return shown;
     };
     m_le->setText(withCalculator(DesignQuantity::Le, core.le, core.calculatorLe));
@@ -648,7 +655,7 @@ void DesignWindow::refresh()
     const DesignInputs in = inputs();
     const Design d = design(m_set.set, in);
     if (d.error != DesignError::None) {
-        blankDesign(text(designErrorMessage(d.error, Language::Chinese)));
+        blankDesign(text(designErrorMessage(d.error, currentLanguage())));
         showLosses(nullptr, lossRefused);
         return;
     }
@@ -673,19 +680,19 @@ void DesignWindow::showDesign(const Design& d, const DesignInputs& in)
     // B̂max, the highest flux density in the path, alone decides the colour.
     const QColor plain = palette().color(QPalette::WindowText);
     m_peakFlux->setText(d.peakFlux ? figure(DesignQuantity::PeakFlux, *d.peakFlux) : kNone);
-    m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator)) : kNone);
-    m_peakFluxMax->setText(d.peakFluxMax ? text(peakFluxMaxText(d, m_separator)) : kNone);
+    m_peakFluxAmin->setText(d.peakFluxAmin ? text(peakFluxAminText(d, m_separator, currentLanguage())) : kNone);
+    m_peakFluxMax->setText(d.peakFluxMax ? text(peakFluxMaxText(d, m_separator, currentLanguage())) : kNone);
     paintText(*m_peakFluxMax, saturationColour(d.saturationMax, plain));
     m_saturationCurrent->setText(d.saturationCurrent ? figure(DesignQuantity::SaturationCurrent, *d.saturationCurrent)
                                                      : kNone);
     m_energy->setText(d.energy ? figure(DesignQuantity::Energy, *d.energy) : kNone);
 
-    m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value())));
+    m_saturationNote->setText(text(saturationNote(d, in.bsat100.has_value(), currentLanguage())));
     paintText(*m_saturationNote, saturationColour(d.saturationMax, plain));
-    m_windingNote->setText(text(windingNote(d, m_separator, Language::Chinese)));
+    m_windingNote->setText(text(windingNote(d, m_separator, currentLanguage())));
 
     const bool found = d.gapForTarget && d.gapForTarget->outcome == GapForAl::Outcome::Found;
-    m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator)) : kNone);
+    m_targetGap->setText(d.gapForTarget ? text(targetGapText(d, m_separator, currentLanguage())) : kNone);
     m_useTargetGap->setEnabled(found);
     plot(d, in);
 }
@@ -749,14 +756,14 @@ void DesignWindow::publishedPoints(AlGapCurves& curves, const DesignInputs& in) 
             curves.published.push_back({point.gap, point.al, text(material.name)});
         if (!curves.published.empty()) {
             curves.publishedForMaterial = true;
-            curves.publishedCaption = QStringLiteral("公布值 %1").arg(text(material.name));
+            curves.publishedCaption = tr("公布值 %1").arg(text(material.name));
             return;
         }
     }
     for (const PublishedAl& record : publishedAlRecords())
         if (record.gap > 0.0 && sameCoreSet(m_standardCore, record.shape))
             curves.published.push_back({record.gap, record.al, text(record.material)});
-    curves.publishedCaption = QStringLiteral("公布值（其他材料）");
+    curves.publishedCaption = tr("公布值（其他材料）");
 }
 
 // ---- Keys -------------------------------------------------------------------
@@ -770,8 +777,17 @@ void DesignWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+// The heading shares its row with the pages' tabs: what its width does not
+// hold ends in "…" rather than being cut off unseen.
+void DesignWindow::fitHeading()
+{
+    m_heading->setText(m_heading->fontMetrics().elidedText(m_headingText, Qt::ElideRight, m_heading->width()));
+}
+
 bool DesignWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_heading && event->type() == QEvent::Resize)
+        fitHeading();
     const auto* field = qobject_cast<QAbstractSpinBox*>(watched);
     if (field != nullptr && event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
@@ -813,8 +829,8 @@ void DesignWindow::moveToNextInput()
 // what the window shows, as the calculator copies its results.
 QString DesignWindow::designRows() const
 {
-    QStringList header{QStringLiteral("磁芯"), QStringLiteral("材料")};
-    QStringList values{text(m_core.optionCaption), m_material->currentText()};
+    QStringList header{tr("磁芯"), tr("材料")};
+    QStringList values{descriptorText(m_core.optionCaption), m_material->currentText()};
     for (const auto& [caption, widget] : m_copied) {
         header << caption;
         if (const auto* field = qobject_cast<const QAbstractSpinBox*>(widget))

@@ -13,6 +13,7 @@
 // that depends on the inputs shows "—" until it is mended (leaving the field
 // returns it to its last good value).
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -50,6 +51,8 @@ class DesignField;
 struct AlGapCurves;
 
 class DesignWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(DesignWindow)
+
 public:
     DesignWindow(const CoreDescriptor& core, const QStringList& fieldTexts, QWidget* parent);
     ~DesignWindow() override;
@@ -86,6 +89,10 @@ public:
 
     // The design as a design file holds it.
     store::DesignFile designFile();
+
+    // The page shown: 0 the magnetic design, 1 its losses and temperature rise.
+    int currentPage() const;
+    void setCurrentPage(int page);
 
     // The AL plot's gaps: this many points per decade from 0.01 to 3 mm.
     static constexpr int kPlotPointsPerDecade = 40;
@@ -138,6 +145,7 @@ private:
     DesignInputs inputs() const;
     void showDesign(const Design& d, const DesignInputs& in);
     void blankDesign(const QString& reason);
+    void fitHeading();
     void plot(const Design& d, const DesignInputs& in);
     void publishedPoints(AlGapCurves& curves, const DesignInputs& in) const;
     void showPath(bool closer);
@@ -151,6 +159,7 @@ private:
     bool m_filling = false;  // the window itself is writing the material's fields
 
     QLabel* m_heading = nullptr;
+    QString m_headingText;  // whole; the heading shows what its width holds
     QLabel* m_status = nullptr;
     std::vector<std::pair<DesignField*, QLabel*>> m_inputs;  // each field and its refusal
     std::vector<std::pair<QString, QWidget*>> m_copied;       // what Ctrl+C copies: caption and figure or box

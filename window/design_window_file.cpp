@@ -28,6 +28,7 @@
 #include "window/design_form.hpp"
 #include "window/design_window.hpp"
 #include "window/look.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -38,7 +39,7 @@ namespace {
 // A design file is a few hundred bytes; a larger one is not read whole (and so not opened).
 constexpr qint64 kLargestDesignFile = 1 << 20;
 
-const QString kFileFilter = QStringLiteral("ferricalc 设计 (*.ferricalc)");
+QString fileFilter() { return DesignWindow::tr("ferricalc 设计 (*.ferricalc)"); }
 
 std::string pointText(const DesignField& field)
 {
@@ -60,7 +61,7 @@ QString ignoredItem(const std::string& item)
 {
     constexpr std::string_view kNewer = "anything new in format version ";
     if (item.starts_with(kNewer))
-        return QStringLiteral("格式版本 %1 的新内容").arg(QString::fromStdString(item.substr(kNewer.size())));
+        return DesignWindow::tr("格式版本 %1 的新内容").arg(QString::fromStdString(item.substr(kNewer.size())));
     return QString::fromStdString(item);
 }
 
@@ -202,11 +203,11 @@ bool DesignWindow::saveDesignTo(const QString& path)
     // Written beside and renamed over the old file: a full disk or a kill leaves the old one whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        tell(QStringLiteral("未能保存 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
+        tell(tr("未能保存 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
         return false;
     }
     store::Settings().setLastFolder(folderOf(path));
-    tell(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)), false);
+    tell(tr("已保存到 %1").arg(QDir::toNativeSeparators(path)), false);
     return true;
 }
 
@@ -214,12 +215,12 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("未能打开 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
+        tell(tr("未能打开 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), true);
         return nullptr;
     }
-    const store::DesignFileRead read = store::readDesignFile(file.read(kLargestDesignFile), Language::Chinese);
+    const store::DesignFileRead read = store::readDesignFile(file.read(kLargestDesignFile), currentLanguage());
     if (!read.problem.empty()) {
-        tell(QStringLiteral("未能打开 %1：%2").arg(QFileInfo(path).fileName(), QString::fromStdString(read.problem)),
+        tell(tr("未能打开 %1：%2").arg(QFileInfo(path).fileName(), QString::fromStdString(read.problem)),
              true);
         return nullptr;
     }
@@ -240,8 +241,8 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
     calculator->openDesign();
     DesignWindow* design = calculator->designWindow();
     if (design == nullptr) {
-        tell(QStringLiteral("%1 的尺寸不能计算：见 %2 的计算窗口")
-                 .arg(QFileInfo(path).fileName(), text(core.optionCaption)),
+        tell(tr("%1 的尺寸不能计算：见 %2 的计算窗口")
+                 .arg(QFileInfo(path).fileName(), descriptorText(core.optionCaption)),
              true);
         return nullptr;
     }
@@ -251,10 +252,10 @@ DesignWindow* DesignWindow::openDesignFrom(const QString& path)
     design->m_pendingLosses = {};  // the file's losses, not those kept from the last time
     ignored << design->applyDesignFile(read.file);
     if (!ignored.isEmpty())
-        design->tell(QStringLiteral("已打开 %1，忽略了：%2").arg(QFileInfo(path).fileName(), ignored.join(QStringLiteral("、"))),
+        design->tell(tr("已打开 %1，忽略了：%2").arg(QFileInfo(path).fileName(), ignored.join(tr("、"))),
                      true);
     else
-        design->tell(QStringLiteral("已打开 %1").arg(QFileInfo(path).fileName()), false);
+        design->tell(tr("已打开 %1").arg(QFileInfo(path).fileName()), false);
     design->raise();
     design->activateWindow();
     return design;
@@ -265,7 +266,7 @@ void DesignWindow::chooseFileToSave()
     store::Settings settings;
     const QString folder = settings.lastFolder().isEmpty() ? QDir::homePath() : settings.lastFolder();
     const QString suggested = QDir(folder).filePath(text(m_core.name) + text(store::kDesignFileSuffix));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存设计"), suggested, kFileFilter);
+    QString path = QFileDialog::getSaveFileName(this, tr("保存设计"), suggested, fileFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -276,8 +277,8 @@ void DesignWindow::chooseFileToSave()
 void DesignWindow::chooseFileToOpen()
 {
     const QString folder = store::Settings().lastFolder();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开设计"),
-                                                      folder.isEmpty() ? QDir::homePath() : folder, kFileFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开设计"),
+                                                      folder.isEmpty() ? QDir::homePath() : folder, fileFilter());
     if (!path.isEmpty())
         openDesignFrom(path);
 }
@@ -299,7 +300,7 @@ void DesignWindow::restoreInputs()
     const QByteArray kept = store::Settings().lastDesign(text(m_core.name));
     if (kept.isEmpty())
         return;
-    store::DesignFileRead read = store::readDesignFile(kept, Language::Chinese);
+    store::DesignFileRead read = store::readDesignFile(kept, currentLanguage());
     if (!read.problem.empty() || read.file.core != m_core.name)
         return;
     // The losses wait for their page, so that the window opens as quickly as without them.

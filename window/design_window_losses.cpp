@@ -20,6 +20,7 @@
 #include "window/design_window.hpp"
 #include "window/look.hpp"
 #include "window/pv_plot.hpp"
+#include "window/language.hpp"
 
 namespace ferricalc {
 
@@ -38,16 +39,16 @@ struct LossRow {
 };
 
 constexpr LossRow kLossRows[] = {
-    {LossQuantity::AcFlux, "B̂ac", "acFlux", "交流磁通密度的峰值：L·ΔI / (2·N·Ae)，三角波为 ΔB 的一半"},
-    {LossQuantity::LossDensity, "Pv", "lossDensity", "单位体积的磁芯损耗：正弦按 Steinmetz 式，三角波按 iGSE"},
-    {LossQuantity::CoreLoss, "磁芯损耗", "coreLoss", "Pv × Ve"},
-    {LossQuantity::MeanTurnLength, "平均匝长 MLT", "meanTurnLength", "绕组填满中柱四周的窗口时一匝的平均长度"},
-    {LossQuantity::Resistance, "直流电阻 R_dc", "resistance", "磁芯温度下铜线的直流电阻"},
-    {LossQuantity::CopperLoss, "铜损", "copperLoss", "R_dc × I_rms²，I_rms² = I_dc² + ΔI²/12"},
-    {LossQuantity::Fill, "窗口填充率", "fill", "漆包线（IEC 60317 1 级）所占绕线窗口的比例"},
-    {LossQuantity::ThermalResistance, "热阻 Rth", "thermalResistance",
-     "静止空气中：Rth = 53·Ve^−0.54（Ve 以 cm³ 计，Maniktala 的经验式）"},
-    {LossQuantity::TemperatureRise, "温升 ΔT", "temperatureRise", "Rth × (磁芯损耗 + 铜损)"},
+    {LossQuantity::AcFlux, "B̂ac", "acFlux", QT_TRANSLATE_NOOP("DesignWindow", "交流磁通密度的峰值：L·ΔI / (2·N·Ae)，三角波为 ΔB 的一半")},
+    {LossQuantity::LossDensity, "Pv", "lossDensity", QT_TRANSLATE_NOOP("DesignWindow", "单位体积的磁芯损耗：正弦按 Steinmetz 式，三角波按 iGSE")},
+    {LossQuantity::CoreLoss, QT_TRANSLATE_NOOP("DesignWindow", "磁芯损耗"), "coreLoss", "Pv × Ve"},
+    {LossQuantity::MeanTurnLength, QT_TRANSLATE_NOOP("DesignWindow", "平均匝长 MLT"), "meanTurnLength", QT_TRANSLATE_NOOP("DesignWindow", "绕组填满中柱四周的窗口时一匝的平均长度")},
+    {LossQuantity::Resistance, QT_TRANSLATE_NOOP("DesignWindow", "直流电阻 R_dc"), "resistance", QT_TRANSLATE_NOOP("DesignWindow", "磁芯温度下铜线的直流电阻")},
+    {LossQuantity::CopperLoss, QT_TRANSLATE_NOOP("DesignWindow", "铜损"), "copperLoss", QT_TRANSLATE_NOOP("DesignWindow", "R_dc × I_rms²，I_rms² = I_dc² + ΔI²/12")},
+    {LossQuantity::Fill, QT_TRANSLATE_NOOP("DesignWindow", "窗口填充率"), "fill", QT_TRANSLATE_NOOP("DesignWindow", "漆包线（IEC 60317 1 级）所占绕线窗口的比例")},
+    {LossQuantity::ThermalResistance, QT_TRANSLATE_NOOP("DesignWindow", "热阻 Rth"), "thermalResistance",
+     QT_TRANSLATE_NOOP("DesignWindow", "静止空气中：Rth = 53·Ve^−0.54（Ve 以 cm³ 计，Maniktala 的经验式）")},
+    {LossQuantity::TemperatureRise, QT_TRANSLATE_NOOP("DesignWindow", "温升 ΔT"), "temperatureRise", QT_TRANSLATE_NOOP("DesignWindow", "Rth × (磁芯损耗 + 铜损)")},
 };
 
 std::optional<double> lossFigure(const LossDesign& d, LossQuantity quantity)
@@ -86,21 +87,21 @@ QWidget* DesignWindow::buildLossPage()
         return addField(form, caption, new DesignField(kind, QString::fromLatin1(name), this), boxLimits(lossInputLimits(kind)),
                         unit);
     };
-    const auto caption = [this](const char* utf8) { return new QLabel(QString::fromUtf8(utf8), this); };
+    const auto caption = [this](const char* chinese) { return new QLabel(tr(chinese), this); };
 
-    auto* conditions = new QGroupBox(QStringLiteral("工作条件"), page);
+    auto* conditions = new QGroupBox(tr("工作条件"), page);
     QFormLayout& conditionForm = *formIn(*conditions);
-    m_frequency = input(conditionForm, caption("频率 f"), LossInput::Frequency, "frequency", QStringLiteral("Hz"));
+    m_frequency = input(conditionForm, caption(QT_TR_NOOP("频率 f")), LossInput::Frequency, "frequency", QStringLiteral("Hz"));
     m_frequency->setSingleStep(1000);
     m_waveform = new QComboBox(this);
     m_waveform->setObjectName(QStringLiteral("waveform"));
-    m_waveform->addItem(QStringLiteral("正弦"));
-    m_waveform->addItem(QStringLiteral("三角波"));
-    m_waveform->setToolTip(QStringLiteral("磁通的波形：三角波即降压、升压变换器中电感的电流纹波"));
-    conditionForm.addRow(caption("波形"), m_waveform);
-    m_duty = input(conditionForm, caption("占空比 D"), LossInput::Duty, "duty", {});
+    m_waveform->addItem(tr("正弦"));
+    m_waveform->addItem(tr("三角波"));
+    m_waveform->setToolTip(tr("磁通的波形：三角波即降压、升压变换器中电感的电流纹波"));
+    conditionForm.addRow(caption(QT_TR_NOOP("波形")), m_waveform);
+    m_duty = input(conditionForm, caption(QT_TR_NOOP("占空比 D")), LossInput::Duty, "duty", {});
     m_duty->setSingleStep(0.05);
-    m_byRipple = new QRadioButton(QStringLiteral("纹波 ΔI"), this);
+    m_byRipple = new QRadioButton(tr("纹波 ΔI"), this);
     m_byRipple->setObjectName(QStringLiteral("byRipple"));
     m_byAcFlux = new QRadioButton(QStringLiteral("B̂ac"), this);
     m_byAcFlux->setObjectName(QStringLiteral("byAcFlux"));
@@ -109,9 +110,9 @@ QWidget* DesignWindow::buildLossPage()
     acBy->addButton(m_byAcFlux);
     m_byRipple->setChecked(true);
     m_ripple = input(conditionForm, m_byRipple, LossInput::Ripple, "ripple", QStringLiteral("A"));
-    m_ripple->setToolTip(QStringLiteral("电流纹波的峰峰值；峰值电流 Î 不变，直流电流为 Î − ΔI/2"));
+    m_ripple->setToolTip(tr("电流纹波的峰峰值；峰值电流 Î 不变，直流电流为 Î − ΔI/2"));
     m_acFluxInput = input(conditionForm, m_byAcFlux, LossInput::AcFlux, "acFluxInput", QStringLiteral("mT"));
-    m_temperature = input(conditionForm, caption("磁芯温度"), LossInput::Temperature, "temperature",
+    m_temperature = input(conditionForm, caption(QT_TR_NOOP("磁芯温度")), LossInput::Temperature, "temperature",
                           QStringLiteral("°C"));
     setTabOrder(m_byRipple, m_ripple);
     setTabOrder(m_ripple, m_byAcFlux);
@@ -128,18 +129,17 @@ QWidget* DesignWindow::buildLossPage()
     });
     m_duty->setEnabled(false);
 
-    auto* wire = new QGroupBox(QStringLiteral("绕组导线"), page);
+    auto* wire = new QGroupBox(tr("绕组导线"), page);
     QFormLayout& wireForm = *formIn(*wire);
-    m_wire = input(wireForm, caption("裸铜线径"), LossInput::WireDiameter, "wire", QStringLiteral("mm"));
+    m_wire = input(wireForm, caption(QT_TR_NOOP("裸铜线径")), LossInput::WireDiameter, "wire", QStringLiteral("mm"));
     m_wire->setSingleStep(0.05);
-    m_strands = input(wireForm, caption("股数"), LossInput::Strands, "strands", {});
+    m_strands = input(wireForm, caption(QT_TR_NOOP("股数")), LossInput::Strands, "strands", {});
 
-    auto* figures = new QGroupBox(QStringLiteral("损耗与温升"), page);
+    auto* figures = new QGroupBox(tr("损耗与温升"), page);
     QFormLayout& figureForm = *formIn(*figures);
     for (const LossRow& row : kLossRows)
         m_lossFigures[static_cast<std::size_t>(row.quantity)] =
-            addFigure(figureForm, QString::fromUtf8(row.caption), QString::fromLatin1(row.name),
-                      QString::fromUtf8(row.tip));
+            addFigure(figureForm, tr(row.caption), QString::fromLatin1(row.name), tr(row.tip));
     m_lossNote = addNote(figureForm, QStringLiteral("lossNote"));
     paintText(*m_lossNote, look::kDarkAmber);
 
@@ -154,7 +154,7 @@ QWidget* DesignWindow::buildLossPage()
     middleColumn->addStretch(1);
     m_pvPlot = new PvPlot(page);
     auto* plotColumn = new QVBoxLayout;
-    auto* plotTitle = new QLabel(QStringLiteral("磁芯损耗与磁通密度"), page);
+    auto* plotTitle = new QLabel(tr("磁芯损耗与磁通密度"), page);
     plotTitle->setFont(look::kai(12));
     plotColumn->addWidget(plotTitle);
     plotColumn->addWidget(m_pvPlot, 1);
@@ -220,12 +220,12 @@ void DesignWindow::showLosses(const Design* d, bool refused)
     }
     QStringList notes;
     if (shown) {
-        if (const std::string why = lossUnavailableText(losses.coreLossUnavailable, Language::Chinese); !why.empty())
+        if (const std::string why = lossUnavailableText(losses.coreLossUnavailable, currentLanguage()); !why.empty())
             notes << text(why);
-        if (const std::string advice = lossAdviceText(losses.advice, Language::Chinese); !advice.empty())
+        if (const std::string advice = lossAdviceText(losses.advice, currentLanguage()); !advice.empty())
             notes << text(advice);
     } else if (d != nullptr && !refused) {
-        notes << text(lossErrorMessage(losses.error, Language::Chinese));
+        notes << text(lossErrorMessage(losses.error, currentLanguage()));
     }
     m_lossNote->setText(notes.join(QLatin1Char('\n')));
     if (shown)
@@ -240,12 +240,11 @@ void DesignWindow::plotLosses(const LossDesign& losses, const LossInputs& in)
     if (material == nullptr || !material->hasLossFit()) {
         m_pvPlot->setCurves({}, text(lossUnavailableText(
                                     material == nullptr ? LossUnavailable::NoMaterial : LossUnavailable::NoLossData,
-                                    Language::Chinese)));
+                                    currentLanguage())));
         return;
     }
     PvCurves curves;
-    curves.heading = text(material->name) + QStringLiteral("，") + m_frequency->text() + QStringLiteral("，")
-                     + m_waveform->currentText();
+    curves.heading = tr("%1，%2，%3").arg(text(material->name), m_frequency->text(), m_waveform->currentText());
     const int points = 2 * kPvPointsPerDecade;
     for (int i = 0; i <= points; ++i) {
         const double flux = 10.0 * std::pow(10.0, 2.0 * i / points);

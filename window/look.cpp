@@ -1,10 +1,16 @@
 #include "window/look.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QVariant>
+#include <algorithm>
 
 namespace ferricalc::look {
 
@@ -93,6 +99,72 @@ QPushButton* pushButton(const QString& caption, const QString& objectName, qreal
     // focused button take Enter; the style draws it as the default meanwhile.
     button->setAutoDefault(true);
     return button;
+}
+
+QRect textRoom(const QWidget& control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        const int inset = label->margin() + std::max(label->indent(), 0);
+        return label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin());
+    }
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    const QStyle& style = *control.style();
+    if (qobject_cast<const QRadioButton*>(&control) != nullptr || qobject_cast<const QCheckBox*>(&control) != nullptr) {
+        const bool radio = qobject_cast<const QRadioButton*>(&control) != nullptr;
+        return style.subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option,
+                                    &control);
+    }
+    const int inset = style.pixelMetric(QStyle::PM_ButtonMargin, &option, &control) / 2
+                      + style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &control);
+    return control.rect().adjusted(inset, inset, -inset, -inset);
+}
+
+namespace {
+
+QString captionOf(const QWidget& control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    return {};
+}
+
+bool fits(const QWidget& control, const QFont& font, const QRect& room, bool wrapped)
+{
+    const QFontMetrics metrics(font);
+    const QString caption = captionOf(control);
+    if (!wrapped)
+        return metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height();
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, caption);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+}  // namespace
+
+void fitCaption(QWidget& control)
+{
+    // The size the window gave the control, kept before any shrinking.
+    const char* const kFullSize = "fullPointSize";
+    QVariant full = control.property(kFullSize);
+    if (!full.isValid()) {
+        full = control.font().pointSizeF();
+        control.setProperty(kFullSize, full);
+    }
+    QFont font = control.font();
+    font.setPointSizeF(full.toDouble());
+    auto* label = qobject_cast<QLabel*>(&control);
+    const QRect room = textRoom(control);
+    bool wrapped = false;
+    if (label != nullptr && !fits(control, font, room, false) && captionOf(control).contains(QLatin1Char(' '))
+        && fits(control, font, room, true))
+        wrapped = true;
+    for (qreal size = full.toDouble(); !wrapped && size > 5.0 && !fits(control, font, room, false); size -= 0.25)
+        font.setPointSizeF(size - 0.25);
+    if (label != nullptr)
+        label->setWordWrap(wrapped);
+    control.setFont(font);
 }
 
 void showKeyboardFocus(QWidget& window) { window.window()->setAttribute(Qt::WA_KeyboardFocusChange); }

@@ -41,6 +41,16 @@ void paintLabel(QLabel& label, const QColor& text, const QColor& background);
 // the keypad's Enter) presses it while it has the focus, as Space does.
 QPushButton* pushButton(const QString& caption, const QString& objectName, qreal pointSize, QWidget* parent);
 
+// The room a control has for its text: a label's contents, a button's face
+// inside its frame and margins, a radio button's or check box's beside its mark.
+QRect textRoom(const QWidget& control);
+
+// A caption set in a control of fixed size: when it is wider than its room
+// (an English caption where a Chinese one was laid out), a label wraps it at its
+// spaces if its lines then fit the height, and otherwise, as a button does, it
+// is drawn smaller until it fits. The control's own size is set again first.
+void fitCaption(QWidget& control);
+
 // Focus that the program moves on the user's key (the Enter chain) shows the
 // style's focus frame, as focus moved by Tab does.
 void showKeyboardFocus(QWidget& window);
