@@ -130,7 +130,7 @@ std::string saturationNote(const Design& design, bool bsatKnown, Language langua
                   : "saturated: the highest B̂ in the path exceeds Bsat (100 °C)";
     if (design.saturationMax == SaturationLevel::Advisory)
         return zh ? "接近饱和：磁路中最大的 B̂ 已达 Bsat（100 °C）的 80 % 以上"
-                  : "near saturation: the highest B̂ in the path exceeds 80 % of Bsat (100 °C)";
+                  : "near saturation: the highest B̂ in the path has reached 80 % of Bsat (100 °C)";
     if (design.peakFlux && !bsatKnown)
         return zh ? "材料的 Bsat 未知：未检查是否饱和" : "the material's Bsat is unknown: saturation not checked";
     return {};
