@@ -48,9 +48,11 @@ AboutWindow::AboutWindow(QWidget* parent)
             store::Settings().setLanguage(languageName(chosen));
     });
     auto* texts = new TextSetters(*this);
-    texts->keep([ok] {
+    texts->keep([ok, credits] {
         ok->setText(tr("确定"));
         look::fitCaption(*ok);
+        credits->setResource(currentLanguage() == Language::English ? QStringLiteral(":/art/credits-en.svg")
+                                                                    : QStringLiteral(":/art/credits.svg"));
     });
     // The window's one button has the focus, so Enter or Space closes it from the keyboard.
     ok->setFocus();

@@ -70,6 +70,10 @@ SelectorWindow::SelectorWindow(QWidget* parent)
     auto* background = new DrawingView(QStringLiteral(":/art/selector.svg"), QSize(547, 496), this);
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(0, 0, 547, 496);
+    texts->keep([background] {
+        background->setResource(currentLanguage() == Language::English ? QStringLiteral(":/art/selector-en.svg")
+                                                                       : QStringLiteral(":/art/selector.svg"));
+    });
 
     auto* prompt = new QLabel(this);
     prompt->setObjectName(QStringLiteral("Label2"));

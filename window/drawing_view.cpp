@@ -15,6 +15,15 @@ DrawingView::DrawingView(const QString& resource, QSize drawingSize, QWidget* pa
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
+void DrawingView::setResource(const QString& resource)
+{
+    if (resource == m_resource)
+        return;
+    m_resource = resource;
+    m_rendered = QImage();
+    update();
+}
+
 void DrawingView::paintEvent(QPaintEvent* event)
 {
     const qreal ratio = devicePixelRatioF();

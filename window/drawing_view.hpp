@@ -15,6 +15,10 @@ class DrawingView : public QWidget {
 public:
     DrawingView(const QString& resource, QSize drawingSize, QWidget* parent);
 
+    // Shows another drawing of the same size (the same picture in another language).
+    void setResource(const QString& resource);
+    const QString& resource() const { return m_resource; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

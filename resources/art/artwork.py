@@ -1,5 +1,5 @@
 """What the selector background, the credits page and the icon share with the
-dimension drawings: the house red and blue and the two type faces (from the
+dimension drawings: the house red and blue and the type faces (from the
 drawings' drafting module, so that a change of colour or face reaches every
 picture), and the writing of a picture as SVG."""
 
@@ -10,7 +10,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 from drafting import BLUE, FONT, KAI, RED  # noqa: E402  (the drawings' folder is on the path only now)
 
-__all__ = ["BLUE", "FONT", "KAI", "RED", "fmt", "write_svg"]
+__all__ = ["BLUE", "FONT", "KAI", "RED", "SERIF", "fmt", "write_svg"]
+
+SERIF = "DejaVu Serif"  # the English pictures' text, as the English windows' captions
 
 
 def fmt(value: float) -> str:

@@ -1,11 +1,12 @@
-"""The about window's credits: a short letter to the user in Kai, black on white.
+"""The about window's credits: a short letter to the user in Kai, black on white,
+and the same letter in English in a Latin serif.
 
 The picture is 277 x 381 px, but the about window is only 275 px wide and cuts
 it at its right edge, so every line ends well inside the visible width.
 
-Run with python3 from this folder; it writes credits.svg."""
+Run with python3 from this folder; it writes credits.svg and credits-en.svg."""
 
-from artwork import KAI, RED, fmt, write_svg
+from artwork import KAI, RED, SERIF, fmt, write_svg
 
 W, H = 277, 381
 VISIBLE_WIDTH = 275  # the about window's client width
@@ -26,6 +27,20 @@ PARAGRAPHS = [
     "最后，感谢 OpenMagnetics MAS 提供的材料数据，感谢所有给予过帮助的朋友们！",
 ]
 SIGNATURE = "ferricalc 开发者"
+
+TITLE_EN = "To our users"
+PARAGRAPHS_EN = [
+    "Thank you for using this program!",
+    "ferricalc was written by its developers for their own core design work; please forgive its "
+    "shortcomings.",
+    "Its core constants mostly follow IEC 60205 (2nd edition, 2001-04).",
+    "Colleagues are welcome to help test it and to send criticism and suggestions.",
+    "Finally, thanks to OpenMagnetics MAS for the material data, and to every friend who has helped!",
+]
+SIGNATURE_EN = "The ferricalc developers"
+EN_SIZE = 12  # px
+EN_PITCH = 17
+EN_EM = 0.56  # DejaVu Serif's mean advance of running text, in ems (a safe side of it)
 
 # Punctuation that may not begin a line, and that may not end one.
 NO_LINE_START = set("，。、；：！？）」』》")
@@ -73,36 +88,56 @@ def escape(text):
     return text.replace("&", "&amp;").replace("<", "&lt;")
 
 
-out = [f'<rect width="{W}" height="{H}" fill="#ffffff"/>']
+def latin_lines(paragraph, limit):
+    """Breaks a paragraph between words so that no line runs past `limit` px."""
+    lines, line = [], ""
+    for word in paragraph.split():
+        candidate = f"{line} {word}" if line else word
+        if line and len(candidate) * EN_EM * EN_SIZE > limit:
+            lines.append(line)
+            candidate = word
+        line = candidate
+    lines.append(line)
+    return lines
 
-# The heading, centred on the visible part, over a fine rule.
-centre = VISIBLE_WIDTH / 2
-out.append(
-    f'<text x="{fmt(centre)}" y="42" font-family="{KAI}" font-size="22" fill="#000000" '
-    f'text-anchor="middle">{escape(TITLE)}</text>'
-)
-out.append(f'<line x1="{fmt(LEFT)}" y1="56.5" x2="{fmt(RIGHT)}" y2="56.5" stroke="#000000" stroke-width="0.6"/>')
 
-y = 84
-for paragraph in PARAGRAPHS:
-    for n, line in enumerate(break_lines(paragraph)):
-        x = LEFT + (2 * BODY_SIZE if n == 0 else 0)
-        out.append(
-            f'<text x="{fmt(x)}" y="{y}" font-family="{KAI}" font-size="{BODY_SIZE}" '
-            f'fill="#000000" xml:space="preserve">{escape(line)}</text>'
-        )
-        y += LINE_PITCH
-    y += PARAGRAPH_GAP
+def letter(path, family, title, paragraphs, signature, size, pitch, indent, lines_of, signature_width):
+    out = [f'<rect width="{W}" height="{H}" fill="#ffffff"/>']
 
-# The signature, set to the right margin, with the program's ring beside it.
-y += 8
-out.append(
-    f'<text x="{fmt(RIGHT)}" y="{y}" font-family="{KAI}" font-size="{BODY_SIZE}" fill="#000000" '
-    f'text-anchor="end">{escape(SIGNATURE)}</text>'
-)
-ring_x = RIGHT - ems(SIGNATURE) * BODY_SIZE - 14
-out.append(f'<circle cx="{fmt(ring_x)}" cy="{fmt(y - 5)}" r="6" fill="none" stroke="{RED}" stroke-width="3"/>')
+    # The heading, centred on the visible part, over a fine rule.
+    centre = VISIBLE_WIDTH / 2
+    out.append(
+        f'<text x="{fmt(centre)}" y="42" font-family="{family}" font-size="22" fill="#000000" '
+        f'text-anchor="middle">{escape(title)}</text>'
+    )
+    out.append(f'<line x1="{fmt(LEFT)}" y1="56.5" x2="{fmt(RIGHT)}" y2="56.5" stroke="#000000" stroke-width="0.6"/>')
 
-if y + 12 > H:
-    raise SystemExit(f"the credits run to {y} px, past the picture's {H} px")
-write_svg("credits.svg", W, H, "ferricalc credits", out)
+    y = 84
+    for paragraph in paragraphs:
+        for n, line in enumerate(lines_of(paragraph)):
+            x = LEFT + (indent if n == 0 else 0)
+            out.append(
+                f'<text x="{fmt(x)}" y="{y}" font-family="{family}" font-size="{size}" '
+                f'fill="#000000" xml:space="preserve">{escape(line)}</text>'
+            )
+            y += pitch
+        y += PARAGRAPH_GAP
+
+    # The signature, set to the right margin, with the program's ring beside it.
+    y += 8
+    out.append(
+        f'<text x="{fmt(RIGHT)}" y="{y}" font-family="{family}" font-size="{size}" fill="#000000" '
+        f'text-anchor="end">{escape(signature)}</text>'
+    )
+    ring_x = RIGHT - signature_width - 14
+    out.append(f'<circle cx="{fmt(ring_x)}" cy="{fmt(y - 5)}" r="6" fill="none" stroke="{RED}" stroke-width="3"/>')
+
+    if y + 12 > H:
+        raise SystemExit(f"the credits run to {y} px, past the picture's {H} px")
+    write_svg(path, W, H, "ferricalc credits", out)
+
+
+letter("credits.svg", KAI, TITLE, PARAGRAPHS, SIGNATURE, BODY_SIZE, LINE_PITCH, 2 * BODY_SIZE, break_lines,
+       ems(SIGNATURE) * BODY_SIZE)
+letter("credits-en.svg", SERIF, TITLE_EN, PARAGRAPHS_EN, SIGNATURE_EN, EN_SIZE, EN_PITCH, 0,
+       lambda paragraph: latin_lines(paragraph, RIGHT - LEFT), len(SIGNATURE_EN) * 0.5 * EN_SIZE)

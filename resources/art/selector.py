@@ -1,12 +1,13 @@
 """The selector's background: a light grey textured ground, the program's logo
 and title in red at the top, and grey three-dimensional sketches of core shapes.
 
-Run with python3 from this folder; it writes selector.svg (547 x 496 px)."""
+Run with python3 from this folder; it writes selector.svg and, titled in English,
+selector-en.svg (547 x 496 px)."""
 
 import math
 import random
 
-from artwork import FONT, KAI, RED, fmt, write_svg
+from artwork import FONT, KAI, RED, SERIF, fmt, write_svg
 
 # The selector's client area is 538 x 469 px and cuts the picture's right and
 # bottom edges; every sketch lies inside it.
@@ -112,9 +113,17 @@ out.append(f'<circle cx="{lx}" cy="{ly}" r="24" fill="#ffffff" fill-opacity="0.5
 out.append(f'<circle cx="{lx}" cy="{ly}" r="17.5" fill="none" stroke="{RED}" stroke-width="1"/>')
 out.append(f'<text x="{lx}" y="{ly + 5}" font-family="{FONT}" font-weight="bold" font-size="14" fill="{RED}" text-anchor="middle">fc</text>')
 
-title = "铁氧体磁芯有效参数计算"
-out.append(f'<text x="{86 + 1.5}" y="{53 + 1.5}" font-family="{KAI}" font-size="33" fill="#9a9a9a">{title}</text>')
-out.append(f'<text x="86" y="53" font-family="{KAI}" font-size="33" fill="{RED}">{title}</text>')
-out.append(f'<text x="88" y="72" font-family="{FONT}" font-size="10" fill="#8a1010" letter-spacing="1">ferricalc · C1  C2  Le  Ae  Ve · IEC 60205</text>')
+subtitle = (f'<text x="88" y="72" font-family="{FONT}" font-size="10" fill="#8a1010" letter-spacing="1">'
+            'ferricalc · C1  C2  Le  Ae  Ve · IEC 60205</text>')
 
-write_svg("selector.svg", W, H, "ferricalc selector background", out)
+
+def titled(title, family, size, path):
+    """The background with its title in one language, a grey shadow behind the red."""
+    lines = [f'<text x="{86 + 1.5}" y="{53 + 1.5}" font-family="{family}" font-size="{size}" fill="#9a9a9a">{title}</text>',
+             f'<text x="86" y="53" font-family="{family}" font-size="{size}" fill="{RED}">{title}</text>', subtitle]
+    write_svg(path, W, H, "ferricalc selector background", out + lines)
+
+
+titled("铁氧体磁芯有效参数计算", KAI, 33, "selector.svg")
+# The English title in the serif the English windows use, as long as the Chinese one.
+titled("Ferrite Core Effective Parameters", SERIF, 25, "selector-en.svg")

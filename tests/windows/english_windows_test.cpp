@@ -17,6 +17,7 @@
 #include "store/settings.hpp"
 #include "window/advisor_window.hpp"
 #include "window/design_window.hpp"
+#include "window/drawing_view.hpp"
 #include "window/language.hpp"
 #include "window/look.hpp"
 #include "window_test_support.hpp"
@@ -257,6 +258,13 @@ private slots:
         QVERIFY(window);
         for (const QString& shown : shownTexts(*window))
             QVERIFY2(!shown.contains(kChinese), qPrintable(shown));
+        // The pictures with words in them (the selector's title, the about
+        // window's letter) show their English drawing.
+        for (const QWidget* child : window->findChildren<QWidget*>())
+            if (const auto* picture = dynamic_cast<const DrawingView*>(child))
+                QVERIFY2(!picture->resource().startsWith(QStringLiteral(":/art/"))
+                             || picture->resource().endsWith(QStringLiteral("-en.svg")),
+                         qPrintable(picture->resource()));
     }
 
     // 10, Enter, 6, Enter, 4, Enter, then Enter along the optional fields to
