@@ -1,11 +1,13 @@
 #include "window/language.hpp"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTranslator>
 #include <QWidget>
 
 #include "cores/english_texts.hpp"
+#include "window/look.hpp"
 
 namespace ferricalc {
 
@@ -27,6 +29,14 @@ QTranslator* englishTranslator()
     return translator;
 }
 
+// The toolkit's default font in the language now chosen, for every control
+// that was given none of its own.
+void applyDefaultFont()
+{
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        look::applyDefaultFont(*app);
+}
+
 }  // namespace
 
 Language currentLanguage() { return g_language; }
@@ -40,10 +50,12 @@ bool setLanguage(Language language)
         if (translator == nullptr)
             return false;
         g_language = language;  // before the change's events reach the windows
+        applyDefaultFont();
         QCoreApplication::installTranslator(translator);
         return true;
     }
     g_language = language;
+    applyDefaultFont();
     QCoreApplication::removeTranslator(englishTranslator());
     return true;
 }
@@ -80,9 +92,11 @@ void TextSetters::keep(std::function<void()> set)
 // QWidget passes LanguageChange on to its children, this one among them.
 bool TextSetters::event(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        look::matchFontsToLanguage(*static_cast<QWidget*>(parent()));
         for (const auto& set : m_setters)
             set();
+    }
     return QObject::event(event);
 }
 

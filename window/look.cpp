@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "window/language.hpp"
+
 namespace ferricalc::look {
 
 namespace {
@@ -55,21 +57,61 @@ QFont font(const Face& face, qreal pointSize)
     return font;
 }
 
-}  // namespace
+enum class FaceKind { Song, Kai };
 
-QFont song(qreal pointSize)
+// English captions are set in a Latin serif, with the Chinese face behind it
+// for any Chinese a name or the user's typing holds; the Chinese faces' own
+// Latin letters are drawn for a line of Chinese, not for running English.
+Face english(const Face& chinese)
+{
+    Face face = installed({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
+    face.families.append(chinese.families);
+    face.unhinted = false;
+    return face;
+}
+
+const Face& face(FaceKind kind, Language language)
 {
     static const Face kSong = installed({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                                          QStringLiteral("AR PL UMing CN")});
-    return font(kSong, pointSize);
-}
-
-QFont kai(qreal pointSize)
-{
     // KaiTi_GB2312 is 楷体_GB2312's name where the system lists fonts by their English names.
     static const Face kKai = installed({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312"),
                                         QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN")});
-    return font(kKai, pointSize);
+    if (language == Language::Chinese)
+        return kind == FaceKind::Song ? kSong : kKai;
+    // Built the first time English is asked for: a Chinese start looks up no Latin face.
+    static const Face kSongEnglish = english(kSong);
+    static const Face kKaiEnglish = english(kKai);
+    return kind == FaceKind::Song ? kSongEnglish : kKaiEnglish;
+}
+
+}  // namespace
+
+QFont song(qreal pointSize) { return font(face(FaceKind::Song, currentLanguage()), pointSize); }
+
+QFont kai(qreal pointSize) { return font(face(FaceKind::Kai, currentLanguage()), pointSize); }
+
+void matchFontsToLanguage(QWidget& window)
+{
+    const Language now = currentLanguage();
+    const Language other = now == Language::English ? Language::Chinese : Language::English;
+    const auto match = [&](QWidget& widget) {
+        if (!widget.testAttribute(Qt::WA_SetFont))
+            return;
+        for (const FaceKind kind : {FaceKind::Song, FaceKind::Kai}) {
+            if (widget.font().families() != face(kind, other).families)
+                continue;
+            const Face& wanted = face(kind, now);
+            QFont font = widget.font();
+            font.setFamilies(wanted.families);
+            font.setHintingPreference(wanted.unhinted ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+            widget.setFont(font);
+            return;
+        }
+    };
+    match(window);
+    for (QWidget* child : window.findChildren<QWidget*>())
+        match(*child);
 }
 
 void applyDefaultFont(QApplication& app) { app.setFont(song(9)); }
@@ -136,7 +178,9 @@ bool fits(const QWidget& control, const QFont& font, const QRect& room, bool wra
     const QFontMetrics metrics(font);
     const QString caption = captionOf(control);
     if (!wrapped)
-        return metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height();
+        // The width the text is laid out to, its fractional advance rounded up.
+        return metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, caption).width() <= room.width()
+               && metrics.height() <= room.height();
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, caption);
     return needed.width() <= room.width() && needed.height() <= room.height();
 }

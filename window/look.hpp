@@ -23,10 +23,15 @@ inline const QColor kDarkAmber{160, 90, 0};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLightGreen{192, 255, 192};
 
-// "宋体" (SimSun), falling back to AR PL UMing where SimSun is not installed.
+// "宋体" (SimSun), falling back to AR PL UMing where SimSun is not installed;
+// in English a Latin serif before it.
 QFont song(qreal pointSize);
-// "楷体_GB2312" (KaiTi), falling back to AR PL UKai.
+// "楷体_GB2312" (KaiTi), falling back to AR PL UKai; in English a Latin serif before it.
 QFont kai(qreal pointSize);
+
+// Gives every control of `window` whose font was set as song() or kai() in the
+// other language the same face in the current one, at the size it has.
+void matchFontsToLanguage(QWidget& window);
 
 // The toolkit's default font of a Chinese desktop: Song at 9 pt.
 void applyDefaultFont(QApplication& app);
