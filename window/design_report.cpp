@@ -44,13 +44,17 @@ constexpr qreal kMarginMm = 15;
 
 using Rows = std::vector<std::pair<QString, QString>>;
 
-// Caption and value in columns of equal width; returns the height taken.
+// Caption and value in columns of equal width, the captions no wider than the
+// widest needs (a letter gives its room to the value); returns the height taken.
 int drawRows(QPainter& painter, const QRect& area, const Rows& rows, int columns)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const int rowHeight = metrics.height() + 3;
     const int columnWidth = area.width() / columns;
-    const int captionWidth = columnWidth * 9 / 20;
+    int widest = 0;
+    for (const auto& row : rows)
+        widest = std::max(widest, metrics.horizontalAdvance(row.first));
+    const int captionWidth = std::min(columnWidth * 9 / 20, widest + 16);
     const int perColumn = (static_cast<int>(rows.size()) + columns - 1) / columns;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int column = static_cast<int>(i) / perColumn;

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "cores/catalog.hpp"
 #include "cores/registry.hpp"
 #include "window/design_window.hpp"
+#include "window/language.hpp"
 #include "window_test_support.hpp"
 
 using namespace ferricalc;
@@ -215,9 +217,22 @@ private slots:
             QVERIFY2(status(*design).contains(named), qPrintable(status(*design)));
     }
 
-    // Two A4 pages whose text layer holds the core's name and its C1.
+    void theReportReadsBack_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("coreLoss");
+        QTest::newRow("in Chinese") << false << QStringLiteral("磁芯损耗");
+        QTest::newRow("in English") << true << QStringLiteral("Core loss");
+    }
+
+    // Two A4 pages whose text layer holds the core's name and its C1, in the
+    // windows' language.
     void theReportReadsBack()
     {
+        QFETCH(bool, english);
+        QFETCH(QString, coreLoss);
+        QVERIFY(setLanguage(english ? Language::English : Language::Chinese));
+        const auto back = qScopeGuard([] { setLanguage(Language::Chinese); });
         WindowSession session;
         DesignWindow* design = designOfStandardCore(session, kEtd);
         QVERIFY(design);
@@ -235,8 +250,8 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("A4")), qPrintable(info));
         const StandardCore& core = standardCores(coreType(kEtd)).front();
-        for (const QString& expected : {qt(coreType(kEtd).optionCaption), qt(core.name), QStringLiteral("C1"),
-                                        QStringLiteral("磁芯损耗"), QStringLiteral(FERRICALC_VERSION)})
+        for (const QString& expected : {descriptorText(coreType(kEtd).optionCaption), qt(core.name), QStringLiteral("C1"),
+                                        coreLoss, QStringLiteral(FERRICALC_VERSION)})
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
         if (const QByteArray keep = qgetenv("FERRICALC_KEEP_REPORT"); !keep.isEmpty()) {  // to look at
             QFile::remove(QString::fromLocal8Bit(keep));
