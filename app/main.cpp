@@ -6,7 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ferricalc::configureApplication(app);
+    ferricalc::configureApplication(app, ferricalc::ProgramIcon::Later);
     ferricalc::SelectorWindow selector;
     selector.show();
     return QApplication::exec();
