@@ -9,6 +9,8 @@
 // at the dotted line's end); hovering one names its material and figures.
 // Drawn with QPainter, so it stays sharp at any scaling.
 
+#include <QPixmap>
+#include <QPainter>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -65,9 +67,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    void draw(QPainter& painter);
+
+    QPixmap m_drawn;  // the plot as the screen last showed it; null once anything changed
     // Where a published point is drawn, for the tooltip; empty until painted.
     std::vector<std::pair<QPointF, const AlGapCurves::Published*>> m_publishedMarks;
     AlGapCurves m_curves;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -217,6 +218,13 @@ void CalculatorWindow::buildButtons()
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorWindow::calculate);
     connect(m_return, &QPushButton::clicked, this, &QWidget::close);
     connect(m_design, &QPushButton::clicked, this, &CalculatorWindow::openDesign);
+
+    // Some milliseconds after the results are shown, well before a hand reaches
+    // 设计…, and never in the way of the keys typed next.
+    m_designAheadTimer = new QTimer(this);
+    m_designAheadTimer->setSingleShot(true);
+    m_designAheadTimer->setInterval(kDesignAheadDelay);
+    connect(m_designAheadTimer, &QTimer::timeout, this, &CalculatorWindow::buildDesignAhead);
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -286,6 +294,8 @@ void CalculatorWindow::showCalculation(const Calculation& result)
     if (result.succeeded()) {
         m_designTexts = fieldTexts();
         m_designStandard = standardName;
+        if (!m_designWindow && !m_designAhead)
+            m_designAheadTimer->start();
     }
     // An open design follows: the new core, or why its dimensions no longer calculate.
     if (m_designWindow) {
@@ -322,7 +332,14 @@ void CalculatorWindow::openDesign()
     if (m_designTexts.isEmpty())
         return;  // nothing calculated yet
     if (!m_designWindow) {
-        m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        m_designAheadTimer->stop();
+        if (m_designAhead) {
+            m_designWindow = m_designAhead;
+            m_designAhead = nullptr;
+            m_designWindow->prepareToShow(m_designTexts);
+        } else {
+            m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        }
         m_designWindow->setStandardCore(m_designStandard);
         m_designWindow->show();
         return;
@@ -332,6 +349,16 @@ void CalculatorWindow::openDesign()
 }
 
 DesignWindow* CalculatorWindow::designWindow() const { return m_designWindow; }
+
+DesignWindow* CalculatorWindow::designWindowAhead() const { return m_designAhead; }
+
+void CalculatorWindow::buildDesignAhead()
+{
+    if (m_designWindow || m_designAhead || m_designTexts.isEmpty())
+        return;
+    m_designAhead = new DesignWindow(m_core, m_designTexts, this);
+    m_designAhead->prepareAhead();
+}
 
 QStringList CalculatorWindow::fieldTexts() const
 {
