@@ -210,7 +210,8 @@ struct Platform {
     std::vector<std::string> environment;  // how to reach it
 };
 
-void measureStartUp(const Settings& settings, const Platform& platform)
+// `limited`: the run fails when the program passes kStartUpLimit here.
+void measureStartUp(const Settings& settings, const Platform& platform, bool limited)
 {
     progress("start-up, " + platform.label);
     const std::string bare = (settings.build / "bench/ferricalc_bare_qt_window").string();
@@ -249,7 +250,7 @@ void measureStartUp(const Settings& settings, const Platform& platform)
     const double ratio = median(times[0]) / median(times[1]);
     progress("start-up, " + platform.label + ": " + milliseconds(median(times[0])) + " against "
              + milliseconds(median(times[1])) + ", " + ratioText(median(times[0]), median(times[1])));
-    if (!(ratio <= kStartUpLimit))
+    if (limited && !(ratio <= kStartUpLimit))
         g_failures.push_back("start-up on " + platform.label + " is " + fixed(ratio, 2) + "× the one-label window, above "
                              + fixed(kStartUpLimit, 2) + "×");
 }
@@ -599,13 +600,15 @@ int main(int argc, char* argv[])
     // The start-up rows alone, limit included: a check in a few minutes.
     const bool startUpOnly = argc > 2 && std::string_view(argv[argc - 1]) == "--start-up-only";
     const Platform offscreen{"offscreen", {"QT_QPA_PLATFORM=offscreen"}};
-    measureStartUp(settings, offscreen);
     std::optional<VirtualDisplay> display;
     display.emplace();
     const bool xvfb = !display->display().empty();
     const Platform x11{"Xvfb", {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display->display()}};
+    // The limit holds for the first frame a user sees, under X11; offscreen
+    // stands in for it only where Xvfb is missing.
+    measureStartUp(settings, offscreen, !xvfb);
     if (xvfb)
-        measureStartUp(settings, x11);
+        measureStartUp(settings, x11, true);
     else
         progress("Xvfb is not installed: the X11 rows are left out");
     if (!startUpOnly) {
