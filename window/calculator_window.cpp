@@ -220,7 +220,7 @@ void CalculatorWindow::buildButtons()
     connect(m_design, &QPushButton::clicked, this, &CalculatorWindow::openDesign);
 
     // Some milliseconds after the results are shown, well before a hand reaches
-    // 设计…, and never in the way of the keys typed next.
+    // 设计…; the few milliseconds it takes are spent once per window.
     m_designAheadTimer = new QTimer(this);
     m_designAheadTimer->setSingleShot(true);
     m_designAheadTimer->setInterval(kDesignAheadDelay);
