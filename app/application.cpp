@@ -7,11 +7,11 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <array>
 
 #include "window/look.hpp"
 #include "window/prerendered.hpp"
+#include "window/svg_drawing.hpp"
 
 namespace ferricalc {
 
@@ -23,9 +23,9 @@ const QString kIconResource = QStringLiteral(":/art/icon.svg");
 constexpr std::array<int, 8> kIconSides{16, 22, 24, 32, 48, 64, 128, 256};
 
 // The program's icon, drawn for each size only when something first shows it at
-// that size (nothing does before the selector's first frame): the sizes above
-// come ready-drawn from the build, any other is drawn from the SVG, so that no
-// size is a scaled bitmap.
+// that size (an X11 window asks for every size above when it is made or gets
+// the icon): the sizes above come ready-drawn from the build, any other is drawn
+// from the SVG, so that no size is a scaled bitmap.
 class ProgramIconEngine : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
@@ -78,7 +78,7 @@ private:
             image = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);
-            QSvgRenderer(kIconResource).render(&painter);
+            drawSvg(kIconResource, painter, QRectF(image.rect()));
         }
         return m_drawn.emplace_back(QPixmap::fromImage(std::move(image)));
     }
@@ -88,7 +88,13 @@ private:
 
 }  // namespace
 
-void configureApplication(QApplication& app)
+void setProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
+}
+
+void configureApplication(QApplication& app, ProgramIcon icon)
 {
     QApplication::setApplicationName(QStringLiteral("ferricalc"));
     QApplication::setApplicationVersion(QStringLiteral(FERRICALC_VERSION));
@@ -96,7 +102,8 @@ void configureApplication(QApplication& app)
     // under its entry and shows its icon and name.
     QApplication::setDesktopFileName(QStringLiteral(FERRICALC_APP_ID));
     // Every window without an icon of its own (all of them) carries the program's.
-    QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
+    if (icon == ProgramIcon::Now)
+        setProgramIcon();
     // The selector is hidden while a calculator window is open, so the program
     // ends by Exit (or closing the selector), not when no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);

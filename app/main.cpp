@@ -7,7 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ferricalc::configureApplication(app);
+    ferricalc::configureApplication(app, ferricalc::ProgramIcon::Later);
     ferricalc::applyStartLanguage(QApplication::arguments());
     ferricalc::SelectorWindow selector;
     selector.show();

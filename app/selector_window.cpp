@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/application.hpp"
 #include "store/settings.hpp"
 #include "window/calculator_window.hpp"
 #include "window/drawing_view.hpp"
@@ -212,7 +213,10 @@ bool SelectorWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
-        QTimer::singleShot(0, this, &SelectorWindow::restoreRemembered);
+        QTimer::singleShot(0, this, [this] {
+            setProgramIcon();  // when the program left it until now (app/main.cpp)
+            restoreRemembered();
+        });
     }
     return QWidget::event(event);
 }

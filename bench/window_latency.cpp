@@ -4,16 +4,25 @@
 // repeated and summarised as median and 99th percentile. Every tenth run also
 // opens the design window (click on 设计… to its first frame) and calculates
 // once more with it open, which designs again as well. Bare Qt windows of the
-// same sizes with one label, opened the same way, are the baselines.
+// same sizes with one label, opened the same way, are the baselines; for the
+// design window also a bare window of its size and content: the same number of
+// plain Qt controls of the same kinds, texts, fonts and places, without layouts,
+// logic or drawing of ours (a plot is an empty widget there).
 //
 //   ferricalc_window_latency [REPETITIONS]     (default 1000 per core)
 // prints one line per measurement: WHAT CORE MEDIAN_NS P99_NS COUNT
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <algorithm>
 #include <charconv>
@@ -54,7 +63,146 @@ protected:
 };
 
 PaintWatch* g_watch = nullptr;
-QSize g_designSize;  // the largest design window opened, for its bare baseline
+QSize g_designSize;  // the largest design window opened, for its bare baselines
+
+// One control of a window as plain Qt would show it.
+struct Control {
+    enum class Kind { Label, Field, Choice, Group, Option, Check, Button, Tabs, Plain };
+    Kind kind = Kind::Plain;
+    QRect geometry;  // in the window
+    QFont font;
+    QString text;
+    QStringList items;  // a combo box's entries, a tab bar's tabs
+    // A spin box's range, value, decimals and suffix.
+    double minimum = 0, maximum = 0, value = 0;
+    int decimals = 0;
+    QString suffix;
+};
+
+std::vector<Control> g_designContent;  // the largest design window's controls
+
+// The line edit inside a spin box, a combo box's view and the like.
+bool partOfAControl(const QWidget& widget, const QWidget& window)
+{
+    for (const QWidget* above = widget.parentWidget(); above != nullptr && above != &window;
+         above = above->parentWidget())
+        if (qobject_cast<const QAbstractSpinBox*>(above) != nullptr || qobject_cast<const QComboBox*>(above) != nullptr)
+            return true;
+    return false;
+}
+
+// The controls the window shows, parents before their children.
+std::vector<Control> contentOf(const QWidget& window)
+{
+    std::vector<Control> controls;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window) || widget->isWindow())
+            continue;
+        Control control;
+        control.geometry = QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        control.font = widget->font();
+        using Kind = Control::Kind;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            control.kind = Kind::Label;
+            control.text = label->text();
+        } else if (const auto* box = qobject_cast<const QDoubleSpinBox*>(widget)) {
+            control.kind = Kind::Field;
+            control.minimum = box->minimum();
+            control.maximum = box->maximum();
+            control.value = box->value();
+            control.decimals = box->decimals();
+            control.suffix = box->suffix();
+        } else if (const auto* whole = qobject_cast<const QSpinBox*>(widget)) {
+            control.kind = Kind::Field;
+            control.minimum = whole->minimum();
+            control.maximum = whole->maximum();
+            control.value = whole->value();
+            control.suffix = whole->suffix();
+        } else if (const auto* choice = qobject_cast<const QComboBox*>(widget)) {
+            control.kind = Kind::Choice;
+            for (int i = 0; i < choice->count(); ++i)
+                control.items << choice->itemText(i);
+            control.text = choice->currentText();
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+            control.kind = Kind::Group;
+            control.text = group->title();
+        } else if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
+            control.kind = Kind::Option;
+            control.text = option->text();
+        } else if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
+            control.kind = Kind::Check;
+            control.text = check->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            control.kind = Kind::Button;
+            control.text = button->text();
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(widget)) {
+            control.kind = Kind::Tabs;
+            for (int i = 0; i < tabs->count(); ++i)
+                control.items << tabs->tabText(i);
+        } else if (partOfAControl(*widget, window)) {
+            continue;
+        }
+        controls.push_back(std::move(control));
+    }
+    return controls;
+}
+
+// A window of plain Qt controls made from `content`.
+QWidget* bareWindow(QSize size, const std::vector<Control>& content)
+{
+    auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setFixedSize(size);
+    for (const Control& control : content) {
+        QWidget* made = nullptr;
+        switch (control.kind) {
+        case Control::Kind::Label:
+            made = new QLabel(control.text, window);
+            break;
+        case Control::Kind::Field: {
+            auto* field = new QDoubleSpinBox(window);
+            field->setDecimals(control.decimals);
+            field->setRange(control.minimum, control.maximum);
+            field->setSuffix(control.suffix);
+            field->setValue(control.value);
+            made = field;
+            break;
+        }
+        case Control::Kind::Choice: {
+            auto* choice = new QComboBox(window);
+            choice->addItems(control.items);
+            choice->setCurrentText(control.text);
+            made = choice;
+            break;
+        }
+        case Control::Kind::Group:
+            made = new QGroupBox(control.text, window);
+            break;
+        case Control::Kind::Option:
+            made = new QRadioButton(control.text, window);
+            break;
+        case Control::Kind::Check:
+            made = new QCheckBox(control.text, window);
+            break;
+        case Control::Kind::Button:
+            made = new QPushButton(control.text, window);
+            break;
+        case Control::Kind::Tabs: {
+            auto* tabs = new QTabBar(window);
+            for (const QString& tab : control.items)
+                tabs->addTab(tab);
+            made = tabs;
+            break;
+        }
+        case Control::Kind::Plain:
+            made = new QWidget(window);
+            break;
+        }
+        made->setFont(control.font);
+        made->setGeometry(control.geometry);
+    }
+    return window;
+}
 
 // Handles events until the watched window has painted a frame.
 void untilPainted()
@@ -150,6 +298,9 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
         showing.push_back(since(pressed));
 
         if (run % kDesignEvery == 0) {
+            // The user reads the results before the next click; meanwhile the
+            // calculator window builds its design window (after kDesignAheadDelay).
+            QTest::qWait(60);
             watch(nullptr);
             const Clock::time_point asked = Clock::now();
             QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("designButton")), Qt::LeftButton);
@@ -161,7 +312,10 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
                 watch(window->designWindow());
             untilPainted();
             designOpening.push_back(since(asked));
-            g_designSize = g_designSize.expandedTo(window->designWindow()->size());
+            const QSize designSize = window->designWindow()->size();
+            if (designSize.width() * designSize.height() > g_designSize.width() * g_designSize.height())
+                g_designContent = contentOf(*window->designWindow());
+            g_designSize = g_designSize.expandedTo(designSize);
             const Clock::time_point again = Clock::now();
             QTest::mouseClick(calculate, Qt::LeftButton);
             designCalculating.push_back(since(again));
@@ -179,18 +333,23 @@ void measureCore(ferricalc::SelectorWindow& selector, int index, int repetitions
     report("calculate-design", core.name, designCalculating);
 }
 
-// The same click-to-frame on a bare window of a given size with one label.
-void measureBareWindow(ferricalc::SelectorWindow& selector, int repetitions, QSize size, const char* kind)
+// The same click-to-frame on a bare window of a given size with `content`, or
+// with one label when it is empty; the window is made at the click.
+void measureBareWindow(ferricalc::SelectorWindow& selector, int repetitions, QSize size, const char* kind,
+                       const std::vector<Control>& content = {})
 {
     QPushButton opener(QStringLiteral("open"));
     std::vector<long long> opening;
-    QObject::connect(&opener, &QPushButton::clicked, &opener, [&selector, size] {
+    QObject::connect(&opener, &QPushButton::clicked, &opener, [&selector, size, &content] {
         selector.hide();
-        auto* window = new QWidget;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setFixedSize(size);
-        auto* label = new QLabel(QStringLiteral("计算"), window);
-        label->setGeometry(16, 16, 100, 30);
+        QWidget* window = nullptr;
+        if (content.empty()) {
+            window = bareWindow(size, {});
+            auto* label = new QLabel(QStringLiteral("计算"), window);
+            label->setGeometry(16, 16, 100, 30);
+        } else {
+            window = bareWindow(size, content);
+        }
         window->show();
         g_watch->target = window;
     });
@@ -236,8 +395,10 @@ int main(int argc, char* argv[])
     measureBareWindow(selector, repetitions, QSize(598, 461), "open-bare-qt");
     for (int index = 0; index < ferricalc::kCoreTypeCount; ++index)
         measureCore(selector, index, repetitions);
-    if (g_designSize.isValid())
-        measureBareWindow(selector, (repetitions + kDesignEvery - 1) / kDesignEvery, g_designSize,
-                          "open-bare-qt-design");
+    if (g_designSize.isValid()) {
+        const int designRuns = (repetitions + kDesignEvery - 1) / kDesignEvery;
+        measureBareWindow(selector, designRuns, g_designSize, "open-bare-qt-design");
+        measureBareWindow(selector, designRuns, g_designSize, "open-bare-qt-design-content", g_designContent);
+    }
     return 0;
 }

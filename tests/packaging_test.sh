@@ -27,6 +27,7 @@ expected_files() {
     {
         echo bin/ferricalc
         echo bin/ferricalc-cli
+        echo lib/ferricalc/libferricalc_svg.so
         echo share/applications/$id.desktop
         echo share/metainfo/$id.metainfo.xml
         echo share/icons/hicolor/scalable/apps/$id.svg

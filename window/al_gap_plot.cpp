@@ -1,6 +1,7 @@
 #include "window/al_gap_plot.hpp"
 
 #include <QHelpEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
@@ -111,6 +112,7 @@ void AlGapPlot::setCurves(AlGapCurves curves)
         m_firstDecade = 1;
         m_lastDecade = 4;
     }
+    m_drawn = QPixmap();
     update();
 }
 
@@ -142,6 +144,35 @@ bool AlGapPlot::event(QEvent* event)
 void AlGapPlot::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A report draws the plot in vectors; the screen shows the picture kept
+    // since the curves last changed (drawn ahead with the design window).
+    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster) {
+        draw(painter);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio || m_drawn.size() != (QSizeF(size()) * ratio).toSize()) {
+        m_drawn = QPixmap((QSizeF(size()) * ratio).toSize());
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        QPainter picture(&m_drawn);
+        picture.setFont(font());
+        picture.setPen(palette().color(foregroundRole()));
+        picture.setBackground(palette().brush(backgroundRole()));
+        draw(picture);
+    }
+    painter.drawPixmap(0, 0, m_drawn);
+}
+
+void AlGapPlot::changeEvent(QEvent* event)
+{
+    // A new palette, font or style draws the picture again.
+    m_drawn = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void AlGapPlot::draw(QPainter& painter)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(font());
     const double line = metrics.height();

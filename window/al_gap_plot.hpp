@@ -10,6 +10,8 @@
 // Drawn with QPainter, so it stays sharp at any scaling.
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -68,9 +70,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    void draw(QPainter& painter);
+
+    QPixmap m_drawn;  // the plot as the screen last showed it; null once anything changed
     // Where a published point is drawn, for the tooltip; empty until painted.
     std::vector<std::pair<QPointF, const AlGapCurves::Published*>> m_publishedMarks;
     AlGapCurves m_curves;

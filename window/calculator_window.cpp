@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -234,6 +235,13 @@ void CalculatorWindow::buildButtons()
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorWindow::calculate);
     connect(m_return, &QPushButton::clicked, this, &QWidget::close);
     connect(m_design, &QPushButton::clicked, this, &CalculatorWindow::openDesign);
+
+    // Some milliseconds after the results are shown, well before a hand reaches
+    // 设计…; the few milliseconds it takes are spent once per window.
+    m_designAheadTimer = new QTimer(this);
+    m_designAheadTimer->setSingleShot(true);
+    m_designAheadTimer->setInterval(kDesignAheadDelay);
+    connect(m_designAheadTimer, &QTimer::timeout, this, &CalculatorWindow::buildDesignAhead);
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -274,6 +282,12 @@ void CalculatorWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange || !m_calculated)
         return;
+    // One built ahead in the old language is built again in the new.
+    if (m_designAhead) {
+        delete m_designAhead;
+        m_designAhead = nullptr;
+        m_designAheadTimer->start();
+    }
     // The design window's forms are laid out for their captions: it is built
     // again in the new language, with the inputs and the place it keeps.
     if (m_designWindow) {
@@ -327,6 +341,8 @@ void CalculatorWindow::showCalculation(const Calculation& result)
     if (result.succeeded()) {
         m_designTexts = fieldTexts();
         m_designStandard = standardName;
+        if (!m_designWindow && !m_designAhead)
+            m_designAheadTimer->start();
     }
     // An open design follows: the new core, or why its dimensions no longer calculate.
     if (m_designWindow) {
@@ -363,7 +379,14 @@ void CalculatorWindow::openDesign()
     if (m_designTexts.isEmpty())
         return;  // nothing calculated yet
     if (!m_designWindow) {
-        m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        m_designAheadTimer->stop();
+        if (m_designAhead) {
+            m_designWindow = m_designAhead;
+            m_designAhead = nullptr;
+            m_designWindow->prepareToShow(m_designTexts);
+        } else {
+            m_designWindow = new DesignWindow(m_core, m_designTexts, this);
+        }
         m_designWindow->setStandardCore(m_designStandard);
         m_designWindow->show();
         return;
@@ -373,6 +396,16 @@ void CalculatorWindow::openDesign()
 }
 
 DesignWindow* CalculatorWindow::designWindow() const { return m_designWindow; }
+
+DesignWindow* CalculatorWindow::designWindowAhead() const { return m_designAhead; }
+
+void CalculatorWindow::buildDesignAhead()
+{
+    if (m_designWindow || m_designAhead || m_designTexts.isEmpty())
+        return;
+    m_designAhead = new DesignWindow(m_core, m_designTexts, this);
+    m_designAhead->prepareAhead();
+}
 
 QStringList CalculatorWindow::fieldTexts() const
 {

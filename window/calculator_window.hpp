@@ -24,12 +24,15 @@
 // the fields of the last successful Calculate; it is enabled by a successful
 // Calculate and disabled by a failed one. The one design window of a
 // calculator window follows its later successful Calculates and closes with it.
+// It is built, hidden, once the first successful Calculate is shown, so that
+// 设计… only has to show it.
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <vector>
 
 #include "calc/calculation.hpp"
@@ -40,6 +43,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace ferricalc {
 
@@ -72,10 +76,15 @@ public:
     // design file's), in the descriptor's order; 标准型号 returns to the user's own.
     void setPointTexts(const QStringList& pointTexts);
 
+    // How long after a successful Calculate the design window is built ahead.
+    static constexpr std::chrono::milliseconds kDesignAheadDelay{30};
+
     // 设计…: opens the design window, or brings the open one forward.
     void openDesign();
     // The design window open now, or null.
     DesignWindow* designWindow() const;
+    // The design window built ahead and not shown yet, or null.
+    DesignWindow* designWindowAhead() const;
 
     ~CalculatorWindow() override;
 
@@ -92,6 +101,7 @@ private:
     void showMessages(const QString& failure, const QString& advice);
     Calculation calculationOfFields() const;
     QStringList fieldTexts() const;
+    void buildDesignAhead();
     void buildCopy();
     void copyResults();
     bool routeCopyKey(QObject* watched, QEvent* event);
@@ -105,6 +115,8 @@ private:
     QStringList m_designTexts;  // the fields of the last successful Calculate
     QString m_designStandard;   // the standard core those fields are, or empty for the user's own
     QPointer<DesignWindow> m_designWindow;
+    QPointer<DesignWindow> m_designAhead;  // built, not yet shown
+    QTimer* m_designAheadTimer = nullptr;
     QLabel* m_message = nullptr;   // "messageLine": why a Calculate failed
     QLabel* m_advisory = nullptr;  // "advisoryLine": below it, in the same place
     QAction* m_copyResults = nullptr;

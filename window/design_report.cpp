@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 #include <QAbstractSpinBox>
 #include <QRadioButton>
 #include <algorithm>
@@ -28,6 +27,7 @@
 #include "window/al_gap_plot.hpp"
 #include "window/design_field.hpp"
 #include "window/design_form.hpp"
+#include "window/svg_drawing.hpp"
 #include "window/design_window.hpp"
 #include "window/look.hpp"
 #include "window/pv_plot.hpp"
@@ -143,12 +143,7 @@ bool DesignWindow::exportPdfTo(const QString& path)
                            m_standardCore.empty() ? tr("磁芯")
                                                   : tr("磁芯　%1").arg(text(m_standardCore)));
         const QRect drawingBox(0, top, width * 2 / 5, 190);
-        QSvgRenderer drawing(text(m_core.drawing.resource));
-        if (drawing.isValid()) {
-            QSizeF size = drawing.defaultSize();
-            size.scale(drawingBox.size(), Qt::KeepAspectRatio);
-            drawing.render(&painter, QRectF(drawingBox.topLeft(), size));
-        }
+        drawSvg(text(m_core.drawing.resource), painter, QRectF(drawingBox), SvgFit::KeepAspectRatio);
         Rows dimensions;
         for (std::size_t i = 0; i < m_core.fields.size() && i < static_cast<std::size_t>(m_fieldTexts.size()); ++i)
             dimensions.emplace_back(text(m_core.fields[i].letter), m_fieldTexts[static_cast<qsizetype>(i)] + QStringLiteral(" mm"));

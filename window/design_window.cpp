@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QImage>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -25,6 +26,7 @@
 
 #include "cores/materials.hpp"
 #include "cores/published_al.hpp"
+#include "store/settings.hpp"
 #include "window/advisor_window.hpp"
 #include "window/al_gap_plot.hpp"
 #include "window/calculator_window.hpp"
@@ -157,10 +159,7 @@ DesignWindow::DesignWindow(const CoreDescriptor& core, const QStringList& fieldT
     // window's least size is settled here once rather than at every keystroke.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(layout->minimumSize());
-    resize(sizeHint());
-    remembered::restoreGeometry(*this);
-    restoreInputs();
-    m_material->setFocus();
+    placeAndRestore();
 
     auto* copy = new QAction(tr("复制设计"), this);
     copy->setShortcut(QKeySequence::Copy);
@@ -173,12 +172,51 @@ int DesignWindow::currentPage() const { return m_pages->currentIndex(); }
 
 void DesignWindow::setCurrentPage(int page) { m_pages->setCurrentIndex(page); }
 
+void DesignWindow::placeAndRestore()
+{
+    resize(sizeHint());
+    m_restoredGeometry = store::Settings().windowGeometry(objectName());
+    remembered::restoreGeometry(*this);
+    restoreInputs();
+    m_material->setFocus();
+}
+
+void DesignWindow::prepareToShow(const QStringList& fieldTexts)
+{
+    // Built for the same fields with what is remembered now, it is that window already.
+    const store::Settings settings;
+    if (fieldTexts == m_fieldTexts && settings.windowGeometry(objectName()) == m_restoredGeometry
+        && settings.lastDesign(text(m_core.name)) == m_restoredInputs)
+        return;
+    setFieldTexts(fieldTexts);
+    placeAndRestore();
+}
+
+void DesignWindow::prepareAhead()
+{
+    ensurePolished();
+    layout()->activate();
+    winId();
+    QImage drawn(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(devicePixelRatioF());
+    render(&drawn);
+}
+
+void DesignWindow::showEvent(QShowEvent* event)
+{
+    m_shown = true;
+    QWidget::showEvent(event);
+}
+
 DesignWindow::~DesignWindow()
 {
     // A spin box that loses the focus as the controls go reports an edit: it
-    // must find the window still whole and nothing to design.
-    keepInputs();
-    remembered::keepGeometry(*this);
+    // must find the window still whole and nothing to design. A window built
+    // ahead and never shown has neither inputs of the user's nor a place to keep.
+    if (m_shown) {
+        keepInputs();
+        remembered::keepGeometry(*this);
+    }
     m_built = false;
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }

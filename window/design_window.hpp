@@ -13,6 +13,7 @@
 // that depends on the inputs shows "—" until it is mended (leaving the field
 // returns it to its last good value).
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
@@ -32,6 +33,7 @@ class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QKeyEvent;
+class QShowEvent;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -60,6 +62,14 @@ public:
     // The calculator's fields after another successful Calculate: the same
     // inputs, designed for the new dimensions.
     void setFieldTexts(const QStringList& fieldTexts);
+
+    // A window built ahead and not shown yet, about to be shown: as a window
+    // built now for `fieldTexts` would be, with the place and inputs remembered now.
+    void prepareToShow(const QStringList& fieldTexts);
+    // Does ahead, on a window built ahead, what showing it would do first: the
+    // style's polish, the layout, the native window and one drawing of every
+    // control (which fills the caches of glyphs and of the style's pictures).
+    void prepareAhead();
 
     // The catalogue's name of the standard core the calculator's fields hold
     // ("RM 8/I (Ferroxcube)"), or empty for dimensions of the user's own: the
@@ -131,10 +141,13 @@ private:
     void tell(const QString& line, bool problem);
     void keepInputs();
     void restoreInputs();
+    // The size the layout asks for, then the place and inputs remembered for the family.
+    void placeAndRestore();
     void applyPendingLosses();
 
     // Escape closes, Enter moves to the next box, Ctrl+C copies the design.
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void moveToNextInput();
     QString designRows() const;
@@ -156,6 +169,10 @@ private:
     QStringList m_fieldTexts;  // the calculator's, as the window designs them
     CoreSetResult m_set;
     bool m_built = false;   // every control exists: edits may design
+    bool m_shown = false;   // shown at least once
+    // What the window last restored its place and inputs from (prepareToShow).
+    QByteArray m_restoredGeometry;
+    QByteArray m_restoredInputs;
     bool m_filling = false;  // the window itself is writing the material's fields
 
     QLabel* m_heading = nullptr;

@@ -298,6 +298,7 @@ void DesignWindow::keepInputs()
 void DesignWindow::restoreInputs()
 {
     const QByteArray kept = store::Settings().lastDesign(text(m_core.name));
+    m_restoredInputs = kept;
     if (kept.isEmpty())
         return;
     store::DesignFileRead read = store::readDesignFile(kept, currentLanguage());

@@ -2,10 +2,10 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 #include "window/prerendered.hpp"
+#include "window/svg_drawing.hpp"
 
 namespace ferricalc {
 
@@ -37,7 +37,7 @@ void DrawingView::paintEvent(QPaintEvent* event)
             m_rendered.fill(Qt::transparent);
             m_rendered.setDevicePixelRatio(ratio);
             QPainter painter(&m_rendered);
-            QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(m_drawingSize)));
+            drawSvg(m_resource, painter, QRectF(QPointF(0, 0), QSizeF(m_drawingSize)));
         }
         m_rendered.setDevicePixelRatio(ratio);
     }

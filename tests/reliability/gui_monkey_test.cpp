@@ -467,8 +467,8 @@ private:
                 ++calculators;
             if (auto* design = dynamic_cast<DesignWindow*>(window)) {
                 ++designs;
-                if (!m_session.selector->calculatorWindow()
-                    || m_session.selector->calculatorWindow()->designWindow() != design)
+                const CalculatorWindow* calculator = m_session.selector->calculatorWindow();
+                if (!calculator || (calculator->designWindow() != design && calculator->designWindowAhead() != design))
                     return QStringLiteral("a design window exists that its calculator window does not know");
             }
             if (window->objectName() == kAboutForm && window->isVisible())

@@ -156,6 +156,28 @@ private slots:
         QVERIFY(!watched);
     }
 
+    // After a successful Calculate the design window is built unseen; 设计…
+    // shows that one, designed for the fields of the last Calculate.
+    void theWindowBuiltAheadOpensForTheLastCalculate()
+    {
+        WindowSession session;
+        CalculatorWindow* window = calculated(session, kRing, kRingExample);
+        QVERIFY(window);
+        QTRY_VERIFY(window->designWindowAhead());
+        const QPointer<DesignWindow> ahead(window->designWindowAhead());
+        QVERIFY(!ahead->isVisible());
+        QVERIFY(!window->designWindow());
+
+        fill(*window, QStringLiteral("A=20 B=12 h=8"));
+        QTest::mouseClick(button(*window, 1), Qt::LeftButton);
+        DesignWindow* design = openDesign(*window);
+        QCOMPARE(design, ahead.data());
+        QVERIFY(design->isVisible());
+        QVERIFY(!window->designWindowAhead());
+        QVERIFY(design->findChild<QLabel*>(QStringLiteral("heading"))->text().contains(QStringLiteral("A=20")));
+        QCOMPARE(shown(*design, "le"), QStringLiteral("48.14 mm"));
+    }
+
     // The design follows the next successful Calculate and keeps its inputs; a
     // failed one leaves it on the last core that calculated.
     void theWindowFollowsTheNextCalculate()
