@@ -271,6 +271,24 @@ private slots:
                          qPrintable(picture->resource()));
     }
 
+    // A design window built ahead in Chinese opens in English once the language
+    // has changed in between.
+    void aDesignBuiltAheadFollowsTheLanguage()
+    {
+        WindowSession session;
+        CalculatorWindow* calculator = session.open(4);
+        QVERIFY(calculator);
+        calculateExample(*calculator);
+        QTRY_VERIFY(calculator->designWindowAhead());
+        QVERIFY(setLanguage(Language::English));
+        QCoreApplication::processEvents();  // the change reaches the windows before the next click
+        calculator->openDesign();
+        DesignWindow* design = calculator->designWindow();
+        QVERIFY(design);
+        for (const QString& shown : shownTexts(*design))
+            QVERIFY2(!shown.contains(kChinese), qPrintable(shown));
+    }
+
     // 10, Enter, 6, Enter, 4, Enter, then Enter along the optional fields to
     // Calculate, and Enter: the ring's results; then a field that is no number
     // is refused in English.
