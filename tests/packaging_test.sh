@@ -151,7 +151,7 @@ check_deb() {
     # One package name a line, without versions.
     depended=$(printf '%s\n' "$depends" | tr ',' '\n' | awk '{ print $1 }')
     for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
-        fonts-arphic-uming fonts-arphic-ukai; do
+        fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core; do
         printf '%s\n' "$depended" | grep -qxF "$needed" || fail "Depends lacks $needed: $depends"
     done
     if printf '%s\n' "$depended" | grep -q -- '-dev$'; then
