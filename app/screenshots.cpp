@@ -313,4 +313,3 @@ int main(int argc, char* argv[])
     ok = saveEveryWindow(QDir(out.filePath(QStringLiteral("en")))) && ok;
     return ok ? 0 : 1;
 }
-
