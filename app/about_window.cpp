@@ -45,7 +45,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     connect(language, &QComboBox::activated, this, [language](int index) {
         const auto chosen = static_cast<Language>(language->itemData(index).toInt());
         if (setLanguage(chosen))
-            store::Settings().setLanguage(languageName(chosen));
+            store::Settings::setLanguage(languageName(chosen));
     });
     auto* texts = new TextSetters(*this);
     texts->keep([ok, credits] {

@@ -16,7 +16,7 @@ void applyStartLanguage(const QStringList& arguments)
             chosen = languageFromName(argument.mid(7));
     }
     if (!chosen)
-        chosen = languageFromName(store::Settings().language());
+        chosen = languageFromName(store::Settings::language());
     if (chosen)
         setLanguage(*chosen);
 }

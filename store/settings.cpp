@@ -1,5 +1,8 @@
 #include "store/settings.hpp"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace ferricalc::store {
 
 Settings::Settings() : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ferricalc"),
@@ -51,11 +54,27 @@ void Settings::setLastDesign(const QString& family, const QByteArray& designFile
     m_settings.setValue(QStringLiteral("lastDesign/") + family, designFile);
 }
 
-QString Settings::language() const { return m_settings.value(QStringLiteral("windows/language")).toString(); }
+namespace {
+
+QString languageFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/ferricalc/language.conf");
+}
+
+}  // namespace
+
+QString Settings::language()
+{
+    const QString file = languageFile();
+    if (!QFileInfo::exists(file))
+        return {};
+    return QSettings(file, QSettings::IniFormat).value(QStringLiteral("windows/language")).toString();
+}
 
 void Settings::setLanguage(const QString& language)
 {
-    m_settings.setValue(QStringLiteral("windows/language"), language);
+    QSettings(languageFile(), QSettings::IniFormat).setValue(QStringLiteral("windows/language"), language);
 }
 
 bool Settings::writable()

@@ -3,7 +3,7 @@
 // configuration directory (~/.config/ferricalc/ferricalc.conf): where each
 // window was, the family last chosen in the selector, the folder of the last
 // design file, and per family the fields of the last successful Calculate and
-// the design window's last inputs, and the windows' language. A settings
+// the design window's last inputs; and, in a file of its own, the windows' language. A settings
 // file that cannot be written loses only these conveniences; QSettings never
 // throws.
 
@@ -40,9 +40,12 @@ public:
     QByteArray lastDesign(const QString& family) const;
     void setLastDesign(const QString& family, const QByteArray& designFile);
 
-    // The windows' language chosen in the about window ("en", "zh"); empty when never chosen.
-    QString language() const;
-    void setLanguage(const QString& language);
+    // The windows' language chosen in the about window ("en", "zh"); empty when
+    // never chosen. It is read before the selector's first frame, so it keeps a
+    // file of its own (language.conf beside the settings): the settings proper
+    // grow with every design remembered, and a start in Chinese finds no file.
+    static QString language();
+    static void setLanguage(const QString& language);
 
     // Whether the settings could be written the last time (QSettings::status()).
     bool writable();

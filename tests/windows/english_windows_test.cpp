@@ -345,7 +345,7 @@ private slots:
         emit language->activated(1);
         QTRY_COMPARE(button(*window, 1)->text(), QStringLiteral("Calculate"));
         QCOMPARE(currentLanguage(), Language::English);
-        QCOMPARE(store::Settings().language(), QStringLiteral("en"));
+        QCOMPARE(store::Settings::language(), QStringLiteral("en"));
         QVERIFY2(!message->text().isEmpty() && !message->text().contains(kChinese), qPrintable(message->text()));
         QCOMPARE(window->windowTitle().contains(kChinese), false);
         std::vector<QRect> after;
@@ -357,7 +357,7 @@ private slots:
         language->setCurrentIndex(0);
         emit language->activated(0);
         QTRY_COMPARE(button(*window, 1)->text(), QStringLiteral("计算"));
-        QCOMPARE(store::Settings().language(), QStringLiteral("zh"));
+        QCOMPARE(store::Settings::language(), QStringLiteral("zh"));
     }
 };
 
