@@ -4,6 +4,7 @@
 
     const { svg, fill } = window.FerricalcPage;
     const GAPS = { first: 0.01, last: 3 };  // mm, the axis of blank axes
+    const round = (v) => Math.round(v * 10) / 10;  // to a tenth of a pixel
 
     // A gap on the axis as its label writes it ("0.003", "30").
     const gapLabel = (gap) => gap.toFixed(Math.max(0, -Math.floor(Math.log10(gap) + 1e-9)));
@@ -25,6 +26,22 @@
                 }
             }
         return count;
+    }
+
+    // The working point's figures in a framed label at (lx, ly), a line each.
+    function workingLabel(id, lx, ly, labelWidth, lines, line) {
+        const label = svg("g", { id, class: "working-label" });
+        label.append(svg("rect", { x: round(lx), y: round(ly), width: round(labelWidth), height: lines.length * line + 4 }));
+        lines.forEach((text, i) => label.append(svg("text", { x: round(lx + 4), y: round(ly + (i + 1) * line - 1) }, text)));
+        return label;
+    }
+
+    // The drawn parts into the plot, at its size, under its title.
+    function finishPlot(plot, width, height, title, parts) {
+        plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
+        plot.setAttribute("width", width);
+        plot.setAttribute("height", height);
+        plot.replaceChildren(svg("title", {}, title), ...parts);
     }
 
     // AL against the gap as data sheets draw it: the gap on a logarithmic axis
@@ -59,7 +76,6 @@
         const lastGap = curves ? curves.range.last : GAPS.last;
         const x = (gap) => area.left + Math.log10(gap / firstGap) / Math.log10(lastGap / firstGap) * (area.right - area.left);
         const y = (al) => area.bottom - (Math.log10(al) - firstDecade) / (lastDecade - firstDecade) * (area.bottom - area.top);
-        const round = (v) => Math.round(v * 10) / 10;
 
         const parts = [svg("rect", { x: 0, y: 0, width, height, class: "paper" })];
         const gridLine = (x1, y1, x2, y2, decade) =>
@@ -218,17 +234,10 @@
                     const ty = Math.min(Math.max(my, ly), ly + labelHeight);
                     parts.push(svg("line", { x1: mx, y1: my, x2: round(tx), y2: round(ty), class: "leader" }));
                 }
-                const label = svg("g", { id: "workingPoint", class: "working-label" });
-                label.append(svg("rect", { x: round(lx), y: round(ly), width: round(labelWidth), height: labelHeight }));
-                w.lines.forEach((text, i) => label.append(svg("text", { x: round(lx + 4), y: round(ly + (i + 1) * line - 1) },
-                                                              text)));
-                parts.push(label);
+                parts.push(workingLabel("workingPoint", lx, ly, labelWidth, w.lines, line));
             }
         }
-        plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
-        plot.setAttribute("width", width);
-        plot.setAttribute("height", height);
-        plot.replaceChildren(svg("title", {}, qsTr("电感系数 AL 与气隙 lg 的关系（对数坐标）")), ...parts);
+        finishPlot(plot, width, height, qsTr("电感系数 AL 与气隙 lg 的关系（对数坐标）"), parts);
     }
 
     // Pv against B̂ as a data sheet draws it: both on logarithmic axes, B̂ from
@@ -254,7 +263,6 @@
         const area = { left: labelWidth + 14, top: line + 12, right: width - 12, bottom: height - 2 * line - 14 };
         const x = (b) => area.left + Math.log10(b / fluxes.first) / Math.log10(fluxes.last / fluxes.first) * (area.right - area.left);
         const y = (pv) => area.bottom - (Math.log10(pv) - firstDecade) / (lastDecade - firstDecade) * (area.bottom - area.top);
-        const round = (v) => Math.round(v * 10) / 10;
         const parts = [svg("rect", { x: 0, y: 0, width, height, class: "paper" })];
         const gridLine = (x1, y1, x2, y2, decade) =>
             parts.push(svg("line", { x1: round(x1), y1: round(y1), x2: round(x2), y2: round(y2),
@@ -312,17 +320,10 @@
                 // Below right of the mark, where the rising curves leave room; kept inside the axes.
                 const lx = Math.min(Math.max(mx + 9, area.left + 2), area.right - labelWidth - 2);
                 const ly = Math.min(Math.max(my + 7, area.top + 2), area.bottom - labelHeight - 2);
-                const label = svg("g", { id: "lossWorkingPoint", class: "working-label" });
-                label.append(svg("rect", { x: round(lx), y: round(ly), width: round(labelWidth), height: labelHeight }));
-                w.lines.forEach((text, i) => label.append(svg("text", { x: round(lx + 4), y: round(ly + (i + 1) * line - 1) },
-                                                              text)));
-                parts.push(label);
+                parts.push(workingLabel("lossWorkingPoint", lx, ly, labelWidth, w.lines, line));
             }
         }
-        plot.setAttribute("viewBox", `0 0 ${width} ${height}`);
-        plot.setAttribute("width", width);
-        plot.setAttribute("height", height);
-        plot.replaceChildren(svg("title", {}, qsTr("磁芯损耗 Pv 与磁通密度 B̂ 的关系（对数坐标）")), ...parts);
+        finishPlot(plot, width, height, qsTr("磁芯损耗 Pv 与磁通密度 B̂ 的关系（对数坐标）"), parts);
     }
 
     window.FerricalcPage.drawAlGapPlot = drawAlGapPlot;
